@@ -1,0 +1,94 @@
+#pragma once
+
+// The program's own message texts and titles of the command handlers, the
+// answer check, the next-problem flow and the help command (UTF-8).
+namespace sorvat::texts {
+
+// Answer check verdicts.
+inline constexpr const char* CorrectText =
+    "おめでとうございます。正解です。\r\n\r\n現在の問題を'x.*'にリネームし、次の問題をロードしますか？";
+inline constexpr const char* CorrectTitle = "正解です";
+inline constexpr const char* WrongText =
+    "残念。間違い個所が存在します。\r\n下記で間違い個所を消します。\r\n    編集 --> 間違いCellを消す。";
+inline constexpr const char* WrongTitle = "残念。間違いです。";
+inline constexpr const char* UnsolvedConsistentText =
+    "Sorvatはこの問題を解けませんでした。\r\n"
+    "もし、問題部分を'Lock'指定していなければそれが原因です。\r\n"
+    "次回より問題部分は'Lock'指定して下さい。\r\n"
+    "問題に'間違い、重解'が無ければSorvatの力不足です。すいません。\r\n"
+    "ですが・・・\r\n"
+    "今回出来上がった回答に矛盾が無いことが確認されました。\r\n"
+    "おめでとうございます。\r\n\r\n"
+    "現在の問題を'x.*'にリネームし、次の問題をロードしますか？";
+inline constexpr const char* UnsolvedConsistentTitle = "Sorvatはこの問題を解けませんでしたが矛盾ありません。";
+inline constexpr const char* UnsolvedContradictionText =
+    "Sorvatはこの問題を解けませんでした。\r\n"
+    "もし、問題部分を'Lock'指定していなければそれが原因です。\r\n"
+    "次回より問題部分は'Lock'指定して下さい。\r\n"
+    "問題に'間違い、重解'が無ければSorvatの力不足です。すいません。\r\n"
+    "加えて・・・・\r\n"
+    "今回出来上がった回答に矛盾個所が確認されました。\r\n"
+    "どこかが間違っています。\r\n"
+    "尚、残念ながらQK38の'間違いCellを消す'機能は使用できません。\r\n"
+    "（問題部分が分からないため、間違い部分を確定できない。）";
+inline constexpr const char* UnsolvedContradictionTitle = "残念。矛盾があります。";
+
+// Next problem.
+inline constexpr const char* NoCurrentPathText =
+    "現在の問題が、どのファイルであるか特定できません。\r\n"
+    "　ファイルを読み込んでいない、'Sorvat.ini'ファイルが削除された。\r\n"
+    "等の原因が考えられます。\r\n"
+    "処理を中止します。";
+inline constexpr const char* FileMissingText =
+    "%s\r\n↑上記ファイルが存在しません。\r\n"
+    "読み込み後にファイルが移動、名前変更等されたものと思われます。\r\n"
+    "名前変更を中止し以後の処理を続けます。";
+inline constexpr const char* NoSlashText = "なぜかパスが特定できません。\r\n処理を中止します。";
+inline constexpr const char* EmptyPartText = "なぜかパス・ファイル名が特定できません。\r\n処理を中止します。";
+inline constexpr const char* SearchFailedText =
+    "%s\r\n↑上記検索式に該当するファイルが存在しません。\r\n"
+    "読み込み後にディレクトリが移動されたものと思われます。\r\n"
+    "以後の処理を停止します。";
+inline constexpr const char* AllFinishedText =
+    "%s\r\n↑先頭'x.'以外で上記検索式に該当するファイルが存在しません。\r\n"
+    "当ディレクトリの問題はすべて終了したものと思われます。\r\n"
+    "以後の処理を停止します。";
+inline constexpr const char* AllFinishedTitle = "全問終了";
+// A rename refused because the marked name is taken: the file is passed over
+// instead of being loaded again as the next problem.
+inline constexpr const char* RenameRefusedText =
+    "%s\r\n↑上記ファイルは、同じ名前の'x.'付きファイルが既に存在するため名前変更できませんでした。\r\n"
+    "このファイルを飛ばして以後の処理を続けます。";
+
+// Board commands.
+inline constexpr const char* TooFewLocksText =
+    "Lock数が14未満です。\r\n"
+    "問題部分はLock指定で無いとこの機能は使えません。\n\r"
+    "(どの数字が問題なのか分からないと、どれが間違いなのか判定不能の為。)\n\r"
+    "問題部分は L*** の形で入力ください。（もしくはmd2形式）";
+inline constexpr const char* UndeterminedText =
+    "当問題には確定しないセルがあります。下記のいずれかのケースです。\r\n"
+    "　・問題が重解です。\n\r"
+    "　・問題にL（Lock）指定でないところがあります。\n\r"
+    "　・当アプリケーションでは解けない問題でした。";
+inline constexpr const char* InconsistentText =
+    "当問題には不整合があります。下記のいずれかのケースです。\r\n"
+    "　・問題が間違っています。\n\r"
+    "　・問題ではないところにL（Lock）指定がある。\n\r"
+    "　・当アプリケーションでは解けない問題でした。";
+inline constexpr const char* ErasedText = "%d個の間違いを消去しました。";
+inline constexpr const char* NoWrongCellsText = "間違いは見当たりません。";
+
+// Help.
+inline constexpr const char* HelpMissingText = "下記ヘルプファイルが見当たりません。\r\n  %s\r\n処理を中止します。";
+inline constexpr const char* HelpFileName = "SorvatHelp.chm";
+
+// Titles.
+inline constexpr const char* InfoTitle = "Info";
+inline constexpr const char* WarningTitle = "Warning";
+inline constexpr const char* ErrorTitle = "Error";
+inline constexpr const char* CautionTitle = "警告";
+inline constexpr const char* AppTitle = "Sorvat";
+inline constexpr const char* MemoTitle = "Sorvat_QMessage";
+
+} // namespace sorvat::texts
