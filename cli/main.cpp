@@ -1,0 +1,25 @@
+#include "AnalyzeCommands.h"
+#include "PuzzleInput.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    CLI::App app{"sorvat-cli: analyse, solve and convert 9x9 number-placement puzzles"};
+    app.set_version_flag("--version", "sorvat-cli 0.101");
+    app.require_subcommand(1);
+    int exitCode = 0;
+    sorvat::cli::AddAnalyzeCommands(app, exitCode);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    } catch (const sorvat::cli::CliError& e) {
+        std::cerr << "sorvat-cli: " << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "sorvat-cli: " << e.what() << '\n';
+        return 1;
+    }
+    return exitCode;
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <cstdint>
+
+namespace sorvat {
+
+constexpr int NoDigit = 9999;
+
+enum FlagOp : int { Toggle = 0, Set = 1, Clear = 2 };
+
+enum CellBit : std::int32_t {
+    EnteredBit = 0x01,
+    PossibleBit = 0x02,
+    SolvedBit = 0x04,
+    CandidateBit = 0x08,
+    LockBit = 0x10,
+    ColumnPointDone = 0x80000,
+    RowPointDone = 0x100000,
+};
+
+// Applies a FlagOp to `bit` of `word`.
+inline void ApplyFlagOp(std::int32_t& word, std::int32_t bit, int op) {
+    switch (op) {
+    case Toggle: word ^= bit; break;
+    case Set: word |= bit; break;
+    case Clear: word &= ~bit; break;
+    default: break;
+    }
+}
+
+// One cell: a flag word per digit plus the fields derived from them.
+struct SCell {
+    std::int32_t flags[9];
+    std::int32_t possibleCount;
+    std::int32_t enteredDigit;
+    std::int32_t candidateCount;
+    std::int32_t solvedDigit;
+
+    SCell() { Reset(); }
+
+    void Reset();
+    void SetPossible(int d, int op);
+    void SetEntered(int d, int op);
+    void SetLockMark(int d, int op);
+    void SetCandidate(int d, int op);
+    void SetSolved(int d, int op);
+    void SetAllCandidates(int op);
+    void CopyFrom(const SCell& other);
+    bool Equals(const SCell& other) const;
+
+    bool Has(int d, std::int32_t bit) const { return (flags[d] & bit) != 0; }
+    bool HasEntered() const { return enteredDigit < 9; }
+    bool HasSolved() const { return solvedDigit < 9; }
+    bool IsLocked() const { return HasEntered() && Has(enteredDigit, LockBit); }
+    int LowestCandidate() const;
+};
+
+} // namespace sorvat

@@ -1,0 +1,150 @@
+#include "model/EntryList.h"
+
+#include <gtest/gtest.h>
+
+using namespace sorvat;
+
+namespace {
+std::vector<Entry> InEffect(const EntryList& list) {
+    std::vector<Entry> out;
+    for (int i = 0; i < list.Position(); ++i) out.push_back(list.At(i));
+    return out;
+}
+} // namespace
+
+TEST(EntryList, AddingTheSameEntryTwiceTakesItBack) {
+    EntryList list;
+    list.Add(Entry(1, 1, 2, Fix));
+    list.Add(Entry(3, 4, 5, Possible));
+    list.Add(Entry(3, 4, 5, Possible));
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Position(), 1);
+    EXPECT_EQ(list.At(0), Entry(1, 1, 2, Fix));
+}
+
+TEST(EntryList, FixAndLockRulesAtOneCell) {
+    EntryList list;
+    list.Add(Entry(0, 0, 4, Fix));
+    list.Add(Entry(5, 5, 0, Possible));
+    list.Add(Entry(0, 0, 6, Fix));  // replaces Fix 5, appended at the end
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.At(1), Entry(0, 0, 6, Fix));
+
+    list.Add(Entry(0, 0, 6, Lock));  // a Lock replaces the Fix
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.At(1), Entry(0, 0, 6, Lock));
+
+    list.Add(Entry(0, 0, 2, Fix));  // a Fix never replaces a Lock
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.At(1), Entry(0, 0, 6, Lock));
+
+    list.Add(Entry(0, 0, 3, Possible));  // Possible marks sit beside the Lock
+    EXPECT_EQ(list.Count(), 3);
+}
+
+TEST(EntryList, RejectedAddStillDiscardsTheRedoTail) {
+    EntryList list;
+    list.Add(Entry(0, 0, 4, Lock));
+    list.Add(Entry(1, 0, 4, Possible));
+    list.Undo();
+    list.Add(Entry(0, 0, 6, Fix));
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Position(), 1);
+    list.Add(Entry(9, 0, 0, Fix));  // out of range: ignored
+    list.Add(Entry(0, 0, 9, Fix));
+    EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(EntryList, UndoRedoMoveOnlyThePosition) {
+    EntryList list;
+    EXPECT_EQ(list.Undo(), 1);
+    list.Add(Entry(0, 0, 0, Fix));
+    list.Add(Entry(1, 0, 1, Fix));
+    list.Add(Entry(2, 0, 2, Fix));
+    EXPECT_EQ(list.Redo(), 1);
+    EXPECT_EQ(list.Undo(), 0);
+    EXPECT_EQ(list.Undo(), 0);
+    EXPECT_EQ(list.Position(), 1);
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Redo(), 0);
+    EXPECT_EQ(list.Position(), 2);
+    list.Undo();
+    list.Add(Entry(3, 0, 3, Fix));
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.At(1), Entry(3, 0, 3, Fix));
+}
+
+TEST(EntryList, ToggleFindsEntriesInTheRedoTailOnlyAfterDiscardingIt) {
+    EntryList list;
+    list.Add(Entry(0, 0, 0, Possible));
+    list.Undo();
+    list.Add(Entry(0, 0, 0, Possible));  // the tail is gone first, so this adds
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Position(), 1);
+}
+
+TEST(EntryList, CapacityDoublesKeepingOneFreeSlot) {
+    EntryList list;
+    EXPECT_EQ(list.Capacity(), 10);
+    for (int i = 0; i < 9; ++i) list.Add(Entry(i, 0, 0, Possible));
+    EXPECT_EQ(list.Capacity(), 10);
+    list.Add(Entry(0, 1, 0, Possible));
+    EXPECT_EQ(list.Capacity(), 20);
+    for (int i = 1; i < 9; ++i) list.Add(Entry(i, 1, 0, Possible));
+    EXPECT_EQ(list.Count(), 18);
+    list.Add(Entry(0, 2, 0, Possible));
+    list.Add(Entry(1, 2, 0, Possible));
+    EXPECT_EQ(list.Count(), 20);
+    EXPECT_EQ(list.Capacity(), 40);
+    list.Clear();
+    EXPECT_EQ(list.Capacity(), 10);
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(EntryList, AtOutsideTheListGivesTheEmptyEntry) {
+    EntryList list;
+    EXPECT_EQ(list.At(0), Entry(0, 0, 9, Possible));
+    EXPECT_EQ(list.At(-1), Entry(0, 0, 9, Possible));
+}
+
+TEST(EntryList, RemoveAtAdjustsThePosition) {
+    EntryList list;
+    for (int i = 0; i < 4; ++i) list.Add(Entry(i, 0, 0, Fix));
+    list.Undo();
+    EXPECT_EQ(list.RemoveAt(0), 3);
+    EXPECT_EQ(list.Position(), 2);
+    EXPECT_EQ(list.RemoveAt(2), 2);  // in the redo tail
+    EXPECT_EQ(list.Position(), 2);
+    EXPECT_EQ(list.RemoveAt(5), -1);
+}
+
+TEST(EntryList, LocksAreCopiedOnlyFromTheEntriesInEffect) {
+    EntryList list;
+    list.Add(Entry(0, 0, 0, Lock));
+    list.Add(Entry(1, 0, 1, Fix));
+    list.Add(Entry(2, 0, 2, Possible));
+    list.Add(Entry(3, 0, 3, Lock));
+    list.Add(Entry(4, 0, 4, Lock));
+    list.Undo();
+
+    EntryList answer;
+    answer.CopyLocksFrom(list);
+    EXPECT_EQ(InEffect(answer), (std::vector<Entry>{Entry(0, 0, 0, Lock), Entry(3, 0, 3, Lock)}));
+
+    list.KeepLocks();
+    EXPECT_EQ(InEffect(list), InEffect(answer));
+    EXPECT_EQ(list.Count(), list.Position());
+}
+
+TEST(EntryList, AssignFromCopiesTheRedoTail) {
+    EntryList list;
+    list.Add(Entry(0, 0, 0, Fix));
+    list.Add(Entry(1, 0, 1, Fix));
+    list.Undo();
+    EntryList copy;
+    copy.AssignFrom(list);
+    EXPECT_EQ(copy.Count(), 2);
+    EXPECT_EQ(copy.Position(), 1);
+    EXPECT_EQ(copy.Redo(), 0);
+    EXPECT_EQ(copy.At(1), Entry(1, 0, 1, Fix));
+}
