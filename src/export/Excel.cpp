@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -84,13 +85,19 @@ int CExcel::AppOpen(bool visible) {
 }
 
 int CExcel::AppClose(int mode) {
-    BookClose(mode);
+    // The application quits even when closing the book fails; that error is
+    // raised afterwards.
+    std::exception_ptr failure;
+    try {
+        BookClose(mode);
+    } catch (...) {
+        failure = std::current_exception();
+    }
     if (m_pApp) {
-        // Released even when Quit fails: the backend ends the application on
-        // destruction as well.
         std::unique_ptr<sorvat::SpreadsheetApp> app = std::move(m_pApp);
         app->Quit();
     }
+    if (failure) std::rethrow_exception(failure);
     return 0;
 }
 
