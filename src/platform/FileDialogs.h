@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace sorvat {
+
+// Asks the user for a file to open or a name to save under. Both list all
+// files and add no extension. An empty result means the user cancelled.
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    virtual QString GetOpenFileName(QWidget* parent, const QString& caption,
+                                    const QString& directory) = 0;
+    virtual QString GetSaveFileName(QWidget* parent, const QString& caption,
+                                    const QString& suggestedPath) = 0;
+};
+
+QString AskOpenFileName(QWidget* parent, const QString& caption = QString(),
+                        const QString& directory = QString());
+QString AskSaveFileName(QWidget* parent, const QString& caption = QString(),
+                        const QString& suggestedPath = QString());
+
+// Installs `service` (not owned); nullptr restores the real dialogs.
+FileDialogService* SetFileDialogService(FileDialogService* service);
+
+} // namespace sorvat

@@ -1,0 +1,103 @@
+#include "platform/MessageBox.h"
+
+#include <QMessageBox>
+
+#include <vector>
+
+namespace sorvat {
+
+namespace {
+
+QMessageBox::Icon QtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonChoice {
+    QMessageBox::StandardButton button;
+    MessageResult result;
+};
+
+// The buttons of a box in their order; the first is the default.
+std::vector<ButtonChoice> ButtonsOf(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return {{QMessageBox::Ok, MessageResult::Ok}, {QMessageBox::Cancel, MessageResult::Cancel}};
+    case MessageButtons::YesNo:
+        return {{QMessageBox::Yes, MessageResult::Yes}, {QMessageBox::No, MessageResult::No}};
+    case MessageButtons::YesNoCancel:
+        return {{QMessageBox::Yes, MessageResult::Yes},
+                {QMessageBox::No, MessageResult::No},
+                {QMessageBox::Cancel, MessageResult::Cancel}};
+    case MessageButtons::Ok:
+        break;
+    }
+    return {{QMessageBox::Ok, MessageResult::Ok}};
+}
+
+// What closing the box without a button means.
+MessageResult EscapeResult(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok: return MessageResult::Ok;
+    case MessageButtons::YesNo: return MessageResult::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel: break;
+    }
+    return MessageResult::Cancel;
+}
+
+class QtMessageBoxService final : public MessageBoxService {
+public:
+    MessageResult Show(const MessageBoxRequest& request) override {
+        QString text = request.text;
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QMessageBox box(QtIcon(request.icon), request.title, text, QMessageBox::NoButton, request.owner);
+        box.setTextFormat(Qt::PlainText);
+        const std::vector<ButtonChoice> choices = ButtonsOf(request.buttons);
+        for (const ButtonChoice& choice : choices)
+            box.addButton(choice.button);
+        box.setDefaultButton(choices.front().button);
+        box.exec();
+        const auto clicked = box.standardButton(box.clickedButton());
+        for (const ButtonChoice& choice : choices) {
+            if (choice.button == clicked)
+                return choice.result;
+        }
+        return EscapeResult(request.buttons);
+    }
+};
+
+MessageBoxService* g_installedService = nullptr;
+
+} // namespace
+
+MessageBoxService& RealMessageBoxService() {
+    static QtMessageBoxService service;
+    return service;
+}
+
+MessageResult ShowMessageBox(QWidget* owner, const QString& text, const QString& title,
+                             MessageButtons buttons, MessageIcon icon) {
+    MessageBoxRequest request;
+    request.owner = owner;
+    request.text = text;
+    request.title = title;
+    request.buttons = buttons;
+    request.icon = icon;
+    MessageBoxService& service = g_installedService != nullptr ? *g_installedService : RealMessageBoxService();
+    return service.Show(request);
+}
+
+MessageBoxService* SetMessageBoxService(MessageBoxService* service) {
+    MessageBoxService* previous = g_installedService;
+    g_installedService = service;
+    return previous;
+}
+
+} // namespace sorvat

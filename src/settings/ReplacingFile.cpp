@@ -1,0 +1,128 @@
+#include "settings/ReplacingFile.h"
+
+#include <cerrno>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sorvat {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file that a write to `target` should replace: symbolic links followed.
+fs::path ResolveTarget(const fs::path& target) {
+    std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(target, error))) {
+        fs::path resolved = fs::weakly_canonical(target, error);
+        if (!error)
+            return resolved;
+    }
+    return target;
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+ReplacingFile::~ReplacingFile() {
+    Discard();
+}
+
+bool ReplacingFile::Open(const fs::path& requested) {
+    Discard();
+    target = ResolveTarget(requested);
+    if (target.filename().empty()) {
+        errno = EISDIR;
+        return false;
+    }
+
+    mode_t mode = NewFileMode();
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        if (S_ISDIR(existing.st_mode)) {
+            errno = EISDIR;
+            return false;
+        }
+        if (::access(target.c_str(), W_OK) != 0)
+            return false;
+        mode = existing.st_mode & 07777;
+    }
+
+    fs::path directory = target.parent_path();
+    if (directory.empty())
+        directory = ".";
+    std::string pattern = (directory / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int descriptor = ::mkstemp(pattern.data());
+    if (descriptor < 0)
+        return false;
+    temporary = pattern;
+    if (::fchmod(descriptor, mode) != 0 || (file = ::fdopen(descriptor, "wb")) == nullptr) {
+        const int saved = errno;
+        ::close(descriptor);
+        ::unlink(temporary.c_str());
+        temporary.clear();
+        errno = saved;
+        return false;
+    }
+    return true;
+}
+
+bool ReplacingFile::Commit() {
+    if (file == nullptr) {
+        errno = EBADF;
+        return false;
+    }
+    bool ok = std::fflush(file) == 0 && !std::ferror(file) && ::fsync(::fileno(file)) == 0;
+    int saved = errno;
+    if (std::fclose(file) != 0 && ok) {
+        ok = false;
+        saved = errno;
+    }
+    file = nullptr;
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        saved = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        temporary.clear();
+        errno = saved;
+        return false;
+    }
+    temporary.clear();
+    return true;
+}
+
+void ReplacingFile::Discard() {
+    const int saved = errno;
+    if (file != nullptr) {
+        std::fclose(file);
+        file = nullptr;
+    }
+    if (!temporary.empty()) {
+        ::unlink(temporary.c_str());
+        temporary.clear();
+    }
+    errno = saved;
+}
+
+bool ReplaceFileContents(const fs::path& target, std::string_view bytes) {
+    ReplacingFile replacing;
+    if (!replacing.Open(target))
+        return false;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), replacing.File()) != bytes.size()) {
+        const int saved = errno;
+        replacing.Discard();
+        errno = saved;
+        return false;
+    }
+    return replacing.Commit();
+}
+
+} // namespace sorvat

@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+
+namespace sorvat {
+
+// Writes a file so that a crash or a full disk in the middle leaves either
+// the old file or the new one: the bytes go to a new file beside the target,
+// which is flushed to disk and then renamed over the target. A symbolic link
+// is followed, so the file it names is replaced; an existing file keeps its
+// permissions, and one that may not be written is not replaced.
+class ReplacingFile {
+public:
+    ReplacingFile() = default;
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+    // Discards the new file unless Commit succeeded.
+    ~ReplacingFile();
+
+    // Creates the new file beside `target`. False (errno set) when it cannot.
+    bool Open(const std::filesystem::path& target);
+    // The new file, open for binary writing; null before Open.
+    std::FILE* File() const { return file; }
+    // Flushes, closes and renames over the target. False (errno set, target
+    // untouched, new file removed) when any step fails.
+    bool Commit();
+    // Closes and removes the new file.
+    void Discard();
+
+private:
+    std::FILE* file = nullptr;
+    std::filesystem::path target;
+    std::filesystem::path temporary;
+};
+
+// Replaces `target` with `bytes` in one step. False (errno set) on failure.
+bool ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
+
+} // namespace sorvat

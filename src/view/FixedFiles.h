@@ -1,0 +1,14 @@
+#pragma once
+#include <string_view>
+
+// The two files that hold a working state without becoming the current
+// puzzle. Relative names: they lie in the current directory.
+inline constexpr const char* QuickFile = "_Sorvat.Quick.md1";
+inline constexpr const char* ContinueFile = "_Sorvat.Continue.md1";
+
+// A path names a fixed file when either name occurs anywhere in it
+// (so a copy such as "x._Sorvat.Quick.md1" counts too).
+inline bool IsFixedFile(std::string_view path) {
+    return path.find(ContinueFile) != std::string_view::npos
+        || path.find(QuickFile) != std::string_view::npos;
+}

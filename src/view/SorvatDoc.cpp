@@ -1,0 +1,213 @@
+#include "view/SorvatDoc.h"
+
+#include "platform/FileDialogs.h"
+#include "platform/MessageBox.h"
+#include "settings/ReplacingFile.h"
+#include "settings/Settings.h"
+#include "view/Globals.h"
+#include "view/SorvatView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+const QString UntitledTitle = QStringLiteral("無題");
+
+std::string EncodedPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FullPathOf(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
+CSorvatDoc::CSorvatDoc(QObject* parent) : QObject(parent) {
+    m_recentFiles.ReadList();
+}
+
+void CSorvatDoc::SetView(CSorvatView* view) {
+    m_pView = view;
+    if (view != nullptr)
+        view->SetDocument(this);
+}
+
+void CSorvatDoc::Serialize(Archive& archive) {
+    if (m_pView == nullptr)
+        return;
+    if (archive.IsStoring())
+        m_pView->SaveTo(archive.file, archive.path);
+    else
+        m_pView->LoadFrom(archive.file, archive.path);
+}
+
+void CSorvatDoc::SetTitle(const std::optional<QString>& title) {
+    QString text = UntitledTitle;
+    if (g_pMainFrame != nullptr && g_pSettings != nullptr)
+        text = QFile::decodeName(QByteArray(g_pSettings->CurrentPath().data(),
+                                            static_cast<qsizetype>(g_pSettings->CurrentPath().size())));
+    else if (title.has_value())
+        text = *title;
+    text.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    const qsizetype cut = text.lastIndexOf(QLatin1Char('\\'));
+    ApplyTitle(cut < 0 ? text : text.mid(cut + 1));
+}
+
+void CSorvatDoc::ApplyTitle(const QString& title) {
+    m_strTitle = title;
+    emit titleChanged(m_strTitle);
+}
+
+void CSorvatDoc::SetPathName(const QString& path, bool addToRecentFiles) {
+    m_strPathName = path.isEmpty() ? QString() : FullPathOf(path);
+    SetTitle(QFileInfo(m_strPathName).fileName());
+    if (addToRecentFiles && !m_strPathName.isEmpty()) {
+        m_recentFiles.Add(m_strPathName);
+        m_recentFiles.WriteList();
+        emit recentFilesChanged(m_recentFiles.Files());
+    }
+}
+
+bool CSorvatDoc::OnNewDocument() {
+    m_bModified = false;
+    return true;
+}
+
+bool CSorvatDoc::OnOpenDocument(const QString& path) {
+    const std::string name = EncodedPath(path);
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (file == nullptr) {
+        ReportFileError(path, false, errno);
+        return false;
+    }
+    Archive archive;
+    archive.storing = false;
+    archive.file = file;
+    archive.path = EncodedPath(FullPathOf(path));
+    Serialize(archive);
+    std::fclose(file);
+    m_bModified = false;
+    return true;
+}
+
+bool CSorvatDoc::OnSaveDocument(const QString& path) {
+    // A failed save must leave currentPath as it was.
+    std::array<char, sorvat::CurrentPathFieldSize> previousPath{};
+    if (g_pSettings != nullptr)
+        std::copy(std::begin(g_pSettings->currentPath), std::end(g_pSettings->currentPath),
+                  previousPath.begin());
+    auto restorePath = [&] {
+        if (g_pSettings != nullptr)
+            std::copy(previousPath.begin(), previousPath.end(), g_pSettings->currentPath);
+    };
+
+    sorvat::ReplacingFile replacing;
+    if (!replacing.Open(EncodedPath(path))) {
+        ReportFileError(path, true, errno);
+        return false;
+    }
+    Archive archive;
+    archive.storing = true;
+    archive.file = replacing.File();
+    archive.path = EncodedPath(FullPathOf(path));
+    Serialize(archive);
+    const bool written = std::fflush(replacing.File()) == 0 && !std::ferror(replacing.File());
+    int error = errno;
+    if (written && replacing.Commit()) {
+        m_bModified = false;
+        return true;
+    }
+    if (written)
+        error = errno;
+    else
+        replacing.Discard();
+    restorePath();
+    ReportFileError(path, true, error != 0 ? error : EIO);
+    return false;
+}
+
+bool CSorvatDoc::SaveModified() {
+    m_bModified = false;
+    return true;
+}
+
+void CSorvatDoc::OnFileNew() {
+    if (!SaveModified())
+        return;
+    m_strPathName.clear();
+    SetTitle(UntitledTitle);
+    OnNewDocument();
+}
+
+void CSorvatDoc::OnFileOpen() {
+    QWidget* owner = m_pView != nullptr ? m_pView->window() : nullptr;
+    const QString path = sorvat::AskOpenFileName(owner, QStringLiteral("開く"),
+                                                 QFileInfo(m_strPathName).absolutePath());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+bool CSorvatDoc::OpenDocumentFile(const QString& path) {
+    // The open document's own file is not matched: it is read again.
+    if (!SaveModified())
+        return false;
+    if (!OnOpenDocument(path))
+        return false;
+    SetPathName(path);
+    return true;
+}
+
+bool CSorvatDoc::OpenRecentFile(int index) {
+    const QStringList& files = m_recentFiles.Files();
+    if (index < 0 || index >= files.size())
+        return false;
+    if (OpenDocumentFile(files.at(index)))
+        return true;
+    m_recentFiles.Remove(index);
+    m_recentFiles.WriteList();
+    emit recentFilesChanged(m_recentFiles.Files());
+    return false;
+}
+
+void CSorvatDoc::OnFileSave() {
+    DoSave(m_strPathName, true);
+}
+
+void CSorvatDoc::OnFileSaveAs() {
+    DoSave(QString(), true);
+}
+
+bool CSorvatDoc::DoSave(const QString& path, bool replacePath) {
+    QString target = path;
+    if (target.isEmpty()) {
+        QWidget* owner = m_pView != nullptr ? m_pView->window() : nullptr;
+        QString suggestion = m_strPathName;
+        if (suggestion.isEmpty())
+            suggestion = m_strTitle.isEmpty() ? QStringLiteral("Sorvat") : m_strTitle;
+        target = sorvat::AskSaveFileName(owner, QStringLiteral("名前を付けて保存"), suggestion);
+        if (target.isEmpty())
+            return false;
+    }
+    if (!OnSaveDocument(target))
+        return false;
+    if (replacePath)
+        SetPathName(target);
+    return true;
+}
+
+void CSorvatDoc::ReportFileError(const QString& path, bool saving, int error) const {
+    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    const QString text = saving
+        ? QStringLiteral("ファイルに保存できません。\r\n%1\r\n%2").arg(QDir::toNativeSeparators(path), reason)
+        : QStringLiteral("ファイルを開けません。\r\n%1\r\n%2").arg(QDir::toNativeSeparators(path), reason);
+    sorvat::ShowMessageBox(m_pView, text, QStringLiteral("Sorvat"), sorvat::MessageButtons::Ok,
+                           sorvat::MessageIcon::Warning);
+}

@@ -1,0 +1,117 @@
+#include "view/SorvatView.h"
+
+#include "settings/Settings.h"
+#include "view/FixedFiles.h"
+#include "view/Globals.h"
+
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+QPen SolidPen(int width, QColor color) {
+    QPen pen(color);
+    pen.setWidth(width);
+    pen.setStyle(Qt::SolidLine);
+    return pen;
+}
+
+QStringList LocalFilesOf(const QMimeData* mime) {
+    QStringList files;
+    if (mime == nullptr || !mime->hasUrls())
+        return files;
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    return files;
+}
+
+} // namespace
+
+CSorvatView::CSorvatView(QWidget* parent)
+    : QWidget(parent),
+      m_penGrey(SolidPen(1, QColor(224, 224, 224))),
+      m_penBlack(SolidPen(1, QColor(0, 0, 0))),
+      m_penRed2(SolidPen(2, QColor(255, 0, 0))),
+      m_penBlue2(SolidPen(2, QColor(0, 0, 255))),
+      m_penBlue50(SolidPen(50, QColor(0, 0, 255))),
+      m_brushPink(QColor(255, 160, 160)),
+      m_brushBlue(QColor(160, 160, 255)),
+      m_brushPaleBlue(QColor(192, 192, 255)),
+      m_brushYellow(QColor(255, 255, 128)),
+      m_brushWhite(QColor(255, 255, 255)),
+      m_brushHollow(Qt::NoBrush),
+      m_pMemoHandoff(std::make_unique<sorvat::MemoHandoff>()) {
+    m_board.entries = &m_moves;
+    m_solutionBoard.entries = &m_solutionMoves;
+}
+
+CSorvatView::~CSorvatView() {
+    if (g_pView == this)
+        g_pView = nullptr;
+}
+
+int CSorvatView::OnCreate() {
+    return OnCreate(QCoreApplication::arguments());
+}
+
+int CSorvatView::OnCreate(const QStringList& arguments) {
+    setAcceptDrops(true);
+    ApplySettings();
+    OnReset();
+    if (arguments.size() < 2)
+        LoadFile(ContinueFile);
+    else
+        LoadFile(QFile::encodeName(arguments.at(1)).toStdString());
+    m_pMemoHandoff->Start();
+    g_pView = this;
+    return 0;
+}
+
+void CSorvatView::OnDestroy() {
+    if (m_bDestroyed)
+        return;
+    m_bDestroyed = true;
+    m_pMemoHandoff->Stop();
+    m_pMemoHandoff->CloseWindow();
+    SaveFile(ContinueFile);
+    m_pMemoHandoff->WaitForStop();
+}
+
+void CSorvatView::OnDropFiles(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    LoadFile(QFile::encodeName(paths.first()).toStdString());
+}
+
+void CSorvatView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFilesOf(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CSorvatView::dropEvent(QDropEvent* event) {
+    const QStringList files = LocalFilesOf(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OnDropFiles(files);
+}
+
+void CSorvatView::SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff) {
+    m_pMemoHandoff = handoff ? std::move(handoff) : std::make_unique<sorvat::MemoHandoff>();
+}
+
+void CSorvatView::InvalidateBoard() {
+    update();
+}
+
+void CSorvatView::SyncModeControls() {
+    if (g_pMainFrame == nullptr || g_pSettings == nullptr)
+        return;
+    emit modeControlsSync(g_pSettings->displayMode, g_pSettings->repeatFlag != 0);
+}
