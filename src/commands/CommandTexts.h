@@ -54,10 +54,10 @@ inline constexpr const char* AllFinishedText =
     "当ディレクトリの問題はすべて終了したものと思われます。\r\n"
     "以後の処理を停止します。";
 inline constexpr const char* AllFinishedTitle = "全問終了";
-// A rename refused because the marked name is taken: the file is passed over
-// instead of being loaded again as the next problem.
+// A finished file that could not be renamed (the marked name is taken, or
+// renaming is not allowed): it is passed over instead of being loaded again.
 inline constexpr const char* RenameRefusedText =
-    "%s\r\n↑上記ファイルは、同じ名前の'x.'付きファイルが既に存在するため名前変更できませんでした。\r\n"
+    "%s\r\n↑上記ファイルの名前を'x.'付きに変更できませんでした（同名の'x.'付きファイルが既に在る、書き込みが許されない等）。\r\n"
     "このファイルを飛ばして以後の処理を続けます。";
 
 // Board commands.

@@ -1,6 +1,7 @@
 #include "commands/DialogUnits.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 #include <cmath>
 
 DialogUnits::DialogUnits(const QFont& font) {
@@ -20,7 +21,7 @@ QSize DialogUnits::Size(int width, int height) const {
 
 QFont DialogFont(const QString& face, const QString& substitute, int pointSize) {
     QFont font;
-    font.setFamilies({face, substitute});
+    font.setFamilies(QStringList{face, substitute});
     font.setPointSize(pointSize);
     return font;
 }

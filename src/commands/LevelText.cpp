@@ -1,0 +1,21 @@
+#include "commands/LevelText.h"
+
+#include "shell/LevelEdit.h"
+#include "shell/MainFrame.h"
+#include "view/Globals.h"
+
+namespace sorvat {
+
+std::optional<int> LevelFromText(const QString& text, int maxLevel) {
+    if (text.isEmpty()) return std::nullopt;
+    const int level = text.back().unicode() - u'0';
+    if (level < 0 || level > maxLevel) return std::nullopt;
+    return level;
+}
+
+QString LevelEditText() {
+    if (g_pMainFrame == nullptr || g_pMainFrame->m_wndLevelEdit == nullptr) return {};
+    return g_pMainFrame->m_wndLevelEdit->text();
+}
+
+} // namespace sorvat

@@ -1,0 +1,72 @@
+// Printing and print preview of the board.
+#include "view/SorvatView.h"
+
+#include "shell/MainFrame.h"
+#include "shell/PrintSetDlg.h"
+#include "view/BoardPainter.h"
+#include "view/Globals.h"
+
+#include <QPainter>
+#include <QPicture>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+using namespace sorvat;
+
+void CSorvatView::OnFilePrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!OnPreparePrinting(printer, false)) return;
+    PrintBoard(printer);
+}
+
+void CSorvatView::OnFilePrintPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    OnPreparePrinting(printer, true);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        PrintBoard(*target);
+    });
+    preview.exec();
+}
+
+bool CSorvatView::OnPreparePrinting(QPrinter& printer, bool preview) {
+    CPrintSetDlg settingsDialog(g_pMainFrame);
+    settingsDialog.exec();
+    if (preview) return true;
+    QPrintDialog dialog(&printer, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CSorvatView::OnBeginPrinting() {
+    m_bPrinting = true;
+}
+
+void CSorvatView::OnEndPrinting() {
+    m_bPrinting = false;
+    InvalidateBoard();
+}
+
+void CSorvatView::PrintBoard(QPrinter& printer) {
+    OnBeginPrinting();
+    QPainter painter(&printer);
+    if (painter.isActive()) {
+        if (PrintScale(printer.width(), m_rcSquare.Width()) > 0) {
+            OnDraw(painter);
+        } else {
+            // Too narrow for whole squares: draw the board at screen size and
+            // shrink the drawing to the page, rather than collapsing it.
+            QPicture picture;
+            QPainter recorder(&picture);
+            OnDraw(recorder);
+            recorder.end();
+            const QRect bounds = picture.boundingRect().united(QRect(0, 0, 1, 1));
+            const double factor = std::min(static_cast<double>(printer.width()) / (bounds.right() + 1),
+                                           static_cast<double>(printer.height()) / (bounds.bottom() + 1));
+            painter.scale(factor, factor);
+            painter.drawPicture(0, 0, picture);
+        }
+        painter.end();
+    }
+    OnEndPrinting();
+}
