@@ -1,0 +1,154 @@
+#include "files/PuzzleLines.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace sorvat;
+
+namespace {
+
+const std::string Dotted =
+    "92....5.........41.34...2..58.....12......3..3.....4.5...51...4..8.39.2.79.8.4...";
+
+std::string WithZeros(std::string s) {
+    for (char& c : s)
+        if (c == '.') c = '0';
+    return s;
+}
+
+struct Seen {
+    std::vector<std::pair<std::int64_t, std::string>> puzzles;
+    std::vector<std::pair<std::int64_t, std::string>> bad;
+};
+
+Seen ReadAll(const std::string& bytes, std::size_t piece) {
+    Seen seen;
+    PuzzleLineReader reader([&](const PuzzleLineEvent& e) {
+        if (e.kind == LineKind::Puzzle)
+            seen.puzzles.emplace_back(e.lineNumber, std::string(e.puzzle));
+        else
+            seen.bad.emplace_back(e.lineNumber, std::string(e.problem));
+        return true;
+    });
+    for (std::size_t i = 0; i < bytes.size(); i += piece) reader.Feed(std::string_view(bytes).substr(i, piece));
+    reader.Finish();
+    return seen;
+}
+
+} // namespace
+
+TEST(PuzzleLines, BlanksAsDotOrZeroGiveTheSamePuzzle) {
+    const LineVerdict dots = ParsePuzzleLine(Dotted);
+    const LineVerdict zeros = ParsePuzzleLine(WithZeros(Dotted));
+    ASSERT_EQ(dots.kind, LineKind::Puzzle);
+    ASSERT_EQ(zeros.kind, LineKind::Puzzle);
+    EXPECT_EQ(dots.puzzle, Dotted);
+    EXPECT_EQ(zeros.puzzle, Dotted);
+}
+
+TEST(PuzzleLines, TrailingTextAfterASeparatorIsIgnored) {
+    for (const std::string rest : {"", "\r", " 4.5", "\t# rated", ":926471538", ",x", ";", "|"}) {
+        const LineVerdict v = ParsePuzzleLine("  " + Dotted + rest);
+        EXPECT_EQ(v.kind, LineKind::Puzzle) << "rest '" << rest << "'";
+        EXPECT_EQ(v.puzzle, Dotted);
+    }
+}
+
+TEST(PuzzleLines, CommentsAndEmptyLinesAreNeitherPuzzlesNorErrors) {
+    for (const std::string line : {"", "\r", "   ", "# header", "// note", "  #x"})
+        EXPECT_EQ(ParsePuzzleLine(line).kind, LineKind::Comment) << line;
+}
+
+TEST(PuzzleLines, BadLinesSayWhatIsWrong) {
+    const LineVerdict shortLine = ParsePuzzleLine(Dotted.substr(0, 80));
+    EXPECT_EQ(shortLine.kind, LineKind::Bad);
+    EXPECT_NE(shortLine.problem.find("80"), std::string::npos) << shortLine.problem;
+
+    std::string letter = Dotted;
+    letter[11] = 'x';
+    const LineVerdict badChar = ParsePuzzleLine(letter);
+    EXPECT_EQ(badChar.kind, LineKind::Bad);
+    EXPECT_NE(badChar.problem.find("'x' at column 12"), std::string::npos) << badChar.problem;
+
+    std::string binary = Dotted;
+    binary[0] = '\x81';
+    EXPECT_NE(ParsePuzzleLine(binary).problem.find("0x81"), std::string::npos);
+
+    EXPECT_EQ(ParsePuzzleLine(Dotted + "5").kind, LineKind::Bad);
+    EXPECT_EQ(ParsePuzzleLine("L115").kind, LineKind::Bad);
+    EXPECT_EQ(ParsePuzzleLine("--- --- ---").kind, LineKind::Bad);
+}
+
+TEST(PuzzleLines, ReaderReportsLineNumbersWhateverThePieceSize) {
+    const std::string bytes = "# two puzzles and two bad lines\r\n" + Dotted + "\r\n" + "12345\n\n" +
+                              WithZeros(Dotted) + " 3.4\n" + Dotted.substr(0, 40) + "?";
+    for (std::size_t piece : {1u, 7u, 82u, 4096u}) {
+        const Seen seen = ReadAll(bytes, piece);
+        ASSERT_EQ(seen.puzzles.size(), 2u) << piece;
+        EXPECT_EQ(seen.puzzles[0].first, 2);
+        EXPECT_EQ(seen.puzzles[1].first, 5);
+        EXPECT_EQ(seen.puzzles[1].second, Dotted);
+        ASSERT_EQ(seen.bad.size(), 2u) << piece;
+        EXPECT_EQ(seen.bad[0].first, 3);
+        EXPECT_EQ(seen.bad[1].first, 6);  // the last line has no LF
+    }
+}
+
+TEST(PuzzleLines, AnOverlongLineIsOneBadLineAndReadingGoesOn) {
+    const std::string bytes = std::string(3 * MaxPuzzleLineBytes, 'z') + "\n" + Dotted + "\n";
+    const Seen seen = ReadAll(bytes, 1000);
+    ASSERT_EQ(seen.bad.size(), 1u);
+    EXPECT_EQ(seen.bad[0].first, 1);
+    ASSERT_EQ(seen.puzzles.size(), 1u);
+    EXPECT_EQ(seen.puzzles[0].first, 2);
+}
+
+TEST(PuzzleLines, HandlerCanStopTheReader) {
+    int calls = 0;
+    PuzzleLineReader reader([&](const PuzzleLineEvent&) { return ++calls < 2; });
+    EXPECT_FALSE(reader.Feed(Dotted + "\n" + Dotted + "\n" + Dotted + "\n"));
+    EXPECT_EQ(calls, 2);
+    EXPECT_FALSE(reader.Finish());
+}
+
+TEST(PuzzleLines, ReadsAFile) {
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    const std::string bytes = Dotted + "\nbad\n" + Dotted;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::rewind(file);
+    int puzzles = 0, bad = 0;
+    EXPECT_TRUE(ReadPuzzleLines(file, [&](const PuzzleLineEvent& e) {
+        (e.kind == LineKind::Puzzle ? puzzles : bad)++;
+        return true;
+    }));
+    std::fclose(file);
+    EXPECT_EQ(puzzles, 2);
+    EXPECT_EQ(bad, 1);
+}
+
+TEST(PuzzleLines, LocksRoundTripInRowOrder) {
+    const EntryList list = LocksFromPuzzle(Dotted);
+    EXPECT_EQ(PuzzleOfLocks(list), Dotted);
+    int givens = 0;
+    for (char c : Dotted) givens += c != '.';
+    ASSERT_EQ(list.Position(), givens);
+    for (int i = 1; i < list.Position(); ++i) {
+        const Entry a = list.At(i - 1), b = list.At(i);
+        EXPECT_LT(a.y * 9 + a.x, b.y * 9 + b.x);
+        EXPECT_EQ(b.kind, Lock);
+    }
+}
+
+TEST(PuzzleLines, PuzzleOfLocksLeavesFixAndPossibleOut) {
+    EntryList list;
+    list.Add(Entry(0, 0, 4, Lock));
+    list.Add(Entry(8, 8, 0, Fix));
+    list.Add(Entry(4, 4, 2, Possible));
+    const std::string line = PuzzleOfLocks(list);
+    EXPECT_EQ(line[0], '5');
+    EXPECT_EQ(line.substr(1), std::string(80, '.'));
+}
