@@ -1,0 +1,93 @@
+#pragma once
+#include "settings/Settings.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <filesystem>
+
+class CLevelEdit;
+class CSorvatDoc;
+class CSorvatView;
+class CSpinButton;
+class CStatusDialogBar;
+class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+
+// The top-level window: menus, tool bar, dialog bar, status bar and the view.
+// It owns the settings record: read in the constructor, written first thing
+// at exit (before the view is destroyed).
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int WindowWidth = 565;
+    static constexpr int WindowHeight = 694;
+
+    // Takes the program and start directories, reads the settings file beside
+    // the program (in `programDirectory` when given) and publishes
+    // g_pSettings.
+    explicit CMainFrame(const std::filesystem::path& programDirectory = {});
+    ~CMainFrame() override;
+
+    // Window size and place from the settings (a stored edge above 4000 or
+    // below 0 becomes 10).
+    void PreCreateWindow();
+    // Creates the view (which loads the command-line or continue file), the
+    // bars, publishes g_pMainFrame and sets the level controls and the mode
+    // buttons. Returns 0, or -1 when creation failed.
+    int OnCreate(CSorvatView* view, CSorvatDoc* document, const QStringList& arguments);
+    // Writes the settings file, then lets the view save its continue file.
+    // Runs once.
+    void DestroyWindow();
+
+    // Text of the status bar's message pane, shown at once.
+    void SetStatusText(const QString& text);
+    QString StatusText() const;
+
+    // Every menu item, tool-bar button, dialog-bar button and accelerator ends
+    // here with its command id.
+    void OnCommand(int id);
+
+    CStatusDialogBar* DialogBar() const { return m_wndDlgBar; }
+    CSorvatView* View() const { return m_pView; }
+    CSorvatDoc* Document() const { return m_pDocument; }
+    QToolBar* ToolBar() const { return m_wndToolBar; }
+    // The menu action of a command id, or null.
+    QAction* Action(int id) const;
+    std::filesystem::path SettingsFile() const;
+
+    sorvat::Settings m_settings;
+    CLevelEdit* m_wndLevelEdit = nullptr;  // the dialog bar's level edit 1004
+    CSpinButton* m_pSpin = nullptr;        // the dialog bar's spin 1005 (not owned)
+    QToolBar* m_wndToolBar = nullptr;
+    QToolBar* m_wndReBar = nullptr;        // the band holding the dialog bar
+    QStatusBar* m_wndStatusBar = nullptr;
+    CStatusDialogBar* m_wndDlgBar = nullptr;
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateDialogBar();
+    void CreateStatusBar();
+    void UpdateRecentFiles(const QStringList& files);
+    void ShowTitle(const QString& documentTitle);
+    void ShowAbout();
+    void StoreWindowPosition();
+
+    std::filesystem::path m_programDirectory;
+    CSorvatView* m_pView = nullptr;
+    CSorvatDoc* m_pDocument = nullptr;
+    QLabel* m_pMessagePane = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QAction* m_pRecentPlaceholder = nullptr;
+    QList<QAction*> m_recentActions;
+    bool m_bDestroyed = false;
+};

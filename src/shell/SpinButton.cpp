@@ -1,0 +1,57 @@
+#include "shell/SpinButton.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+#include <algorithm>
+
+CSpinButton::CSpinButton(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::TabFocus);
+    m_pUp = new QToolButton(this);
+    m_pUp->setArrowType(Qt::UpArrow);
+    m_pDown = new QToolButton(this);
+    m_pDown->setArrowType(Qt::DownArrow);
+    for (QToolButton* button : {m_pUp, m_pDown}) {
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(m_pUp, &QToolButton::clicked, this, [this] { Step(1); });
+    connect(m_pDown, &QToolButton::clicked, this, [this] { Step(-1); });
+}
+
+void CSpinButton::SetRange(int lower, int upper) {
+    m_nLower = lower;
+    m_nUpper = upper;
+}
+
+void CSpinButton::SetPos(int pos) {
+    m_nPos = std::clamp(pos, std::min(m_nLower, m_nUpper), std::max(m_nLower, m_nUpper));
+    if (m_pBuddy)
+        m_pBuddy->setText(QString::number(m_nPos));
+}
+
+void CSpinButton::Step(int delta) {
+    const int next = m_nPos + (m_nUpper >= m_nLower ? delta : -delta);
+    if (next < std::min(m_nLower, m_nUpper) || next > std::max(m_nLower, m_nUpper))
+        return;
+    SetPos(next);
+}
+
+void CSpinButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up) {
+        Step(1);
+    } else if (event->key() == Qt::Key_Down) {
+        Step(-1);
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CSpinButton::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int half = height() / 2;
+    m_pUp->setGeometry(0, 0, width(), half);
+    m_pDown->setGeometry(0, half, width(), height() - half);
+}

@@ -1,0 +1,219 @@
+#include "shell/StatusDialogBar.h"
+
+#include "shell/CommandIds.h"
+#include "shell/LevelEdit.h"
+#include "shell/ModeButtons.h"
+#include "shell/SpinButton.h"
+#include "view/BoardPainter.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <cmath>
+
+using namespace sorvat;
+
+namespace {
+
+// Dialog template 128: 352 x 32 dialog units in the gothic face, 9 points.
+constexpr int TemplateWidth = 352;
+constexpr int TemplateHeight = 32;
+constexpr int TotalX = 110;
+constexpr int CounterY = 2;
+
+const QColor CounterBlue{0, 0, 255};
+
+// Dialog units to pixels for a dialog font: a horizontal unit is a quarter of
+// the average width of the Latin letters, a vertical unit an eighth of the
+// font's height.
+class TemplateUnits {
+public:
+    explicit TemplateUnits(const QFont& font) {
+        const QFontMetrics metrics(font);
+        const QString letters =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        baseX = (metrics.horizontalAdvance(letters) / 26.0 + 1) / 2.0;
+        baseY = metrics.height();
+    }
+    QRect Rect(int x, int y, int width, int height) const {
+        return {X(x), Y(y), X(x + width) - X(x), Y(y + height) - Y(y)};
+    }
+    int X(int units) const { return static_cast<int>(std::lround(units * baseX / 4.0)); }
+    int Y(int units) const { return static_cast<int>(std::lround(units * baseY / 8.0)); }
+
+private:
+    double baseX;
+    double baseY;
+};
+
+QFont DialogTemplateFont() {
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(12);  // 9 points at 96 dots per inch
+    return font;
+}
+
+} // namespace
+
+CStatusDialogBar::CStatusDialogBar(QWidget* parent)
+    : QWidget(parent), m_fontCount(BoardFont(21, 10)) {
+    m_fontCount.setWeight(QFont::ExtraBold);
+    setObjectName(QStringLiteral("dialogBar"));
+    CreateControls();
+}
+
+void CStatusDialogBar::CreateControls() {
+    const QFont font = DialogTemplateFont();
+    setFont(font);
+    const TemplateUnits units(font);
+    m_templateSize = QSize(units.X(TemplateWidth), units.Y(TemplateHeight));
+
+    auto place = [&](QWidget* control, int id, int x, int y, int width, int height) {
+        control->setGeometry(units.Rect(x, y, width, height));
+        control->setProperty("controlId", id);
+        control->setObjectName(QStringLiteral("control%1").arg(id));
+    };
+    auto button = [&](int id, const char* text, int x, int y) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        place(b, id, x, y, id == ID_EDIT_NEXT_MOVE ? 41 : 26, 14);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, id] { Send(id); });
+    };
+    button(ID_EDIT_UNDO_MOVE, "<Undo", 0, 2);
+    button(ID_EDIT_REDO_MOVE, "Redo>", 27, 2);
+    button(ID_EDIT_QUICKSAVE, "QSave", 0, 17);
+    button(ID_EDIT_QUICKLOAD, "QLoad", 27, 17);
+    button(ID_EDIT_RESET, "Reset", 56, 17);
+
+    auto* repeat = new CManualCheckBox(QStringLiteral("再起"), this);
+    place(repeat, IDC_REPEAT, 248, 20, 31, 10);
+    connect(repeat, &QAbstractButton::clicked, this, [this] { Send(IDC_REPEAT); });
+
+    auto* label = new QLabel(QStringLiteral("解析ﾚﾍﾞﾙ"), this);
+    place(label, 0, 284, 20, 34, 8);
+    label->setObjectName(QStringLiteral("levelLabel"));
+
+    m_pLevelEdit = new CLevelEdit(this);
+    place(m_pLevelEdit, IDC_LEVEL_EDIT, 319, 17, 18, 14);
+    m_pLevelEdit->setFocusPolicy(Qt::ClickFocus);
+    connect(m_pLevelEdit, &QLineEdit::textChanged, this, [this] { Send(IDC_LEVEL_EDIT); });
+
+    // The up-down control sits on the right edge of its buddy.
+    m_pSpin = new CSpinButton(this);
+    const QRect editRect = m_pLevelEdit->geometry();
+    const int spinWidth = units.X(8);
+    m_pSpin->setGeometry(editRect.right() + 1 - spinWidth, editRect.top(), spinWidth,
+                         editRect.height());
+    m_pLevelEdit->setGeometry(editRect.adjusted(0, 0, -spinWidth, 0));
+    m_pSpin->setProperty("controlId", IDC_LEVEL_SPIN);
+    m_pSpin->setObjectName(QStringLiteral("control%1").arg(IDC_LEVEL_SPIN));
+    m_pSpin->SetBuddy(m_pLevelEdit);
+
+    auto* group = new QGroupBox(this);
+    place(group, 0, 145, 13, 93, 18);
+    group->setObjectName(QStringLiteral("modeGroup"));
+    group->lower();
+    auto radio = [&](int id, const char* text, int x, int width) {
+        auto* r = new CManualRadioButton(QString::fromUtf8(text), this);
+        place(r, id, x, 20, width, 10);
+        r->setFocusPolicy(Qt::ClickFocus);
+        connect(r, &QAbstractButton::clicked, this, [this, id] { Send(id); });
+    };
+    radio(IDC_MODE_ANALYSIS, "解析", 205, 28);
+    radio(IDC_MODE_HINT, "ﾋﾝﾄ", 179, 23);
+    radio(IDC_MODE_SELF, "自力", 149, 28);
+
+    button(ID_EDIT_NEXT_MOVE, "次の一手", 96, 17);
+    setFixedSize(m_templateSize);
+}
+
+QSize CStatusDialogBar::sizeHint() const { return m_templateSize; }
+
+QWidget* CStatusDialogBar::Control(int id) const {
+    return findChild<QWidget*>(QStringLiteral("control%1").arg(id));
+}
+
+QAbstractButton* CStatusDialogBar::Button(int id) const {
+    return qobject_cast<QAbstractButton*>(Control(id));
+}
+
+void CStatusDialogBar::Send(int id) {
+    if (m_commandHandler)
+        m_commandHandler(id);
+}
+
+void CStatusDialogBar::SetModeChecks(int displayMode, bool repeat) {
+    QAbstractButton* self = Button(IDC_MODE_SELF);
+    QAbstractButton* hint = Button(IDC_MODE_HINT);
+    QAbstractButton* analysis = Button(IDC_MODE_ANALYSIS);
+    QAbstractButton* repeatBox = Button(IDC_REPEAT);
+    if (!self || !hint || !analysis || !repeatBox)
+        return;
+    if (displayMode >= ModeSelf && displayMode <= ModeAnalysis) {
+        self->setChecked(displayMode == ModeSelf);
+        hint->setChecked(displayMode == ModeHint);
+        analysis->setChecked(displayMode == ModeAnalysis);
+    }
+    repeatBox->setChecked(repeat);
+}
+
+void CStatusDialogBar::UpdateStatus(const CellBoard& board, const CellBoard& solution) {
+    m_pBoard = &board;
+    m_pSolutionBoard = &solution;
+    m_nEntered = board.enteredCount;
+    for (int d = 0; d < 9; ++d)
+        m_nDigitCount[d] = board.enteredByDigit[d];
+    m_nStatus = 0;
+    std::fill(std::begin(m_nDigitStatus), std::end(m_nDigitStatus), 0);
+
+    bool allWrong = false;
+    for (int y = 0; y < 9 && !allWrong; ++y) {
+        for (int x = 0; x < 9 && !allWrong; ++x) {
+            const int e = board.Cell(x, y).enteredDigit;
+            const int s = solution.Cell(x, y).solvedDigit;
+            if (s > 8)
+                m_nStatus = 2;
+            if (e >= 0 && e <= 8 && e != s) {
+                m_nDigitStatus[e] = 2;
+                m_nStatus = 2;
+                allWrong = std::all_of(std::begin(m_nDigitStatus), std::end(m_nDigitStatus),
+                                       [](int status) { return status == 2; });
+            }
+        }
+    }
+    if (m_nStatus == 0 && board.enteredCount == 81)
+        m_nStatus = 1;
+    for (int d = 0; d < 9; ++d) {
+        if (m_nDigitStatus[d] == 0 && m_nDigitCount[d] == 9)
+            m_nDigitStatus[d] = 1;
+    }
+    update();
+}
+
+QString CStatusDialogBar::DigitText(int d) const {
+    const int n = m_nDigitCount[d] > 9 ? 10 : m_nDigitCount[d];
+    return QStringLiteral("%1:%2").arg(d + 1).arg(QString::number(n, 16).toUpper());
+}
+
+void CStatusDialogBar::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setFont(m_fontCount);
+    painter.setBrush(Qt::NoBrush);
+    const QFontMetrics metrics(m_fontCount);
+    auto text = [&](int x, const QString& s, bool blue) {
+        painter.setPen(blue ? CounterBlue : colors::Black);
+        painter.drawText(QPoint(x, CounterY + metrics.ascent()), s);
+    };
+    text(TotalX, QString::number(m_nEntered), m_nStatus == 1);
+    for (int d = 0; d < 9; ++d) {
+        const int x = CounterX(d);
+        text(x, DigitText(d), m_nDigitStatus[d] == 1);
+        painter.setPen(QPen(colors::Black, 0));
+        // Frame from (x - 5, 2) to (x + 37, 22), right and bottom exclusive.
+        painter.drawRect(QRect(x - 5, CounterY, 41, 19));
+    }
+}

@@ -1,0 +1,102 @@
+// Board drawing of the view: the full paint (screen and printer) and the
+// hover drawing of the last pointer move.
+#include "view/SorvatView.h"
+
+#include "settings/Settings.h"
+#include "shell/MainFrame.h"
+#include "shell/StatusDialogBar.h"
+#include "view/BoardPainter.h"
+#include "view/Globals.h"
+
+#include <QApplication>
+#include <QPaintDevice>
+#include <QPaintEvent>
+#include <QPainter>
+
+using namespace sorvat;
+
+namespace {
+
+constexpr QPoint PrintOrigin{100, 100};
+
+PaintSetup SetupFromSettings(const BoardRect& square, const CellBoard* solution, bool printing) {
+    PaintSetup setup;
+    setup.squareWidth = square.Width();
+    setup.squareHeight = square.Height();
+    setup.printing = printing;
+    setup.solution = solution;
+    if (g_pSettings) {
+        setup.displayMode = g_pSettings->displayMode;
+        setup.blindPrint = g_pSettings->blindPrint != 0;
+    }
+    return setup;
+}
+
+} // namespace
+
+void CSorvatView::OnDraw(QPainter& painter) {
+    if (!m_bSettingsApplied)
+        ApplySettings();
+    if (g_pMainFrame && g_pMainFrame->DialogBar())
+        g_pMainFrame->DialogBar()->UpdateStatus(m_board, m_solutionBoard);
+
+    m_bPainting = true;
+    const BoardRect savedSquare = m_rcSquare;
+    int fontScale = 1;
+    if (painter.device() && painter.device()->devType() == QInternal::Printer) {
+        fontScale = PrintScale(painter.device()->width(), m_rcSquare.Width());
+        m_rcSquare = {0, 0, m_rcSquare.Width() * fontScale, m_rcSquare.Height() * fontScale};
+    }
+    {
+        PaintSetup setup = SetupFromSettings(m_rcSquare, &m_solutionBoard, m_bPrinting);
+        setup.fontScale = fontScale;
+        BoardPainter painters(painter, setup);
+        QFont smallFont = painters.SmallFont();
+        QFont largeFont = painters.LargeFont();
+        m_pSmallFont = &smallFont;
+        m_pLargeFont = &largeFont;
+        const QPoint origin = m_bPrinting ? PrintOrigin : m_ptOrigin;
+        painters.DrawBoard(origin.x(), origin.y(), m_board, NoHighlight);
+        m_pSmallFont = nullptr;
+        m_pLargeFont = nullptr;
+    }
+    m_rcSquare = savedSquare;
+    m_bPainting = false;
+}
+
+void CSorvatView::DrawHoverOverlay(QPainter& painter) {
+    const HoverOverlay& overlay = m_hoverOverlay;
+    PaintSetup setup = SetupFromSettings(m_rcSquare, &m_solutionBoard, false);
+    setup.blindPrint = false;  // the hover drawing never consults blind printing
+    BoardPainter painters(painter, setup);
+    if (overlay.highlight < 9)
+        painters.DrawBoard(m_ptOrigin.x(), m_ptOrigin.y(), m_board, overlay.highlight);
+    if (overlay.square) {
+        painters.DrawSquare(overlay.squareCorner.x(), overlay.squareCorner.y(), overlay.digit,
+                            static_cast<SquareStyle>(overlay.style));
+        painters.DrawCellFrame(overlay.cellCorner.x(), overlay.cellCorner.y());
+        painters.DrawBoxFrame(overlay.boxCorner.x(), overlay.boxCorner.y());
+    }
+    // The hover pass selects no font for the labels: they come out in the
+    // surface's default font, over the labels of the full paint.
+    painter.save();
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(colors::White);
+    painters.DrawLabelTexts(font());
+    painter.restore();
+    painters.DrawOuterFrame(m_ptOrigin.x(), m_ptOrigin.y());
+}
+
+void CSorvatView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), colors::White);
+    const bool hoverRepaint = m_bHoverRepaint;
+    m_bHoverRepaint = false;
+    // A repaint the hover drawing did not ask for paints the board afresh and
+    // so takes away whatever the hover drawing left on the screen.
+    if (!hoverRepaint)
+        m_hoverOverlay = HoverOverlay{};
+    OnDraw(painter);
+    if (hoverRepaint)
+        DrawHoverOverlay(painter);
+}

@@ -1,0 +1,201 @@
+// Mouse play: the hit test, the hover state, the three button releases and
+// the answer timer they start when the board becomes full.
+#include "view/SorvatView.h"
+
+#include "settings/Settings.h"
+#include "view/BoardPainter.h"
+#include "view/Globals.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+using namespace sorvat;
+
+namespace {
+
+constexpr QPoint NoHover{9, 9};
+
+// The posted check-answer message as a Qt event type (WM_USER maps to
+// QEvent::User).
+QEvent::Type CheckAnswerEventType() {
+    return static_cast<QEvent::Type>(QEvent::User + CSorvatView::WM_CHECK_ANSWER - 0x400);
+}
+
+bool Contains(int left, int top, int width, int height, QPoint point) {
+    return point.x() >= left && point.x() < left + width && point.y() >= top
+        && point.y() < top + height;
+}
+
+} // namespace
+
+void CSorvatView::HitTest(QPoint point, QPoint& box, QPoint& cell, QPoint& square) const {
+    box = cell = square = NoHover;
+    const int w = m_rcSquare.Width();
+    const int h = m_rcSquare.Height();
+    for (int by = 0; by < 3; ++by) {
+        for (int bx = 0; bx < 3; ++bx) {
+            const int boxLeft = m_ptOrigin.x() + 9 * w * bx;
+            const int boxTop = m_ptOrigin.y() + 9 * h * by;
+            if (!Contains(boxLeft, boxTop, 9 * w, 9 * h, point))
+                continue;
+            box = QPoint(bx, by);
+            for (int cy = 0; cy < 3; ++cy) {
+                for (int cx = 0; cx < 3; ++cx) {
+                    const int cellLeft = boxLeft + 3 * w * cx;
+                    const int cellTop = boxTop + 3 * h * cy;
+                    if (!Contains(cellLeft, cellTop, 3 * w, 3 * h, point))
+                        continue;
+                    cell = QPoint(cx, cy);
+                    for (int sy = 0; sy < 3; ++sy) {
+                        for (int sx = 0; sx < 3; ++sx) {
+                            if (Contains(cellLeft + w * sx, cellTop + h * sy, w, h, point)) {
+                                square = QPoint(sx, sy);
+                                return;
+                            }
+                        }
+                    }
+                    return;
+                }
+            }
+            return;
+        }
+    }
+}
+
+void CSorvatView::OnMouseMove(QPoint point) {
+    QPoint box, cell, square;
+    HitTest(point, box, cell, square);
+    if (m_bPainting
+        || (box == m_hoverBox && cell == m_hoverCell && square == m_hoverSquare))
+        return;
+
+    m_hoverBox = box;
+    m_hoverCell = cell;
+    m_hoverSquare = square;
+
+    HoverOverlay& overlay = m_hoverOverlay;
+    overlay.square = false;
+    if (square.x() < 3) {
+        const int w = m_rcSquare.Width();
+        const int h = m_rcSquare.Height();
+        const SCell& c = *m_board.mcells[3 * box.y() + box.x()].cells[3 * cell.y() + cell.x()];
+        const int d = 3 * square.y() + square.x();
+        const int mode = g_pSettings ? g_pSettings->displayMode : ModeSelf;
+        if (mode == ModeHint || mode == ModeAnalysis)
+            overlay.highlight = c.HasEntered() ? c.enteredDigit : d;
+        overlay.boxCorner = m_ptOrigin + QPoint(9 * w * box.x(), 9 * h * box.y());
+        overlay.cellCorner = overlay.boxCorner + QPoint(3 * w * cell.x(), 3 * h * cell.y());
+        overlay.squareCorner = overlay.cellCorner + QPoint(w * square.x(), h * square.y());
+        overlay.digit = d;
+        if (mode == ModeSelf || mode == ModeHint) {
+            overlay.square = true;
+            overlay.style = c.Has(d, PossibleBit) ? StyleHoverOn : StyleAlert;
+        } else if (mode == ModeAnalysis) {
+            overlay.square = true;
+            overlay.style = c.Has(d, CandidateBit) ? StyleHoverOn : StyleAlert;
+        }
+    }
+    m_bHoverRepaint = true;
+    update();
+}
+
+void CSorvatView::OnLButtonUp() {
+    if (!g_pMainFrame || m_hoverSquare.x() >= 3)
+        return;
+    const int x = 3 * m_hoverBox.x() + m_hoverCell.x();
+    const int y = 3 * m_hoverBox.y() + m_hoverCell.y();
+    const int d = 3 * m_hoverSquare.y() + m_hoverSquare.x();
+    m_moves.Add(Entry(x, y, d, Possible));
+    m_board.SetPossibleAt(x, y, d, Toggle);
+    InvalidateBoard();
+}
+
+void CSorvatView::OnRButtonUp() {
+    if (!g_pMainFrame || m_hoverSquare.x() >= 3)
+        return;
+    const int x = 3 * m_hoverBox.x() + m_hoverCell.x();
+    const int y = 3 * m_hoverBox.y() + m_hoverCell.y();
+    const SCell& c = m_board.Cell(x, y);
+    const int e = c.HasEntered() ? c.enteredDigit : 3 * m_hoverSquare.y() + m_hoverSquare.x();
+    m_moves.Add(Entry(x, y, e, Fix));
+    m_board.Place(x, y, e);
+    m_board.Analyze();
+    InvalidateBoard();
+    if (m_board.enteredCount == 81)
+        StartAnswerTimer();
+}
+
+void CSorvatView::OnMButtonUp() {
+    if (!g_pMainFrame || m_hoverSquare.x() >= 3)
+        return;
+    const int x = 3 * m_hoverBox.x() + m_hoverCell.x();
+    const int y = 3 * m_hoverBox.y() + m_hoverCell.y();
+    const SCell& c = m_board.Cell(x, y);
+    if (c.HasEntered()) {
+        const int e = c.enteredDigit;
+        if (c.Has(e, LockBit)) {
+            m_moves.Add(Entry(x, y, e, Lock));  // takes the Lock entry back
+            m_moves.Add(Entry(x, y, e, Fix));
+        } else {
+            m_moves.Add(Entry(x, y, e, Lock));
+        }
+    }
+    m_board.Analyze();
+    m_solutionMoves.CopyLocksFrom(m_moves);
+    m_solutionBoard.Analyze();
+    InvalidateBoard();
+    if (m_board.enteredCount == 81)
+        StartAnswerTimer();
+}
+
+void CSorvatView::StartAnswerTimer() {
+    if (!m_pAnswerTimer) {
+        m_pAnswerTimer = new QTimer(this);
+        m_pAnswerTimer->setSingleShot(true);
+        connect(m_pAnswerTimer, &QTimer::timeout, this, [this] { OnTimer(AnswerTimer); });
+    }
+    m_pAnswerTimer->start(AnswerTimerMilliseconds);  // a running timer starts over
+}
+
+bool CSorvatView::IsAnswerTimerActive() const {
+    return m_pAnswerTimer && m_pAnswerTimer->isActive();
+}
+
+void CSorvatView::OnTimer(int timerId) {
+    if (timerId != AnswerTimer)
+        return;
+    if (m_pAnswerTimer)
+        m_pAnswerTimer->stop();
+    QCoreApplication::postEvent(this, new QEvent(CheckAnswerEventType()));
+}
+
+void CSorvatView::mouseMoveEvent(QMouseEvent* event) {
+    OnMouseMove(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void CSorvatView::leaveEvent(QEvent* event) {
+    // The pointer left the window: the hover goes as on a move off the board.
+    OnMouseMove(QPoint(-1, -1));
+    QWidget::leaveEvent(event);
+}
+
+void CSorvatView::mouseReleaseEvent(QMouseEvent* event) {
+    switch (event->button()) {
+    case Qt::LeftButton: OnLButtonUp(); break;
+    case Qt::RightButton: OnRButtonUp(); break;
+    case Qt::MiddleButton: OnMButtonUp(); break;
+    default: break;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool CSorvatView::event(QEvent* event) {
+    if (event->type() == CheckAnswerEventType()) {
+        CheckAnswer();
+        return true;
+    }
+    return QWidget::event(event);
+}
