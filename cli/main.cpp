@@ -1,4 +1,6 @@
 #include "AnalyzeCommands.h"
+#include "CollectionCommands.h"
+#include "ExportCommand.h"
 #include "PuzzleInput.h"
 
 #include <CLI/CLI.hpp>
@@ -10,6 +12,10 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     int exitCode = 0;
     sorvat::cli::AddAnalyzeCommands(app, exitCode);
+    sorvat::cli::AddSolveCommand(app, exitCode);
+    sorvat::cli::AddGradeCommand(app, exitCode);
+    sorvat::cli::AddImportCommand(app, exitCode);
+    sorvat::cli::AddExportCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

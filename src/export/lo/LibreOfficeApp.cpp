@@ -56,6 +56,7 @@ namespace {
 constexpr auto ConnectTimeout = std::chrono::seconds(60);
 constexpr auto QuitGrace = std::chrono::seconds(10);
 constexpr char ExcelFilter[] = "MS Excel 97";
+constexpr sal_Int32 NewBookSheets = 3;
 
 OUString ToOUString(const std::string& text) {
     return OStringToOUString(OString(text.data(), static_cast<sal_Int32>(text.size())), RTL_TEXTENCODING_UTF8);
@@ -226,6 +227,21 @@ public:
         m_document.clear();
     }
 
+    // A new Calc document has one sheet; a new workbook of the spreadsheet
+    // the export was made for has three.
+    void AddSheetsUpTo(sal_Int32 count) {
+        Call("add sheet", [&] {
+            Reference<sheet::XSpreadsheets> sheets = m_document->getSheets();
+            int suffix = 1;
+            for (sal_Int32 n = Sheets()->getCount(); n < count; ++n) {
+                OUString name;
+                do name = ToOUString("Sheet" + std::to_string(suffix++));
+                while (sheets->hasByName(name));
+                sheets->insertNewByName(name, static_cast<sal_Int16>(n));
+            }
+        });
+    }
+
 private:
     Reference<container::XIndexAccess> Sheets() {
         if (!m_document.is()) throw SpreadsheetError("the workbook is closed");
@@ -279,7 +295,9 @@ public:
     void SetDisplayAlerts(bool) override {}
 
     std::shared_ptr<SpreadsheetBook> AddBook() override {
-        return Load("private:factory/scalc", false);
+        std::shared_ptr<LoBook> book = Load("private:factory/scalc", false);
+        if (book) book->AddSheetsUpTo(NewBookSheets);
+        return book;
     }
 
     std::shared_ptr<SpreadsheetBook> OpenBook(const std::string& fullName) override {
@@ -314,9 +332,9 @@ public:
     }
 
 private:
-    std::shared_ptr<SpreadsheetBook> Load(const std::string& url, bool asTemplate) {
+    std::shared_ptr<LoBook> Load(const std::string& url, bool asTemplate) {
         if (!m_desktop.is()) throw SpreadsheetError("the office is not running");
-        return Call("open", [&]() -> std::shared_ptr<SpreadsheetBook> {
+        return Call("open", [&]() -> std::shared_ptr<LoBook> {
             const auto arguments = Properties({
                 Property("Hidden", uno::Any(true)),
                 Property("AsTemplate", uno::Any(asTemplate)),
