@@ -83,6 +83,7 @@ ExportResult ExportSpreadsheet(const CellBoard& board, const ExportRequest& requ
     result.outputPath = request.outputPath;
     CExcel excel(request.createApp ? request.createApp : CExcel::AppFactory(&CreateDefaultSpreadsheetApp));
     if (request.output) excel.m_pfnOutput = request.output;
+    int saved = -1;
     try {
         if (excel.AppOpen(false) != 0) {
             result.outcome = ExportOutcome::OfficeUnavailable;
@@ -90,11 +91,13 @@ ExportResult ExportSpreadsheet(const CellBoard& board, const ExportRequest& requ
         }
         excel.BookOpen(request.templateName.c_str());
         WriteBoardSheets(excel, board);
-        const int saved = excel.BookSaveAs(request.outputPath);
+        saved = excel.BookSaveAs(request.outputPath);
         excel.AppClose(CExcel::CloseDiscard);
         result.outcome = saved == 0 ? ExportOutcome::Saved : ExportOutcome::NotSaved;
     } catch (const std::exception& e) {
-        result.outcome = ExportOutcome::Failed;
+        // A workbook already on disk stays a success: only the closing
+        // failed, and the application is ended all the same.
+        result.outcome = saved == 0 ? ExportOutcome::Saved : ExportOutcome::Failed;
         result.error = e.what();
         try {
             excel.AppClose(CExcel::CloseDiscard);
