@@ -14,6 +14,41 @@
 
 using namespace sorvat;
 
+namespace {
+
+// A recording that the board drawing takes for a printer page of a usual
+// size (A4 at 300 dots per inch), so a page too narrow for whole squares can
+// be drawn at that size and shrunk onto the real page.
+class NominalPrinterPage : public QPicture {
+public:
+    static constexpr int Width = 2480;
+    static constexpr int Height = 3508;
+
+    explicit NominalPrinterPage(const QPaintDevice& target)
+        : dpiX(target.logicalDpiX()), dpiY(target.logicalDpiY()) {}
+    int devType() const override { return QInternal::Printer; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: return Width;
+        case PdmHeight: return Height;
+        // The target's resolution, so the replay keeps the font sizes.
+        case PdmDpiX:
+        case PdmPhysicalDpiX: return dpiX;
+        case PdmDpiY:
+        case PdmPhysicalDpiY: return dpiY;
+        default: return QPicture::metric(m);
+        }
+    }
+
+private:
+    int dpiX;
+    int dpiY;
+};
+
+} // namespace
+
 void CSorvatView::OnFilePrint() {
     QPrinter printer(QPrinter::HighResolution);
     if (!OnPreparePrinting(printer, false)) return;
@@ -54,9 +89,9 @@ void CSorvatView::PrintBoard(QPrinter& printer) {
         if (PrintScale(printer.width(), m_rcSquare.Width()) > 0) {
             OnDraw(painter);
         } else {
-            // Too narrow for whole squares: draw the board at screen size and
-            // shrink the drawing to the page, rather than collapsing it.
-            QPicture picture;
+            // Too narrow for whole squares: draw the page at a usual printer
+            // size and shrink it onto the device, rather than collapsing it.
+            NominalPrinterPage picture(printer);
             QPainter recorder(&picture);
             OnDraw(recorder);
             recorder.end();

@@ -1,0 +1,131 @@
+#include "CommandFixture.h"
+
+#include "commands/MemoWindow.h"
+#include "text/Cp932.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPointer>
+
+using namespace sorvat;
+using namespace sorvat::testing;
+
+namespace {
+
+using MemoOfLoadedFile = CommandFixture;
+
+MemoWindow& Memo(CSorvatView& view) { return dynamic_cast<MemoWindow&>(view.GetMemoHandoff()); }
+
+void Settle() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+TEST(MemoWindowTest, ShowsEachMemoOnceAsPlainTextInAnOwnerlessBox) {
+    MemoWindow memo;
+    memo.Start();
+    const std::string text = Utf8ToCp932("<b>太字</b>ではない\r\n二行目");
+    memo.Publish(text.c_str());
+    EXPECT_FALSE(memo.IsShowing());  // shown from the event loop
+    Settle();
+    ASSERT_TRUE(memo.IsShowing());
+    QMessageBox* box = memo.Box();
+    EXPECT_EQ(box->windowTitle(), "Sorvat_QMessage");
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->text(), QString::fromUtf8("<b>太字</b>ではない\n二行目"));
+    EXPECT_EQ(box->parentWidget(), nullptr);
+    EXPECT_EQ(box->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(box->isVisible());
+
+    // OK closes it; the memo does not come back.
+    box->button(QMessageBox::Ok)->click();
+    Settle();
+    EXPECT_FALSE(memo.IsShowing());
+    memo.ShowPending();
+    EXPECT_FALSE(memo.IsShowing());
+}
+
+TEST(MemoWindowTest, EmptyMemoShowsNothing) {
+    MemoWindow memo;
+    memo.Start();
+    memo.Publish("");
+    Settle();
+    EXPECT_FALSE(memo.IsShowing());
+}
+
+TEST(MemoWindowTest, NextMemoWaitsForThePreviousBoxToClose) {
+    MemoWindow memo;
+    memo.Start();
+    memo.Publish("first");
+    Settle();
+    QPointer<QMessageBox> first = memo.Box();
+    ASSERT_FALSE(first.isNull());
+
+    // Published without closing: it waits for the open box.
+    memo.Publish("second");
+    Settle();
+    EXPECT_EQ(memo.Box(), first.data());
+    first->button(QMessageBox::Ok)->click();
+    Settle();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_TRUE(memo.IsShowing());
+    EXPECT_EQ(memo.Box()->text(), "second");
+}
+
+TEST(MemoWindowTest, MemoPublishedBeforeStartShowsAfterIt) {
+    MemoWindow memo;
+    memo.Publish("early");
+    Settle();
+    EXPECT_FALSE(memo.IsShowing());
+    memo.Start();
+    Settle();
+    ASSERT_TRUE(memo.IsShowing());
+    memo.Stop();
+    memo.CloseWindow();
+    Settle();
+    EXPECT_FALSE(memo.IsShowing());
+}
+
+TEST_F(MemoOfLoadedFile, LoadingTheNextFileClosesTheBoxOfThePreviousOne) {
+    const auto a = WritePuzzle("a.md2", Givens(), Utf8ToCp932("メモA\r\n"));
+    const auto b = WritePuzzle("b.md2", Givens(), "Note B\r\n");
+    const auto c = WritePuzzle("c.md2", Givens());
+    view->LoadFile(a.string());
+    Settle();
+    QPointer<QMessageBox> first = Memo(*view).Box();
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first->text(), QString::fromUtf8("メモA\n"));
+
+    view->LoadFile(b.string());
+    // The first box is gone before the second memo is shown.
+    EXPECT_TRUE(first.isNull() || !first->isVisible());
+    EXPECT_FALSE(Memo(*view).IsShowing());
+    Settle();
+    ASSERT_TRUE(Memo(*view).IsShowing());
+    EXPECT_EQ(Memo(*view).Box()->text(), "Note B\n");
+
+    // A file without a memo closes the box and shows none.
+    view->LoadFile(c.string());
+    Settle();
+    EXPECT_FALSE(Memo(*view).IsShowing());
+    EXPECT_TRUE(Boxes().empty());  // memos never go through the modal boxes
+}
+
+TEST_F(MemoOfLoadedFile, ExitClosesTheBoxAndWritesTheContinueFile) {
+    view->LoadFile(WritePuzzle("a.md2", Givens(), "Note\r\n").string());
+    Settle();
+    QPointer<QMessageBox> box = Memo(*view).Box();
+    ASSERT_FALSE(box.isNull());
+    view->m_moves.Add(Entry(2, 0, 3, Fix));
+    view->OnDestroy();
+    Settle();
+    EXPECT_TRUE(box.isNull());
+    ASSERT_TRUE(std::filesystem::exists(dir / "_Sorvat.Continue.md1"));
+    EntryList restored;
+    std::ifstream in(dir / "_Sorvat.Continue.md1", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    PuzzleFile().ReadBytes(bytes, "_Sorvat.Continue.md1", restored);
+    EXPECT_EQ(restored.Count(), 31);
+}

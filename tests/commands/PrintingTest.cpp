@@ -1,0 +1,185 @@
+#include "CommandFixture.h"
+
+#include "shell/AboutDlg.h"
+#include "shell/PrintSetDlg.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+
+using namespace sorvat;
+using namespace sorvat::testing;
+
+namespace {
+
+using Printing = CommandFixture;
+
+bool Near(QRgb pixel, QColor color, int tolerance = 12) {
+    return std::abs(qRed(pixel) - color.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - color.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - color.blue()) <= tolerance;
+}
+
+struct PageColours {
+    int paleBlue = 0;   // solved-digit and single-candidate squares
+    int boxBlue = 0;    // box frames
+    int outerRed = 0;   // outer frame
+    QRect blueBounds;   // where the box frames lie
+};
+
+// The first page of a PDF as an image (needs pdftoppm from poppler-utils).
+QImage PageImage(const QString& pdf, int dpi) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (tool.isEmpty()) return {};
+    const QString prefix = pdf + QStringLiteral(".page");
+    QProcess::execute(tool, {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                             QStringLiteral("-singlefile"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+PageColours CountColours(const QImage& image) {
+    PageColours c;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (Near(p, QColor(192, 192, 255))) ++c.paleBlue;
+            if (Near(p, QColor(0, 0, 255), 40)) {
+                ++c.boxBlue;
+                c.blueBounds = c.blueBounds.united(QRect(x, y, 1, 1));
+            }
+            if (Near(p, QColor(255, 0, 0), 40)) ++c.outerRed;
+        }
+    return c;
+}
+
+} // namespace
+
+TEST_F(Printing, BlindPrintingLeavesOutTheCandidateSquares) {
+    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
+    settings().displayMode = ModeAnalysis;
+    settings().analysisLevel = 8;
+    settings().repeatFlag = 1;
+    view->ApplySettings();
+
+    auto print = [&](bool blind, const QString& name) {
+        settings().blindPrint = blind ? 1 : 0;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(QString::fromStdString((dir / name.toStdString()).string()));
+        view->PrintBoard(printer);
+        EXPECT_FALSE(view->m_bPrinting);
+        return printer.outputFileName();
+    };
+    const QString full = print(false, QStringLiteral("full.pdf"));
+    const QString blind = print(true, QStringLiteral("blind.pdf"));
+    ASSERT_GT(QFileInfo(full).size(), 0);
+    ASSERT_GT(QFileInfo(blind).size(), 0);
+
+    const QImage fullPage = PageImage(full, 40);
+    const QImage blindPage = PageImage(blind, 40);
+    if (fullPage.isNull() || blindPage.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
+    const PageColours a = CountColours(fullPage);
+    const PageColours b = CountColours(blindPage);
+    EXPECT_GT(a.paleBlue, 1000);  // the solved digits' squares
+    EXPECT_EQ(b.paleBlue, 0);
+    EXPECT_GT(a.boxBlue, 1000);
+    EXPECT_GT(b.boxBlue, 1000);
+    // The board spans most of the page width.
+    EXPECT_GT(a.blueBounds.width(), fullPage.width() / 2);
+}
+
+TEST_F(Printing, NarrowDeviceStillPrintsTheWholeBoard) {
+    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QSizeF(90, 120), QPageSize::Millimeter));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    printer.setOutputFileName(QString::fromStdString((dir / "narrow.pdf").string()));
+    ASSERT_LT(printer.width(), 523);  // the print scale would be 0
+    view->PrintBoard(printer);
+
+    const QImage page = PageImage(printer.outputFileName(), 96);
+    if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
+    const PageColours c = CountColours(page);
+    EXPECT_GT(c.boxBlue, 500);
+    EXPECT_GT(c.outerRed, 100);
+    // Squeezed onto the page, not collapsed to a point.
+    EXPECT_GT(c.blueBounds.width(), page.width() / 2);
+    EXPECT_LE(c.blueBounds.right(), page.width());
+}
+
+TEST_F(Printing, PrintSettingsDialogEditsBlindPrintAtOnce) {
+    settings().blindPrint = 1;
+    {
+        CPrintSetDlg dialog(frame.get());
+        dialog.show();
+        ASSERT_NE(dialog.m_pBlind, nullptr);
+        EXPECT_TRUE(dialog.m_pBlind->isChecked());
+        dialog.m_pBlind->click();
+        dialog.m_pBlind->click();
+        dialog.reject();
+        EXPECT_EQ(settings().blindPrint, 1);
+    }
+    {
+        CPrintSetDlg dialog(frame.get());
+        dialog.show();
+        dialog.m_pBlind->click();
+        EXPECT_FALSE(dialog.m_pBlind->isChecked());
+        dialog.reject();  // Cancel keeps the change
+        EXPECT_EQ(settings().blindPrint, 0);
+    }
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(CPrintSetDlg(frame.get()).windowTitle(), QString::fromUtf8("印刷設定"));
+}
+
+TEST_F(Printing, PrintSettingsDialogWithoutAFrameReportsIt) {
+    CPrintSetDlg dialog(nullptr);
+    dialog.show();
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, "PrintSet Error : m_pMain = NULL");
+    EXPECT_EQ(Boxes()[0].title, "Fatal");
+    EXPECT_EQ(Boxes()[0].icon, MessageIcon::Error);
+    dialog.m_pBlind->click();  // does nothing
+    EXPECT_FALSE(dialog.m_pBlind->isChecked());
+}
+
+TEST_F(Printing, PrintAndPreviewShowThePrintSettingsFirst) {
+    // Closes every modal dialog as it appears and notes its kind.
+    QStringList seen;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen.append(QString::fromLatin1(modal->metaObject()->className()));
+            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        }
+    });
+    closer.start(20);
+
+    QPrinter printer;
+    EXPECT_TRUE(view->OnPreparePrinting(printer, true));
+    EXPECT_EQ(seen, QStringList{QStringLiteral("CPrintSetDlg")});
+
+    seen.clear();
+    EXPECT_FALSE(view->OnPreparePrinting(printer, false));  // the print dialog was cancelled
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_EQ(seen[0], "CPrintSetDlg");
+    EXPECT_EQ(seen[1], "QPrintDialog");
+}
+
+TEST(AboutBox, ShowsNameAndVersion) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), QString::fromUtf8("Sorvatのﾊﾞｰｼﾞｮﾝ情報"));
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>()) texts.append(label->text());
+    EXPECT_TRUE(texts.contains(QStringLiteral("Sorvat Version 0.101")));
+    auto* ok = about.findChild<QPushButton*>(QStringLiteral("ok"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+}
