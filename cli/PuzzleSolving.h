@@ -1,0 +1,27 @@
+#pragma once
+#include "OrderedBatch.h"
+#include "model/EntryList.h"
+
+#include <string>
+
+namespace sorvat::cli {
+
+// The answer board of a puzzle's Lock entries at `level` (9 for the answer
+// board itself), with repeat and auto-confirm on.
+void AnalyzeLocks(const EntryList& locks, int level, PuzzleOutcome& outcome);
+
+// True when a digit stands twice in a row, column or box of an 81-character
+// answer ('.' cells are ignored).
+bool HasConflict(const std::string& answer);
+
+// solvedCount 81, no dead cell and no conflict.
+bool IsSolvedOutcome(const PuzzleOutcome& outcome);
+
+// The lowest level at which the puzzle is solved into outcome.grade (-1 when
+// not even level 9 solves it); outcome.answer holds the last board tried.
+void GradeLocks(const EntryList& locks, PuzzleOutcome& outcome);
+
+// "solved", "unsolved" or "contradiction" (a dead cell or a conflict).
+const char* StatusOf(const PuzzleOutcome& outcome);
+
+} // namespace sorvat::cli

@@ -1,0 +1,169 @@
+#include "CliTestSupport.h"
+#include "files/PuzzleFile.h"
+#include "files/PuzzleLines.h"
+#include "support/Puzzles.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+using namespace sorvat;
+using namespace sorvat::test;
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+std::string PuzzlesOf(const std::vector<PuzzleCase>& cases) {
+    std::string text;
+    for (const auto& c : cases) text += c.puzzle + "\n";
+    return text;
+}
+
+// Row 1 holds 1..8 and a 9 below its last cell: that cell can take nothing.
+std::string Contradictory() {
+    std::string p(81, '.');
+    for (int x = 0; x < 8; ++x) p[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
+    p[17] = '9';
+    return p;
+}
+
+} // namespace
+
+TEST(CliSolve, PrintsOneLinePerPuzzleAndCountsTheSummary) {
+    ScratchDirectory dir;
+    const auto cases = ReadPuzzleCases("qqwing.txt");
+    const std::string input = dir.Write("in/mixed.txt", "# header\n" + cases[0].puzzle + "\nthis is no puzzle\n" +
+                                                            Contradictory() + "\n" + std::string(81, '0') + "\n");
+    const CliRun run = RunCli(dir, "solve --jobs 2 " + Quoted(input));
+    EXPECT_EQ(run.exitCode, 1) << "a skipped line is bad input";
+    const auto out = Lines(run.out);
+    ASSERT_EQ(out.size(), 3u) << run.out;
+    EXPECT_EQ(out[0], cases[0].solution);
+    EXPECT_EQ(out[1].substr(81), " contradiction");
+    EXPECT_EQ(out[2], std::string(81, '.'));
+    EXPECT_NE(run.err.find(input + ":3: not a puzzle line"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("3 puzzles: 1 solved, 1 unsolved, 1 contradictory"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("per puzzle mean"), std::string::npos) << run.err;
+}
+
+TEST(CliSolve, JobsDoNotChangeTheOutputOrder) {
+    ScratchDirectory dir;
+    const auto cases = ReadPuzzleCases("qqwing.txt");
+    std::string text;
+    for (int copy = 0; copy < 4; ++copy) text += PuzzlesOf(cases);
+    const std::string input = dir.Write("in/many.txt", text);
+    const CliRun one = RunCli(dir, "solve --jobs 1 --format json -", input);
+    const CliRun four = RunCli(dir, "solve --jobs 4 --format json -", input);
+    ASSERT_EQ(one.exitCode, 0) << one.err;
+    ASSERT_EQ(four.exitCode, 0) << four.err;
+    const auto a = Lines(one.out), b = Lines(four.out);
+    ASSERT_EQ(a.size(), 4 * cases.size());
+    ASSERT_EQ(b.size(), a.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto ja = nlohmann::json::parse(a[i]), jb = nlohmann::json::parse(b[i]);
+        EXPECT_EQ(ja["index"], i);
+        EXPECT_EQ(ja["source"], "-:" + std::to_string(i + 1));
+        EXPECT_EQ(ja["puzzle"], cases[i % cases.size()].puzzle);
+        ja.erase("seconds");
+        jb.erase("seconds");
+        EXPECT_EQ(ja, jb) << i;
+    }
+}
+
+TEST(CliSolve, GridShowsTheSourceAndNineRows) {
+    ScratchDirectory dir;
+    const auto cases = ReadPuzzleCases("qqwing.txt");
+    const std::string md2 = dir.Write("in/one.md2", PuzzleFile::Format("one.md2", LocksFromLine(cases[0].puzzle)));
+    const CliRun run = RunCli(dir, "solve --format grid " + Quoted(md2));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto out = Lines(run.out);
+    ASSERT_GE(out.size(), 12u);
+    EXPECT_EQ(out[0], md2 + ": solved");
+    EXPECT_EQ(out[1], "9 2 6 | 4 7 1 | 5 3 8");
+    EXPECT_EQ(out[4], "------+-------+------");
+}
+
+TEST(CliSolve, BadInvocationsFailWithOneLine) {
+    ScratchDirectory dir;
+    const CliRun missing = RunCli(dir, "solve " + Quoted((dir.path / "none.txt").string()));
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_NE(missing.err.find("none.txt: no such file or directory"), std::string::npos) << missing.err;
+    const CliRun format = RunCli(dir, "solve --format xml -");
+    EXPECT_NE(format.exitCode, 0);
+    const CliRun binary = RunCli(dir, "solve -", SORVAT_CLI);
+    EXPECT_NE(binary.exitCode, 0);
+    EXPECT_TRUE(binary.out.empty());
+}
+
+TEST(CliGrade, RatesEachPuzzleAndPrintsAHistogram) {
+    ScratchDirectory dir;
+    const auto cases = ReadPuzzleCases("qqwing.txt");
+    const std::string input = dir.Write("in/q.txt", PuzzlesOf(cases) + Contradictory() + "\n");
+    const CliRun run = RunCli(dir, "grade -j 2 " + Quoted(input));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto out = Lines(run.out);
+    ASSERT_EQ(out.size(), cases.size() + 1);
+    EXPECT_EQ(out.back(), Contradictory() + " unsolved");
+    std::size_t solved = 0;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(out[i].substr(0, 81), cases[i].puzzle);
+        solved += out[i].substr(82) != "unsolved";
+    }
+    EXPECT_NE(run.err.find(std::to_string(out.size()) + " puzzles, " + std::to_string(solved) + " solved"),
+              std::string::npos)
+        << run.err;
+    char unsolvedRow[32];
+    std::snprintf(unsolvedRow, sizeof unsolvedRow, "unsolved %9zu", out.size() - solved);
+    EXPECT_NE(run.err.find(unsolvedRow), std::string::npos) << run.err;
+
+    const CliRun only = RunCli(dir, "grade --histogram " + Quoted(input));
+    EXPECT_EQ(only.out.rfind("level     puzzles   share\n", 0), 0u) << only.out;
+}
+
+TEST(CliImport, WritesNumberedMd2FilesAndNeverOverwrites) {
+    ScratchDirectory dir;
+    const auto cases = ReadPuzzleCases("qqwing.txt");
+    const std::string input = dir.Write("in/q.txt", PuzzlesOf(cases));
+    const auto queue = dir.path / "queue";
+    const CliRun run = RunCli(dir, "import " + Quoted(input) + " " + Quoted(queue.string()));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        std::string name = std::to_string(i + 1) + ".md2";
+        name.insert(0, 9 - name.size(), '0');
+        EntryList list;
+        PuzzleFile reader;
+        ASSERT_EQ(reader.ReadBytes(ReadText(queue / name), name, list), 0) << name;
+        EXPECT_EQ(PuzzleOfLocks(list), cases[i].puzzle) << name;
+    }
+
+    // A solved file of the queue and an edited one stay as they are.
+    std::filesystem::rename(queue / "00001.md2", queue / "x.00001.md2");
+    std::ofstream(queue / "00002.md2") << "edited";
+    const CliRun again = RunCli(dir, "import " + Quoted(input) + " " + Quoted(queue.string()));
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.err.find("x.00001.md2: already exists, not overwritten"), std::string::npos) << again.err;
+    EXPECT_NE(again.err.find("00002.md2: already exists, not overwritten"), std::string::npos) << again.err;
+    EXPECT_EQ(ReadText(queue / "00002.md2"), "edited");
+    EXPECT_FALSE(std::filesystem::exists(queue / "00001.md2"));
+    for (const auto& entry : std::filesystem::directory_iterator(queue))
+        EXPECT_NE(entry.path().extension(), ".part") << entry.path();
+}
+
+TEST(CliImport, StandardInputGetsSevenDigitNames) {
+    ScratchDirectory dir;
+    const auto cases = ReadPuzzleCases("qqwing.txt");
+    const std::string input = dir.Write("in/two.txt", cases[0].puzzle + "\n" + cases[1].puzzle + "\n");
+    const CliRun run = RunCli(dir, "import --prefix set- - " + Quoted((dir.path / "q").string()), input);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(dir.path / "q/set-0000001.md2"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path / "q/set-0000002.md2"));
+    EXPECT_NE(run.out.find("imported 2 puzzles"), std::string::npos) << run.out;
+}
