@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -21,6 +22,29 @@ namespace {
 std::string TemporaryDirectory() {
     const char* tmp = std::getenv("TMPDIR");
     return tmp && *tmp ? tmp : "/tmp";
+}
+
+// Settings the fresh profile starts with. A profile that never saw a newer
+// version makes every start run the office's graphics self-tests (about ten
+// seconds of work) because a headless office never records its version.
+constexpr char ProfileSettings[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+    "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n"
+    "<item oor:path=\"/org.openoffice.Setup/Product\"><prop oor:name=\"ooSetupLastVersion\" oor:op=\"fuse\">"
+    "<value>99.9</value></prop></item>\n"
+    "<item oor:path=\"/org.openoffice.Office.Common/Misc\"><prop oor:name=\"FirstRun\" oor:op=\"fuse\">"
+    "<value>false</value></prop></item>\n"
+    "</oor:items>\n";
+
+bool SeedProfile(const std::string& profileDirectory) {
+    std::error_code ec;
+    const std::filesystem::path user = std::filesystem::path(profileDirectory) / "user";
+    std::filesystem::create_directories(user, ec);
+    if (ec) return false;
+    std::ofstream settings(user / "registrymodifications.xcu", std::ios::binary);
+    settings << ProfileSettings;
+    return static_cast<bool>(settings);
 }
 
 std::string UniquePipeName() {
@@ -47,6 +71,10 @@ bool OfficeProcess::Start() {
     if (!::mkdtemp(profile.data())) return false;
     m_profileDirectory = profile;
     m_pipeName = UniquePipeName();
+    if (!SeedProfile(m_profileDirectory)) {
+        Stop(std::chrono::milliseconds(0));
+        return false;
+    }
 
     std::vector<std::string> args = {
         program,

@@ -1,0 +1,215 @@
+// The export through a real headless LibreOffice, read back with xlrd.
+// Skipped when this build has no LibreOffice backend or the office or
+// python3-xlrd is not installed.
+#include "TempDirectory.h"
+
+#include "export/SpreadsheetExport.h"
+#include "model/CellBoard.h"
+#include "model/EntryList.h"
+#ifdef SORVAT_HAVE_LIBREOFFICE
+#include "export/lo/LibreOfficeApp.h"
+#endif
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace sorvat;
+using nlohmann::json;
+using sorvat::test::TempDirectory;
+
+namespace {
+
+const std::vector<int> Blue = {0, 0, 255};
+const std::vector<int> Red = {255, 0, 0};
+const std::vector<int> LightTurquoise = {204, 255, 255};
+
+// A python3 that has xlrd, or empty.
+std::string PythonWithXlrd() {
+    for (const char* python : {"/usr/bin/python3", "python3"}) {
+        const std::string probe = std::string(python) + " -c 'import xlrd' >/dev/null 2>&1";
+        if (std::system(probe.c_str()) == 0) return python;
+    }
+    return {};
+}
+
+std::string RunAndCapture(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), &::pclose);
+    if (!pipe) return {};
+    std::string text;
+    std::array<char, 4096> buffer{};
+    std::size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) text.append(buffer.data(), n);
+    return text;
+}
+
+// Processes of this test's own offices (their pipe names carry our pid).
+int OwnOfficeProcesses() {
+    const std::string mark = "sorvat_export_" + std::to_string(::getpid()) + "_";
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        std::ifstream cmdline(entry.path() / "cmdline");
+        std::string text((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
+        if (text.find(mark) != std::string::npos) ++count;
+    }
+    return count;
+}
+
+class LibreOfficeExportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+#ifndef SORVAT_HAVE_LIBREOFFICE
+        GTEST_SKIP() << "built without the LibreOffice backend (SORVAT_EXPORT_LO off or no SDK)";
+#else
+        if (!IsLibreOfficeInstalled())
+            GTEST_SKIP() << "LibreOffice is not installed in " << LibreOfficeProgramDirectory();
+        python = PythonWithXlrd();
+        if (python.empty()) GTEST_SKIP() << "python3-xlrd is not installed: cannot read .xls files back";
+#endif
+    }
+
+    json ReadBack(const fs::path& xls) {
+        const std::string text =
+            RunAndCapture(python + " '" SORVAT_EXPORT_TEST_DIR "/read_xls.py' '" + xls.string() + "'");
+        return json::parse(text);
+    }
+
+    std::string python;
+    TempDirectory dir;
+};
+
+TEST_F(LibreOfficeExportTest, ExportsTheThreeLayoutsIntoTheTemplate) {
+    EntryList list;
+    list.Add(Entry(0, 0, 4, Lock));  // 5 at B2
+    list.Add(Entry(8, 8, 8, Lock));  // 9 at J10
+    list.Add(Entry(2, 1, 6, Fix));   // 7 at D3, blue
+    auto board = std::make_unique<CellBoard>();
+    board->entries = &list;
+    board->SetLevel(0);
+    board->Analyze();
+    board->Confirm(4, 4, 0); // 1 determined, not entered, in the centre cell
+
+    const fs::path templateCopy = dir.path() / "_Template.xls";
+    fs::copy_file(SORVAT_SHIPPED_TEMPLATE, templateCopy);
+    const auto templateTime = fs::last_write_time(templateCopy);
+    ExportRequest request;
+    request.templateName = templateCopy.string();
+    request.outputPath = (dir.path() / "SorvatQ.260102.030405.xls").string();
+    std::string output;
+    request.output = [&](const std::string& text) { output += text; };
+
+    const auto start = std::chrono::steady_clock::now();
+    const ExportResult result = ExportSpreadsheet(*board, request);
+    const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cout << "[ timing   ] one export through LibreOffice: " << elapsed << " s\n";
+    RecordProperty("export_seconds", std::to_string(elapsed));
+
+    ASSERT_EQ(result.outcome, ExportOutcome::Saved) << result.error << output;
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(OwnOfficeProcesses(), 0);
+    EXPECT_EQ(fs::last_write_time(templateCopy), templateTime);
+
+    const json book = ReadBack(request.outputPath);
+    const json& sheets = book["sheets"];
+    ASSERT_EQ(sheets.size(), 3u);
+    EXPECT_EQ(sheets[0]["name"], "数字");
+    EXPECT_EQ(sheets[1]["name"], "ブロック");
+    EXPECT_EQ(sheets[2]["name"], "候補");
+
+    const json& digits = sheets[0]["cells"];
+    EXPECT_EQ(digits["B2"]["value"], 5);
+    EXPECT_EQ(digits["B2"]["font_rgb"], nullptr);
+    EXPECT_EQ(digits["J10"]["value"], 9);
+    EXPECT_EQ(digits["D3"]["value"], 7);
+    EXPECT_EQ(digits["D3"]["font_rgb"], Blue);
+    EXPECT_EQ(digits["C2"]["value"], "");
+    EXPECT_EQ(digits["C2"]["font_rgb"], Red);
+    EXPECT_EQ(digits["F6"]["font_rgb"], Red); // the solved centre cell is empty here
+    EXPECT_EQ(digits.size(), 81u);
+
+    const json& blocks = sheets[1];
+    EXPECT_EQ(blocks["cells"]["B2"]["value"], 5);
+    EXPECT_EQ(blocks["cells"]["Z26"]["value"], 9);
+    EXPECT_EQ(blocks["cells"]["H5"]["value"], 7);
+    EXPECT_EQ(blocks["cells"]["H5"]["font_rgb"], Blue);
+    int values = 0;
+    for (const auto& cell : blocks["cells"]) values += cell["value"] != "" ? 1 : 0;
+    EXPECT_EQ(values, 3);
+    EXPECT_EQ(blocks["merges"].size(), 81u); // the template's blocks
+
+    const json& candidates = sheets[2];
+    EXPECT_EQ(candidates["merges"], json({"B2:D4", "H5:J7", "Z26:AB28"}));
+    EXPECT_EQ(candidates["cells"]["B2"]["font_height"], 24 * 20);
+    EXPECT_EQ(candidates["cells"]["H5"]["font_rgb"], Blue);
+    EXPECT_EQ(candidates["cells"]["H5"]["font_height"], 24 * 20);
+    // The centre cell's block N14:P16 shows only its determined 1, marked.
+    EXPECT_EQ(candidates["cells"]["N14"]["value"], 1);
+    EXPECT_EQ(candidates["cells"]["N14"]["back_rgb"], LightTurquoise);
+    EXPECT_FALSE(candidates["cells"].contains("O14"));
+    // An open cell shows its candidates unmarked; the top-left cell's peers lost its 5.
+    EXPECT_EQ(candidates["cells"]["T5"]["value"], 1);
+    EXPECT_EQ(candidates["cells"]["T5"]["back_rgb"], nullptr);
+    EXPECT_EQ(candidates["cells"]["U6"]["value"], 5);
+    EXPECT_FALSE(candidates["cells"].contains("F3"));
+}
+
+TEST_F(LibreOfficeExportTest, WrapperOperationsOnTheRealOffice) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir.path());
+    {
+        CExcel excel;
+        std::string output;
+        excel.m_pfnOutput = [&](const std::string& text) { output += text; };
+        ASSERT_EQ(excel.AppOpen(false), 0);
+        EXPECT_EQ(OwnOfficeProcesses() > 0, true);
+
+        EXPECT_EQ(excel.BookOpen("_Template.xls"), 3); // missing: a new workbook of three sheets
+        EXPECT_EQ(excel.SheetSelect(4), 3);
+        EXPECT_EQ(excel.SheetSelect(2), 0);
+        EXPECT_EQ(excel.CellWrite(3, 4, "テキスト"), 0);
+        EXPECT_EQ(excel.CellWriteNumber(1, 1, 42), 0);
+        EXPECT_EQ(excel.RangeBackColor("A1", "B2", 20 + 57), 0);
+        EXPECT_EQ(excel.RangeFontSize(1, 1, 1, 1, 14), 0);
+        EXPECT_EQ(excel.RangeMerge("E5", "F6"), 0);
+        EXPECT_EQ(excel.BookSaveAs("book.xls"), 0);
+        // The workbook now carries that name in the office: saving onto it again is refused.
+        EXPECT_EQ(excel.BookSaveAs("BOOK.xls"), 1);
+        EXPECT_THAT(output, ::testing::HasSubstr("## CExcel::BookSaveAs Warning"));
+        // A failure inside the office comes out as an error.
+        EXPECT_THROW(excel.RangeFontSize(1, 1, 1, 1, 0), SpreadsheetError);
+        EXPECT_EQ(excel.AppClose(2), 0);
+        EXPECT_EQ(OwnOfficeProcesses(), 0);
+    }
+    fs::current_path(previous);
+
+    const json book = ReadBack(dir.path() / "book.xls");
+    const json& sheets = book["sheets"];
+    ASSERT_EQ(sheets.size(), 3u);
+    const json& second = sheets[1];
+    EXPECT_EQ(second["cells"]["C4"]["value"], "テキスト");
+    EXPECT_EQ(second["cells"]["A1"]["value"], 42);
+    EXPECT_EQ(second["cells"]["A1"]["font_height"], 14 * 20);
+    EXPECT_EQ(second["cells"]["B2"]["back_rgb"], LightTurquoise);
+    EXPECT_EQ(second["merges"], json({"E5:F6"}));
+}
+
+TEST_F(LibreOfficeExportTest, AnErrorInsideTheOfficeLeavesNoProcessBehind) {
+    {
+        CExcel excel;
+        ASSERT_EQ(excel.BookNew(), 0);
+        EXPECT_THROW(excel.RangeFontSize("A1", "A1", -3), SpreadsheetError);
+        // The wrapper goes away without an orderly close.
+    }
+    EXPECT_EQ(OwnOfficeProcesses(), 0);
+}
+
+} // namespace
