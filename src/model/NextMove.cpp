@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace sorvat {
 
@@ -30,64 +31,87 @@ bool Explaining(const CellBoard& b) {
     return b.messageSize != 0 && !b.stopFlag && b.trialActive == 0;
 }
 
-// Box, column or row hidden single visible on B's cells, with its reason.
-bool ScanBoxSingles(CellBoard& s, CellBoard& b) {
-    char reason[512];
-    for (int br = 0; br < 3; ++br)
-        for (int bc = 0; bc < 3; ++bc)
-            for (int d = 0; d < 9; ++d) {
-                int found = 0, fx = 0, fy = 0;
-                bool entered = false;
-                for (int i = 0; i < 9 && found < 2; ++i) {
-                    const int x = bc * 3 + i % 3, y = br * 3 + i / 3;
-                    const SCell& cell = b.cells[y][x];
-                    if (cell.enteredDigit == d) {
-                        entered = true;
-                        break;
-                    }
-                    if (cell.flags[d] & CandidateBit) {
-                        if (found++ == 0) {
-                            fx = x;
-                            fy = y;
-                        }
-                    }
-                }
-                if (entered || found != 1) continue;
-                std::snprintf(reason, sizeof reason, messages::BoxHiddenSingleReason,
-                              messages::BoxNames[br * 3 + bc], d + 1, fx + 1, fy + 1);
-                WriteMove(s, fx, fy, d, reason);
-                return true;
+// Per-digit bit masks (bit d = digit d) of the cells of B.
+struct CellMasks {
+    unsigned candidates[9][9];  // [y][x]
+    unsigned entered[9][9];
+
+    explicit CellMasks(const CellBoard& b) {
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 9; ++x) {
+                const SCell& cell = b.cells[y][x];
+                unsigned m = 0;
+                for (int d = 0; d < 9; ++d)
+                    if (cell.flags[d] & CandidateBit) m |= 1u << d;
+                candidates[y][x] = m;
+                entered[y][x] = cell.enteredDigit < 9 ? 1u << cell.enteredDigit : 0;
             }
+    }
+};
+
+int LowestBit(unsigned m) { return __builtin_ctz(m); }
+
+// The digits that are a candidate in exactly one of the nine cells (given as
+// coordinates) and entered in none of them. A hidden single scan looks at the
+// cells in order and skips a digit at an entered cell or at a second
+// candidate; both end the same way for the digit.
+template <typename CellAt>
+unsigned SingleDigits(const CellMasks& masks, CellAt cellAt) {
+    unsigned once = 0, twice = 0, entered = 0;
+    for (int i = 0; i < 9; ++i) {
+        auto [x, y] = cellAt(i);
+        const unsigned m = masks.candidates[y][x];
+        twice |= once & m;
+        once |= m;
+        entered |= masks.entered[y][x];
+    }
+    return once & ~twice & ~entered;
+}
+
+template <typename CellAt>
+int CellOfDigit(const CellMasks& masks, CellAt cellAt, int d) {
+    for (int i = 0; i < 9; ++i) {
+        auto [x, y] = cellAt(i);
+        if (masks.candidates[y][x] & (1u << d)) return i;
+    }
+    return 0;
+}
+
+bool ScanBoxSingles(CellBoard& s, const CellMasks& masks) {
+    for (int box = 0; box < 9; ++box) {
+        const int bx = (box % 3) * 3, by = (box / 3) * 3;
+        auto cellAt = [bx, by](int i) { return std::pair<int, int>(bx + i % 3, by + i / 3); };
+        const unsigned digits = SingleDigits(masks, cellAt);
+        if (digits == 0) continue;
+        const int d = LowestBit(digits);
+        const auto [x, y] = cellAt(CellOfDigit(masks, cellAt, d));
+        char reason[512];
+        std::snprintf(reason, sizeof reason, messages::BoxHiddenSingleReason, messages::BoxNames[box], d + 1, x + 1,
+                      y + 1);
+        WriteMove(s, x, y, d, reason);
+        return true;
+    }
     return false;
 }
 
-bool ScanLineSingles(CellBoard& s, CellBoard& b, bool columns) {
-    char reason[512];
+bool ScanLineSingles(CellBoard& s, const CellMasks& masks, bool columns) {
     const int limit = columns ? s.columnLimit : s.rowLimit;
     for (int n = 0; n < 9; ++n) {
         if (!PassesLimit(columns ? static_cast<const CellGroup&>(s.tcells[n]) : s.ycells[n], limit)) continue;
-        for (int d = 0; d < 9; ++d) {
-            int found = 0, at = 0;
-            bool entered = false;
-            for (int i = 0; i < 9; ++i) {
-                const SCell& cell = columns ? b.cells[i][n] : b.cells[n][i];
-                if (cell.enteredDigit == d) {
-                    entered = true;
-                    break;
-                }
-                if (cell.flags[d] & CandidateBit) {
-                    if (found++ == 0) at = i;
-                }
-            }
-            if (entered || found != 1) continue;
-            const int x = columns ? n : at, y = columns ? at : n;
-            if (columns)
-                std::snprintf(reason, sizeof reason, messages::ColumnHiddenSingleReason, x + 1, d + 1, x + 1, y + 1);
-            else
-                std::snprintf(reason, sizeof reason, messages::RowHiddenSingleReason, y + 1, d + 1, x + 1, y + 1);
-            WriteMove(s, x, y, d, reason);
-            return true;
-        }
+        auto cellAt = [n, columns](int i) {
+            return columns ? std::pair<int, int>(n, i) : std::pair<int, int>(i, n);
+        };
+        const unsigned digits = SingleDigits(masks, cellAt);
+        if (digits == 0) continue;
+        const int d = LowestBit(digits);
+        const auto [x, y] = cellAt(CellOfDigit(masks, cellAt, d));
+        char reason[512];
+        if (columns)
+            std::snprintf(reason, sizeof reason, messages::ColumnHiddenSingleReason, x + 1, d + 1, x + 1, y + 1);
+        else
+            std::snprintf(reason, sizeof reason, messages::RowHiddenSingleReason, y + 1, d + 1, x + 1, y + 1);
+        WriteMove(s, x, y, d, reason);
+        return true;
     }
     return false;
 }
@@ -100,11 +124,10 @@ void ReasonScan(CellBoard& s, CellBoard& b) {
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x) {
             const SCell& cell = b.cells[y][x];
-            for (int d = 0; d < 9; ++d)
-                if (cell.solvedDigit == d && cell.enteredDigit != d) {
-                    WriteMove(b, x, y, d, nullptr);
-                    return;
-                }
+            if (cell.solvedDigit < 9 && cell.solvedDigit != cell.enteredDigit) {
+                WriteMove(b, x, y, cell.solvedDigit, nullptr);
+                return;
+            }
         }
 
     for (int y = 0; y < 9; ++y)
@@ -122,9 +145,12 @@ void ReasonScan(CellBoard& s, CellBoard& b) {
             return;
         }
 
-    if ((s.techniqueMask & BoxHiddenSingle) && ScanBoxSingles(s, b)) return;
-    if ((s.techniqueMask & ColumnHiddenSingle) && ScanLineSingles(s, b, true)) return;
-    if ((s.techniqueMask & RowHiddenSingle) && ScanLineSingles(s, b, false)) return;
+    const std::int32_t singles = s.techniqueMask & (BoxHiddenSingle | ColumnHiddenSingle | RowHiddenSingle);
+    if (singles == 0) return;
+    const CellMasks masks(b);
+    if ((singles & BoxHiddenSingle) && ScanBoxSingles(s, masks)) return;
+    if ((singles & ColumnHiddenSingle) && ScanLineSingles(s, masks, true)) return;
+    if ((singles & RowHiddenSingle) && ScanLineSingles(s, masks, false)) return;
 }
 
 void WriteMove(CellBoard& t, int x, int y, int d, const char* reason) {
