@@ -1,0 +1,112 @@
+// Creation and destruction of the view: the command line, the continue file,
+// dropped files and the memo window's moments.
+#include "ViewFixture.h"
+
+#include "view/FixedFiles.h"
+
+#include <QSignalSpy>
+
+namespace sorvat::test {
+namespace {
+
+class ViewLifecycleTest : public ViewTest {};
+
+TEST_F(ViewLifecycleTest, StartWithoutArgumentsLoadsTheContinueFile) {
+    EntryList played = LocksFromLine(PuzzleLine);
+    played.Add(Entry(2, 0, SolutionDigit(2, 0), Fix));
+    WriteFile(ContinueFile, PuzzleFile::Format(ContinueFile, played));
+    m_settings.SetCurrentPath("/home/u/puzzles/q007.md2");
+
+    EXPECT_EQ(m_view->OnCreate(QStringList{QStringLiteral("sorvat")}), 0);
+    EXPECT_EQ(g_pView, m_view.get());
+    EXPECT_EQ(EntriesText(), PuzzleFile::Format("entries.md1", played));
+    EXPECT_EQ(CurrentPath(), "/home/u/puzzles/q007.md2");
+    EXPECT_TRUE(m_view->acceptDrops());
+
+    // Once the frame exists, the title shows the puzzle of the previous run.
+    g_pMainFrame = FakeMainFrame();
+    m_document->OnFileNew();
+    EXPECT_EQ(m_document->GetTitle(), QStringLiteral("q007.md2"));
+}
+
+TEST_F(ViewLifecycleTest, StartWithoutAnythingLeavesAnEmptyBoardThatStillWorks) {
+    EXPECT_EQ(m_view->OnCreate(QStringList{QStringLiteral("sorvat")}), 0);
+    EXPECT_EQ(m_view->m_moves.Count(), 0);
+    m_view->OnUndo();
+    m_view->OnRedo();
+    m_view->OnReset();
+    EXPECT_EQ(m_view->m_moves.Count(), 0);
+    EXPECT_EQ(m_memoLog, std::vector<std::string>{"start"});
+}
+
+TEST_F(ViewLifecycleTest, OnlyTheFirstOfTwoArgumentsIsLoaded) {
+    WriteFile("first.md2", PuzzleMd2());
+    EntryList other;
+    other.Add(Entry(8, 8, 0, Lock));
+    WriteFile("second.md2", PuzzleFile::Format("second.md2", other));
+    WriteFile(ContinueFile, PuzzleFile::Format(ContinueFile, other));
+
+    m_view->OnCreate(QStringList{QStringLiteral("sorvat"), QStringLiteral("first.md2"),
+                                 QStringLiteral("second.md2")});
+    EXPECT_EQ(EntriesText(), PuzzleFile::Format("entries.md1", LocksFromLine(PuzzleLine)));
+    EXPECT_EQ(CurrentPath(), PathOf("first.md2"));
+}
+
+TEST_F(ViewLifecycleTest, CreationResetsToTheLocksBeforeLoading) {
+    m_view->m_moves = LocksFromLine(PuzzleLine);
+    m_view->m_moves.Add(Entry(2, 0, 1, Fix));
+    m_view->OnCreate(QStringList{QStringLiteral("sorvat"), QStringLiteral("missing.md1")});
+    EXPECT_EQ(m_view->m_moves.Count(), LocksFromLine(PuzzleLine).Count());
+    EXPECT_EQ(m_view->m_solutionMoves.Count(), m_view->m_moves.Count());
+}
+
+TEST_F(ViewLifecycleTest, ExitWritesTheContinueFileThatTheNextStartLoads) {
+    m_view->OnCreate(QStringList{QStringLiteral("sorvat")});
+    m_view->m_moves = LocksFromLine(PuzzleLine);
+    m_view->m_moves.Add(Entry(3, 0, 4, Possible));
+    const std::string played = EntriesText();
+    m_memoLog.clear();
+
+    m_view->OnDestroy();
+    EXPECT_EQ(ReadFile(ContinueFile), played);
+    EXPECT_EQ(m_memoLog, (std::vector<std::string>{"stop", "close", "wait"}));
+    m_view->OnDestroy();  // only once
+    EXPECT_EQ(m_memoLog.size(), 3u);
+
+    CSorvatView next;
+    next.OnCreate(QStringList{QStringLiteral("sorvat")});
+    EXPECT_EQ(PuzzleFile::Format("entries.md1", next.m_moves), played);
+    EXPECT_TRUE(next.m_board.Cell(3, 0).Has(4, PossibleBit));
+    EXPECT_EQ(g_pView, &next);
+}
+
+TEST_F(ViewLifecycleTest, OnlyTheFirstDroppedFileIsLoaded) {
+    WriteFile("first.md2", PuzzleMd2());
+    EntryList other;
+    other.Add(Entry(8, 8, 0, Lock));
+    WriteFile("second.md2", PuzzleFile::Format("second.md2", other));
+
+    m_view->OnDropFiles(QStringList{});
+    EXPECT_EQ(m_view->m_moves.Count(), 0);
+    m_view->OnDropFiles(QStringList{m_dir.filePath(QStringLiteral("first.md2")),
+                                    m_dir.filePath(QStringLiteral("second.md2"))});
+    EXPECT_EQ(CurrentPath(), PathOf("first.md2"));
+    EXPECT_EQ(m_view->m_moves.Count(), LocksFromLine(PuzzleLine).Count());
+}
+
+TEST_F(ViewLifecycleTest, ModeControlsFollowTheSettingsOnceTheFrameExists) {
+    QSignalSpy spy(m_view.get(), &CSorvatView::modeControlsSync);
+    m_settings.displayMode = ModeAnalysis;
+    m_settings.repeatFlag = 1;
+    m_view->SyncModeControls();
+    EXPECT_EQ(spy.count(), 0);
+
+    g_pMainFrame = FakeMainFrame();
+    m_view->SyncModeControls();
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), ModeAnalysis);
+    EXPECT_TRUE(spy.at(0).at(1).toBool());
+}
+
+} // namespace
+} // namespace sorvat::test
