@@ -1,0 +1,143 @@
+// Per-puzzle time distribution over a collection: the answer board, one
+// click's re-analysis (level 8, repeat on, after each Fix of a solve) and
+// one NextMove. Google Benchmark reports means; frame budgets need the tail,
+// so this program times every single operation and prints min, median,
+// 99th percentile and max.
+//
+//   collection_bench FILE [--limit N] [--click-every K] [--next-every K]
+//
+// FILE holds one puzzle per line; "puzzle:solution" lines give the digits the
+// simulated player enters, otherwise the answer board's digits are used and
+// the clicks stop where it leaves cells open.
+#include "files/PuzzleLines.h"
+#include "model/CellBoard.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace sorvat;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+struct Sample {
+    double ms;
+    long line;
+};
+
+struct Series {
+    const char* name;
+    std::vector<Sample> samples;
+
+    void Print() {
+        if (samples.empty()) {
+            std::printf("%-22s no samples\n", name);
+            return;
+        }
+        std::sort(samples.begin(), samples.end(), [](const Sample& a, const Sample& b) { return a.ms < b.ms; });
+        auto at = [&](double q) { return samples[static_cast<std::size_t>(q * static_cast<double>(samples.size() - 1))].ms; };
+        double sum = 0;
+        for (const Sample& s : samples) sum += s.ms;
+        std::printf("%-22s n=%-8zu min %8.3f  median %8.3f  mean %8.3f  p99 %8.3f  max %8.3f ms  (worst: line %ld)\n",
+                    name, samples.size(), samples.front().ms, at(0.5), sum / static_cast<double>(samples.size()),
+                    at(0.99), samples.back().ms, samples.back().line);
+    }
+};
+
+template <class F>
+double TimeMs(F&& f) {
+    const auto start = Clock::now();
+    f();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+void SetUpAnswer(CellBoard& board, EntryList& list) {
+    board.ResetCells();
+    board.entries = &list;
+    board.SetLevel(9);
+    board.repeatUntilStable = 1;
+    board.autoConfirm = 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FILE [--limit N] [--click-every K] [--next-every K]\n", argv[0]);
+        return 2;
+    }
+    long limit = 0, clickEvery = 1, nextEvery = 10;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        const long value = std::strtol(argv[i + 1], nullptr, 10);
+        if (option == "--limit") limit = value;
+        else if (option == "--click-every") clickEvery = std::max(1L, value);
+        else if (option == "--next-every") nextEvery = std::max(1L, value);
+    }
+    std::ifstream in(argv[1]);
+    if (!in) {
+        std::fprintf(stderr, "%s: cannot open\n", argv[1]);
+        return 1;
+    }
+
+    Series answer{"answer board", {}}, click{"click (level 8, repeat)", {}}, next{"NextMove (level 8)", {}};
+    auto board = std::make_unique<CellBoard>();
+    auto player = std::make_unique<CellBoard>();
+    char buffer[NextMoveBufferSize];
+    long lineNumber = 0, puzzles = 0, solved = 0;
+    std::string text;
+    while (std::getline(in, text) && (limit == 0 || puzzles < limit)) {
+        ++lineNumber;
+        const LineVerdict verdict = ParsePuzzleLine(text);
+        if (verdict.kind != LineKind::Puzzle) continue;
+        ++puzzles;
+        EntryList locks = LocksFromPuzzle(verdict.puzzle);
+
+        EntryList answerList(locks);
+        SetUpAnswer(*board, answerList);
+        answer.samples.push_back({TimeMs([&] { board->Analyze(); }), lineNumber});
+        solved += board->solvedCount == 81 && !board->HasDeadCell();
+
+        std::string digits(81, '.');
+        const auto colon = text.find(':');
+        if (colon != std::string::npos && text.size() >= colon + 82)
+            digits = text.substr(colon + 1, 81);
+        else
+            for (int i = 0; i < 81; ++i) {
+                const int d = board->cells[i / 9][i % 9].solvedDigit;
+                if (d < 9) digits[static_cast<std::size_t>(i)] = static_cast<char>('1' + d);
+            }
+
+        // The player fills the open cells row by row; each click re-analyses.
+        EntryList moves(locks);
+        player->ResetCells();
+        player->entries = &moves;
+        player->SetLevel(8);
+        player->repeatUntilStable = 1;
+        player->autoConfirm = 0;
+        player->Analyze();
+        long step = 0;
+        for (int i = 0; i < 81; ++i) {
+            if (verdict.puzzle[static_cast<std::size_t>(i)] != '.' || digits[static_cast<std::size_t>(i)] == '.') continue;
+            if (step % nextEvery == 0)
+                next.samples.push_back({TimeMs([&] { player->NextMove(buffer, sizeof buffer); }), lineNumber});
+            moves.Add(Entry(i % 9, i / 9, digits[static_cast<std::size_t>(i)] - '1', Fix));
+            if (step % clickEvery == 0)
+                click.samples.push_back({TimeMs([&] { player->Analyze(); }), lineNumber});
+            else
+                player->Analyze();
+            ++step;
+        }
+    }
+    std::printf("%s: %ld puzzles, %ld solved by the answer board\n", argv[1], puzzles, solved);
+    answer.Print();
+    click.Print();
+    next.Print();
+    return 0;
+}
