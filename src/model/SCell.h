@@ -52,6 +52,14 @@ struct SCell {
     bool HasSolved() const { return solvedDigit < 9; }
     bool IsLocked() const { return HasEntered() && Has(enteredDigit, LockBit); }
     int LowestCandidate() const;
+    // Bit d set when digit d is a candidate.
+    unsigned CandidateMask() const {
+        unsigned m = 0;
+        for (int d = 0; d < 9; ++d) m |= static_cast<unsigned>((flags[d] >> 3) & 1) << d;
+        return m;
+    }
 };
+
+static_assert(sizeof(SCell) == 13 * sizeof(std::int32_t), "cells are compared and copied as plain memory");
 
 } // namespace sorvat

@@ -1,6 +1,7 @@
 // The techniques of one analysis pass. They run on the analysed board M
 // (this: settings and the group counts of the pass start) and change the
-// cells of the work board W.
+// cells of the work board W. During a pass the candidates of W are also kept
+// as one bit mask per cell, so that scans over groups need no flag decoding.
 #include "model/CellBoard.h"
 
 namespace sorvat {
@@ -11,171 +12,258 @@ bool PassesLimit(const CellGroup& group, int limit) {
     return limit <= 0 || group.SolvedCount() > limit;
 }
 
-void ConfirmCellOfGroup(CellBoard& w, const CellGroup& group, int index, int d) {
-    const SCell* cell = group.cells[index];
-    int offset = static_cast<int>(cell - &w.cells[0][0]);
-    w.Confirm(offset % 9, offset / 9, d);
+template <typename F>
+void ForEachDigit(unsigned digits, F f) {
+    while (digits) {
+        f(__builtin_ctz(digits));
+        digits &= digits - 1;
+    }
 }
 
-void BoxHiddenSingles(CellBoard& w) {
-    for (int br = 0; br < 3; ++br)
-        for (int bc = 0; bc < 3; ++bc) {
-            MCell& box = w.mcells[br * 3 + bc];
-            for (int d = 0; d < 9; ++d) {
-                if (box.solvedDigits[d] || box.CandidatePlaces(d) != 1) continue;
-                for (int i = 0; i < 9; ++i)
-                    if (box.cells[i]->flags[d] & CandidateBit) {
-                        w.Confirm(bc * 3 + i % 3, br * 3 + i / 3, d);
-                        break;
-                    }
+// Cell indexes (y * 9 + x) of the 27 groups: boxes, columns, rows, each in
+// the slot order of the board's groups.
+struct GroupTable {
+    int cells[27][9];
+    constexpr GroupTable() : cells() {
+        for (int i = 0; i < 9; ++i)
+            for (int j = 0; j < 9; ++j) {
+                cells[i][j] = ((i / 3) * 3 + j / 3) * 9 + (i % 3) * 3 + j % 3;
+                cells[9 + i][j] = j * 9 + i;
+                cells[18 + i][j] = i * 9 + j;
             }
+    }
+};
+constexpr GroupTable Groups;
+constexpr int BoxGroup = 0, ColumnGroup = 9, RowGroup = 18;
+
+// The candidate masks of W's cells, kept in step with every change the
+// techniques make.
+struct PassMasks {
+    CellBoard& w;
+    unsigned cell[81];
+
+    explicit PassMasks(CellBoard& board) : w(board) {
+        for (int i = 0; i < 81; ++i) cell[i] = w.cells[i / 9][i % 9].CandidateMask();
+    }
+
+    void Confirm(int x, int y, int d) {
+        w.Confirm(x, y, d);
+        const unsigned keep = ~(1u << d);
+        for (int i : Groups.cells[BoxGroup + CellBoard::BoxIndex(x, y)]) cell[i] &= keep;
+        for (int i : Groups.cells[ColumnGroup + x]) cell[i] &= keep;
+        for (int i : Groups.cells[RowGroup + y]) cell[i] &= keep;
+        cell[y * 9 + x] = 0;
+    }
+
+    void ClearCandidate(int index, int d) {
+        if (!(cell[index] & (1u << d))) return;
+        w.cells[index / 9][index % 9].SetCandidate(d, Clear);
+        cell[index] &= ~(1u << d);
+    }
+};
+
+// The masks of one group with per-digit counts kept as bit planes:
+// atLeast[k] has bit d when digit d is a candidate in more than k cells.
+struct GroupMasks {
+    const int* index;
+    unsigned cell[9];
+    unsigned atLeast[4];
+
+    GroupMasks(const PassMasks& pass, int group) : index(Groups.cells[group]) { Load(pass); }
+
+    void Load(const PassMasks& pass) {
+        for (int i = 0; i < 9; ++i) cell[i] = pass.cell[index[i]];
+        atLeast[0] = atLeast[1] = atLeast[2] = atLeast[3] = 0;
+        for (unsigned m : cell) {
+            atLeast[3] |= atLeast[2] & m;
+            atLeast[2] |= atLeast[1] & m;
+            atLeast[1] |= atLeast[0] & m;
+            atLeast[0] |= m;
         }
+    }
+
+    unsigned Exactly(int places) const { return atLeast[places - 1] & ~atLeast[places]; }
+
+    int FirstWith(int d) const {
+        for (int i = 0; i < 9; ++i)
+            if (cell[i] & (1u << d)) return i;
+        return -1;
+    }
+};
+
+bool SomeCellSolved(const CellBoard& w, const int* index, int d) {
+    for (int i = 0; i < 9; ++i)
+        if (w.cells[index[i] / 9][index[i] % 9].solvedDigit == d) return true;
+    return false;
 }
 
-void LineHiddenSingles(CellBoard& w, CellGroup* lines, const CellGroup* countLines, int limit) {
-    for (int n = 0; n < 9; ++n) {
-        if (!PassesLimit(countLines[n], limit)) continue;
-        CellGroup& line = lines[n];
-        for (int d = 0; d < 9; ++d) {
-            if (line.solvedDigits[d] || line.CandidatePlaces(d) != 1) continue;
-            for (int i = 0; i < 9; ++i)
-                if (line.cells[i]->flags[d] & CandidateBit) {
-                    ConfirmCellOfGroup(w, line, i, d);
+// Hidden singles of one group: a digit not yet solved in the group with a
+// single place is confirmed there. A confirmation changes the group, so its
+// masks are loaded again before the next digit.
+void HiddenSinglesIn(PassMasks& pass, const CellGroup& group, int groupIndex) {
+    GroupMasks masks(pass, groupIndex);
+    for (int d = 0; d < 9; ++d) {
+        if (group.solvedDigits[d] || !(masks.Exactly(1) & (1u << d))) continue;
+        if (SomeCellSolved(pass.w, masks.index, d)) continue;
+        const int at = masks.index[masks.FirstWith(d)];
+        pass.Confirm(at % 9, at / 9, d);
+        masks.Load(pass);
+    }
+}
+
+void BoxHiddenSingles(PassMasks& pass) {
+    for (int b = 0; b < 9; ++b) HiddenSinglesIn(pass, pass.w.mcells[b], BoxGroup + b);
+}
+
+void ColumnHiddenSingles(PassMasks& pass, const CellBoard& m) {
+    for (int x = 0; x < 9; ++x)
+        if (PassesLimit(m.tcells[x], m.columnLimit)) HiddenSinglesIn(pass, pass.w.tcells[x], ColumnGroup + x);
+}
+
+void RowHiddenSingles(PassMasks& pass, const CellBoard& m) {
+    for (int y = 0; y < 9; ++y)
+        if (PassesLimit(m.ycells[y], m.rowLimit)) HiddenSinglesIn(pass, pass.w.ycells[y], RowGroup + y);
+}
+
+// Pointing: when a box holds candidate d in one of its columns (rows) only,
+// d leaves the rest of that board column (row). The first cell holding d in
+// that line of the box records that this was done, so it is done once.
+void Pointing(PassMasks& pass, bool columns) {
+    CellBoard& w = pass.w;
+    const std::int32_t doneBit = columns ? ColumnPointDone : RowPointDone;
+    for (int d = 0; d < 9; ++d)
+        for (int b = 0; b < 9; ++b) {
+            if (w.mcells[b].solvedDigits[d]) continue;
+            const int* box = Groups.cells[BoxGroup + b];
+            int line = -1, first = -1;
+            bool several = false;
+            // Lines of the box in order; cells of a line in order.
+            for (int l = 0; l < 3 && !several; ++l)
+                for (int k = 0; k < 3; ++k) {
+                    const int i = box[columns ? k * 3 + l : l * 3 + k];
+                    if (!(pass.cell[i] & (1u << d))) continue;
+                    if (line < 0) {
+                        line = l;
+                        first = i;
+                    } else if (line != l) {
+                        several = true;
+                    }
                     break;
                 }
-        }
-    }
-}
-
-void PointingColumns(CellBoard& w) {
-    for (int d = 0; d < 9; ++d)
-        for (int br = 0; br < 3; ++br)
-            for (int bc = 0; bc < 3; ++bc) {
-                int c = 9;
-                SCell* cell = w.mcells[br * 3 + bc].ColumnOfDigit(d, c);
-                if (c > 2 || (cell->flags[d] & ColumnPointDone)) continue;
-                cell->flags[d] |= ColumnPointDone;
-                int x = bc * 3 + c;
+            if (line < 0 || several) continue;
+            SCell& cell = w.cells[first / 9][first % 9];
+            if (cell.flags[d] & doneBit) continue;
+            cell.flags[d] |= doneBit;
+            const int br = b / 3, bc = b % 3;
+            if (columns) {
+                const int x = bc * 3 + line;
                 for (int y = 0; y < 9; ++y)
-                    if (y / 3 != br) w.cells[y][x].SetCandidate(d, Clear);
-            }
-}
-
-void PointingRows(CellBoard& w) {
-    for (int d = 0; d < 9; ++d)
-        for (int br = 0; br < 3; ++br)
-            for (int bc = 0; bc < 3; ++bc) {
-                int r = 9;
-                SCell* cell = w.mcells[br * 3 + bc].RowOfDigit(d, r);
-                if (r > 2 || (cell->flags[d] & RowPointDone)) continue;
-                cell->flags[d] |= RowPointDone;
-                int y = br * 3 + r;
+                    if (y / 3 != br) pass.ClearCandidate(y * 9 + x, d);
+            } else {
+                const int y = br * 3 + line;
                 for (int x = 0; x < 9; ++x)
-                    if (x / 3 != bc) w.cells[y][x].SetCandidate(d, Clear);
-            }
-}
-
-void ClaimingColumns(CellBoard& w) {
-    for (int d = 0; d < 9; ++d)
-        for (int x = 0; x < 9; ++x) {
-            int bands = 0, band = 0;
-            for (int b = 0; b < 3; ++b)
-                for (int y = b * 3; y < b * 3 + 3; ++y)
-                    if (w.cells[y][x].flags[d] & CandidateBit) {
-                        ++bands;
-                        band = b;
-                        break;
-                    }
-            if (bands == 1) w.mcells[band * 3 + x / 3].EliminateOutsideColumn(x % 3, d);
-        }
-}
-
-void ClaimingRows(CellBoard& w) {
-    for (int d = 0; d < 9; ++d)
-        for (int y = 0; y < 9; ++y) {
-            int bands = 0, band = 0;
-            for (int b = 0; b < 3; ++b)
-                for (int x = b * 3; x < b * 3 + 3; ++x)
-                    if (w.cells[y][x].flags[d] & CandidateBit) {
-                        ++bands;
-                        band = b;
-                        break;
-                    }
-            if (bands == 1) w.mcells[(y / 3) * 3 + band].EliminateOutsideRow(y % 3, d);
-        }
-}
-
-// Digits that are candidates in exactly `places` cells of the group.
-int MarkDigits(const CellGroup& g, int places, int* marked) {
-    int n = 0;
-    for (int d = 0; d < 9; ++d) {
-        int count = 0;
-        for (auto* c : g.cells) count += (c->flags[d] & CandidateBit) ? 1 : 0;
-        if (count == places) marked[n++] = d;
-    }
-    return n;
-}
-
-void HiddenPairIn(CellGroup& g) {
-    int marked[9];
-    int n = MarkDigits(g, 2, marked);
-    for (int i = 0; i < n; ++i)
-        for (int j = i + 1; j < n; ++j) {
-            const int d1 = marked[i], d2 = marked[j];
-            SCell* holders[9];
-            int count = 0;
-            for (auto* c : g.cells)
-                if ((c->flags[d1] & CandidateBit) && (c->flags[d2] & CandidateBit)) holders[count++] = c;
-            if (count != 2) continue;
-            for (int k = 0; k < 2; ++k) {
-                holders[k]->SetAllCandidates(Clear);
-                holders[k]->SetCandidate(d1, Toggle);
-                holders[k]->SetCandidate(d2, Toggle);
+                    if (x / 3 != bc) pass.ClearCandidate(y * 9 + x, d);
             }
         }
 }
 
-void HiddenTripleIn(CellGroup& g) {
-    int marked[9];
-    int n = MarkDigits(g, 3, marked);
-    for (int i = 0; i < n; ++i)
-        for (int j = i + 1; j < n; ++j)
-            for (int k = j + 1; k < n; ++k) {
-                const int d1 = marked[i], d2 = marked[j], d3 = marked[k];
-                SCell* holders[9];
-                int count = 0;
-                for (auto* c : g.cells)
-                    if ((c->flags[d1] & CandidateBit) && (c->flags[d2] & CandidateBit) &&
-                        (c->flags[d3] & CandidateBit))
-                        holders[count++] = c;
-                if (count != 3) continue;
-                for (int h = 0; h < 3; ++h) {
-                    holders[h]->SetAllCandidates(Clear);
-                    holders[h]->SetCandidate(d1, Toggle);
-                    holders[h]->SetCandidate(d2, Toggle);
-                    holders[h]->SetCandidate(d3, Toggle);
+// Claiming: when a column (row) holds candidate d in one box only, d leaves
+// the other cells of that box.
+void Claiming(PassMasks& pass, bool columns) {
+    for (int d = 0; d < 9; ++d)
+        for (int n = 0; n < 9; ++n) {
+            const int* line = Groups.cells[(columns ? ColumnGroup : RowGroup) + n];
+            int bands = 0, band = 0;
+            for (int b = 0; b < 3; ++b)
+                if ((pass.cell[line[b * 3]] | pass.cell[line[b * 3 + 1]] | pass.cell[line[b * 3 + 2]]) & (1u << d)) {
+                    ++bands;
+                    band = b;
                 }
+            if (bands != 1) continue;
+            const int boxIndex = columns ? band * 3 + n / 3 : (n / 3) * 3 + band;
+            const int* box = Groups.cells[BoxGroup + boxIndex];
+            for (int i = 0; i < 9; ++i) {
+                const bool inLine = columns ? i % 3 == n % 3 : i / 3 == n % 3;
+                if (!inLine) pass.ClearCandidate(box[i], d);
             }
+        }
 }
 
-void PairedTripleIn(CellGroup& g) {
-    int marked[9];
-    int n = MarkDigits(g, 2, marked);
-    for (int i = 0; i < n; ++i)
-        for (int j = i + 1; j < n; ++j)
-            for (int k = j + 1; k < n; ++k) {
-                const int d1 = marked[i], d2 = marked[j], d3 = marked[k];
-                SCell* holders[9];
-                int count = 0;
-                for (auto* c : g.cells)
-                    if ((c->flags[d1] & CandidateBit) || (c->flags[d2] & CandidateBit) ||
-                        (c->flags[d3] & CandidateBit))
-                        holders[count++] = c;
-                if (count != 3) continue;
-                for (int h = 0; h < 3; ++h)
-                    for (int d = 0; d < 9; ++d)
-                        if (d != d1 && d != d2 && d != d3) holders[h]->SetCandidate(d, Clear);
+// Hidden pair: two digits that are candidates in exactly two cells, the same
+// two cells for both, leave those cells with only the two digits.
+void HiddenPairIn(PassMasks& pass, int group) {
+    GroupMasks masks(pass, group);
+    const unsigned marked = masks.Exactly(2);
+    ForEachDigit(marked, [&](int d1) {
+        ForEachDigit(marked & ~((2u << d1) - 1), [&](int d2) {
+            const unsigned pair = (1u << d1) | (1u << d2);
+            int holders[9];
+            int count = 0;
+            for (int i = 0; i < 9; ++i)
+                if ((masks.cell[i] & pair) == pair) holders[count++] = i;
+            if (count != 2) return;
+            for (int k = 0; k < 2; ++k) {
+                const int at = masks.index[holders[k]];
+                SCell& c = pass.w.cells[at / 9][at % 9];
+                c.SetAllCandidates(Clear);
+                c.SetCandidate(d1, Toggle);
+                c.SetCandidate(d2, Toggle);
+                masks.cell[holders[k]] = pass.cell[at] = pair;
             }
+        });
+    });
+}
+
+// Hidden triple: three digits that are candidates in exactly three cells,
+// all three in each of three cells, leave those cells with only the three.
+void HiddenTripleIn(PassMasks& pass, int group) {
+    GroupMasks masks(pass, group);
+    const unsigned marked = masks.Exactly(3);
+    ForEachDigit(marked, [&](int d1) {
+        ForEachDigit(marked & ~((2u << d1) - 1), [&](int d2) {
+            ForEachDigit(marked & ~((2u << d2) - 1), [&](int d3) {
+                const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
+                int holders[9];
+                int count = 0;
+                for (int i = 0; i < 9; ++i)
+                    if ((masks.cell[i] & triple) == triple) holders[count++] = i;
+                if (count != 3) return;
+                for (int h = 0; h < 3; ++h) {
+                    const int at = masks.index[holders[h]];
+                    SCell& c = pass.w.cells[at / 9][at % 9];
+                    c.SetAllCandidates(Clear);
+                    c.SetCandidate(d1, Toggle);
+                    c.SetCandidate(d2, Toggle);
+                    c.SetCandidate(d3, Toggle);
+                    masks.cell[holders[h]] = pass.cell[at] = triple;
+                }
+            });
+        });
+    });
+}
+
+// Paired triple: three digits, each a candidate in exactly two cells, that
+// together occupy only three cells; those cells keep only the three digits.
+void PairedTripleIn(PassMasks& pass, int group) {
+    GroupMasks masks(pass, group);
+    const unsigned marked = masks.Exactly(2);
+    ForEachDigit(marked, [&](int d1) {
+        ForEachDigit(marked & ~((2u << d1) - 1), [&](int d2) {
+            ForEachDigit(marked & ~((2u << d2) - 1), [&](int d3) {
+                const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
+                int holders[9];
+                int count = 0;
+                for (int i = 0; i < 9; ++i)
+                    if (masks.cell[i] & triple) holders[count++] = i;
+                if (count != 3) return;
+                for (int h = 0; h < 3; ++h) {
+                    const int at = masks.index[holders[h]];
+                    ForEachDigit(masks.cell[holders[h]] & ~triple, [&](int d) { pass.ClearCandidate(at, d); });
+                    masks.cell[holders[h]] &= triple;
+                }
+            });
+        });
+    });
 }
 
 } // namespace
@@ -188,33 +276,26 @@ bool CellBoard::PassesSingleLimit(int x, int y) const {
 
 void CellBoard::RunTechniques(CellBoard& w) {
     const std::int32_t mask = techniqueMask;
-    // Runs a group technique over the boxes, then the columns, then the rows,
+    PassMasks pass(w);
+    // A group technique runs over the boxes, then the columns, then the rows,
     // with a reason scan after each group.
-    auto overAllGroups = [&](void (*technique)(CellGroup&)) {
-        for (auto& g : w.mcells) {
-            technique(g);
-            ReasonScan(*this, w);
-        }
-        for (auto& g : w.tcells) {
-            technique(g);
-            ReasonScan(*this, w);
-        }
-        for (auto& g : w.ycells) {
-            technique(g);
+    auto overAllGroups = [&](void (*technique)(PassMasks&, int)) {
+        for (int g = 0; g < 27; ++g) {
+            technique(pass, g);
             ReasonScan(*this, w);
         }
     };
 
     if ((mask & BoxHiddenSingle) && !stopFlag) {
-        BoxHiddenSingles(w);
+        BoxHiddenSingles(pass);
         ReasonScan(*this, w);
     }
     if ((mask & ColumnHiddenSingle) && !stopFlag) {
-        LineHiddenSingles(w, w.tcells, tcells, columnLimit);
+        ColumnHiddenSingles(pass, *this);
         ReasonScan(*this, w);
     }
     if ((mask & RowHiddenSingle) && !stopFlag) {
-        LineHiddenSingles(w, w.ycells, ycells, rowLimit);
+        RowHiddenSingles(pass, *this);
         ReasonScan(*this, w);
     }
     if ((mask & NakedSingle) && !stopFlag && trialActive == 0) {
@@ -222,23 +303,23 @@ void CellBoard::RunTechniques(CellBoard& w) {
             for (int x = 0; x < 9; ++x) {
                 const SCell& cell = w.cells[y][x];
                 if (cell.solvedDigit > 8 && cell.candidateCount == 1 && PassesSingleLimit(x, y))
-                    w.Confirm(x, y, cell.LowestCandidate());
+                    pass.Confirm(x, y, cell.LowestCandidate());
             }
     }
     if ((mask & PointingColumn) && !stopFlag) {
-        PointingColumns(w);
+        Pointing(pass, true);
         ReasonScan(*this, w);
     }
     if ((mask & PointingRow) && !stopFlag) {
-        PointingRows(w);
+        Pointing(pass, false);
         ReasonScan(*this, w);
     }
     if ((mask & ClaimingColumn) && !stopFlag) {
-        ClaimingColumns(w);
+        Claiming(pass, true);
         ReasonScan(*this, w);
     }
     if ((mask & ClaimingRow) && !stopFlag) {
-        ClaimingRows(w);
+        Claiming(pass, false);
         ReasonScan(*this, w);
     }
     if ((mask & HiddenPair) && !stopFlag) overAllGroups(HiddenPairIn);
