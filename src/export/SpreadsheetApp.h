@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -75,5 +76,9 @@ public:
 // Creates the application object of the installed backend, or null when
 // this build has none.
 std::unique_ptr<SpreadsheetApp> CreateDefaultSpreadsheetApp();
+
+// Makes CreateDefaultSpreadsheetApp use `factory` instead (tests script the
+// application this way); an empty factory restores the installed backend.
+void SetDefaultSpreadsheetAppFactory(std::function<std::unique_ptr<SpreadsheetApp>()> factory);
 
 } // namespace sorvat

@@ -21,6 +21,7 @@ bool RouteViewCommand(CSorvatView& view, int id) {
     case ID_HELP_USAGE: view.OnHelp(); return true;
     case ID_FILE_PRINT: view.OnFilePrint(); return true;
     case ID_FILE_PRINT_PREVIEW: view.OnFilePrintPreview(); return true;
+    case ID_FILE_SAVE_EXCEL: view.OnExportSpreadsheet(); return true;
     case IDC_MODE_SELF: view.OnModeSelf(); return true;
     case IDC_MODE_HINT: view.OnModeHint(); return true;
     case IDC_MODE_ANALYSIS: view.OnModeAnalysis(); return true;

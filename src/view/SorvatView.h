@@ -253,4 +253,9 @@ public:
     void OnEndPrinting();
     // Prints the board as one page (between OnBeginPrinting and OnEndPrinting).
     void PrintBoard(class QPrinter& printer);
+
+    // Excel形式で保存: m_board into "SorvatQ.YYMMDD.HHMMSS.xls" in StartDirectory,
+    // made from "_Template.xls"; "Info" box when saved, "Error" box when the
+    // spreadsheet application cannot run or fails.
+    void OnExportSpreadsheet();
 };

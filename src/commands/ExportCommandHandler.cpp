@@ -1,0 +1,56 @@
+// "Excel形式で保存": the working board into a dated workbook made from
+// "_Template.xls" in the current directory.
+#include "view/SorvatView.h"
+
+#include "export/SpreadsheetExport.h"
+#include "platform/MessageBox.h"
+#include "view/Globals.h"
+
+#include <QGuiApplication>
+
+#include <ctime>
+#include <filesystem>
+
+using namespace sorvat;
+
+namespace {
+
+// The export keeps the program busy for a second or more.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+void CSorvatView::OnExportSpreadsheet() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::error_code ec;
+    const std::string directory = StartDirectory.empty() ? std::filesystem::current_path(ec).string() : StartDirectory;
+
+    ExportRequest request;
+    request.outputPath = ExportFileName(directory, local);
+    ExportResult result;
+    {
+        BusyCursor busy;
+        result = ExportSpreadsheet(m_board, request);
+    }
+    switch (result.outcome) {
+    case ExportOutcome::Saved:
+        ShowMessageBox(this, QString::fromStdString(SavedMessage(result.outputPath)), QStringLiteral("Info"));
+        break;
+    case ExportOutcome::OfficeUnavailable:
+    case ExportOutcome::Failed:
+        ShowMessageBox(this, QString::fromStdString(ExportErrorMessage(result)), QStringLiteral("Error"),
+                       MessageButtons::Ok, MessageIcon::Error);
+        break;
+    case ExportOutcome::NotSaved:
+        // Refused with a warning through the wrapper's output hook.
+        break;
+    }
+}
