@@ -1,6 +1,8 @@
 // The rebuild of a board from its entry list: replay, pass loop, auto-confirm.
 #include "model/CellBoard.h"
 
+#include <memory>
+
 namespace sorvat {
 
 namespace {
@@ -46,11 +48,28 @@ void CellBoard::SetLevel(int n) {
     techniqueMask = LevelMasks[n];
 }
 
+namespace {
+
+// What the auto-confirm repetition can take over from the previous round:
+// the work board after the replay of the first `entries` entries. The
+// repetition only appends Fix entries, and those entries were replayed
+// without a trial step that changed anything, exactly as the next round will
+// replay them.
+struct ReplayCache {
+    int entries = 0;
+    bool atFixedPoint = false;
+    CellBoard board;
+};
+
+} // namespace
+
 int CellBoard::Analyze() {
     if (entries == nullptr) return -1;
+    std::unique_ptr<ReplayCache> cache;
     for (;;) {
         CellBoard work;
         workBoard = &work;
+        atFixedPoint_ = atFixedPointWithTrial_ = trialRemoved_ = false;
         work.entries = entries;
         work.techniqueMask = techniqueMask;
         work.repeatUntilStable = repeatUntilStable;
@@ -73,9 +92,29 @@ int CellBoard::Analyze() {
             }
         }
         const int lastPlaced = LastPlacedIndex(list);
-        for (int i = 0; i < position; ++i) {
+        int first = 0;
+        if (cache && cache->entries > 0 && cache->entries <= lastPlaced) {
+            work.CopyCellsFrom(cache->board);
+            for (int i = 0; i < position; ++i) {
+                Entry e = list.At(i);
+                if (e.kind == Fix || e.kind == Lock) work.SetEnteredAt(e.x, e.y, e.digit, Set);
+            }
+            CopyStateFrom(work);
+            atFixedPoint_ = cache->atFixedPoint;
+            first = cache->entries;
+        }
+        int cachedEntries = first;  // entries replayed as the next round would
+        bool cachedFixedPoint = atFixedPoint_;
+        if (autoConfirm != 0 && messageBuffer == nullptr && !cache) cache = std::make_unique<ReplayCache>();
+        for (int i = first; i < position; ++i) {
             Entry e = list.At(i);
-            ApplyEntry(e.x, e.y, e.digit, e.kind, i > 14 && i == lastPlaced);
+            const bool allowTrial = i > 14 && i == lastPlaced;
+            if (allowTrial && cache) {
+                cache->board.CopyCellsFrom(work);
+                cachedEntries = i;
+                cachedFixedPoint = atFixedPoint_;
+            }
+            ApplyEntry(e.x, e.y, e.digit, e.kind, allowTrial);
             if (stopFlag) break;
             if (work.stopFlag) {
                 stopFlag = true;
@@ -84,28 +123,39 @@ int CellBoard::Analyze() {
         }
 
         if (autoConfirm == 0 || messageBuffer != nullptr) break;
+        if (!trialRemoved_) {  // every entry was replayed as without a trial step
+            cache->board.CopyCellsFrom(work);
+            cachedEntries = position;
+            cachedFixedPoint = atFixedPoint_;
+        }
+        cache->entries = cachedEntries;
+        cache->atFixedPoint = cachedFixedPoint;
+
         const int countBefore = entries->Count();
         bool added = false;
+        bool appendedOnly = true;
+        auto add = [&](int x, int y, int d) {
+            const int count = entries->Count();
+            entries->Add(Entry(x, y, d, Fix));
+            added = true;
+            if (entries->Count() != count + 1 || entries->Position() != count + 1) appendedOnly = false;
+        };
         for (int y = 0; y < 9; ++y)
             for (int x = 0; x < 9; ++x)
                 for (int d = 0; d < 9; ++d) {
                     const SCell& cell = cells[y][x];
-                    if ((cell.flags[d] & SolvedBit) && !(cell.flags[d] & EnteredBit)) {
-                        entries->Add(Entry(x, y, d, Fix));
-                        added = true;
-                    }
+                    if ((cell.flags[d] & SolvedBit) && !(cell.flags[d] & EnteredBit)) add(x, y, d);
                 }
         for (int y = 0; y < 9; ++y)
             for (int x = 0; x < 9; ++x) {
                 const SCell& cell = cells[y][x];
-                if (cell.enteredDigit > 8 && cell.solvedDigit > 8 && cell.candidateCount == 1) {
-                    entries->Add(Entry(x, y, cell.LowestCandidate(), Fix));
-                    added = true;
-                }
+                if (cell.enteredDigit > 8 && cell.solvedDigit > 8 && cell.candidateCount == 1)
+                    add(x, y, cell.LowestCandidate());
             }
-        // The repetition is a fresh analysis of the grown list. A list that did
-        // not change would give the same result again, so it ends the loop.
-        if (repeatUntilStable == 0 || !added || entries->Count() == countBefore) break;
+        if (!appendedOnly || countBefore != position) cache->entries = 0;
+        // The repetition is a fresh analysis of the grown list. A list without
+        // new entries in effect would give the same result again: that ends it.
+        if (repeatUntilStable == 0 || !added || entries->Position() <= position) break;
     }
     workBoard = nullptr;  // the work board lived only for this analysis
     Recount();
@@ -121,20 +171,49 @@ void CellBoard::ApplyEntry(int x, int y, int d, int kind, bool allowTrial) {
     case Lock:
         if (x >= 0 && x <= 8 && y >= 0 && y <= 8) w.cells[y][x].SetLockMark(d, Toggle);
         [[fallthrough]];
-    case Fix:
+    case Fix: {
+        // An entry for a cell the analysis already solved with its digit, on a
+        // board where a pass changes nothing, would run one pass that again
+        // changes nothing: the pass is skipped.
+        const bool needsTrial = allowTrial && (techniqueMask & Trial);
+        const bool skipPass = trialActive == 0 && messageSize == 0 && atFixedPoint_ &&
+                              (!needsTrial || atFixedPointWithTrial_) && PlaceChangesNothing(w, x, y, d);
         w.Place(x, y, d);
+        if (skipPass) break;
+        bool stable = false;
         for (;;) {
             CopyStateFrom(w);
             RunTechniques(w);
-            if (allowTrial && (techniqueMask & Trial) && Equals(w)) RunTrial(w);
-            if (Equals(w)) break;
+            if (needsTrial && Equals(w)) RunTrial(w);
+            if (Equals(w)) {
+                stable = true;
+                break;
+            }
             if (repeatUntilStable == 0 || stopFlag || w.stopFlag) break;
         }
+        if (trialActive == 0) {
+            atFixedPoint_ = stable;
+            atFixedPointWithTrial_ = stable && needsTrial;
+        }
         break;
+    }
     default:
         break;
     }
     CopyStateFrom(w);
+}
+
+bool CellBoard::PlaceChangesNothing(const CellBoard& w, int x, int y, int d) const {
+    if (x < 0 || x > 8 || y < 0 || y > 8 || d < 0 || d > 8) return true;
+    const SCell& cell = w.cells[y][x];
+    if (cell.solvedDigit != d || cell.candidateCount != 0) return false;
+    const int box = BoxIndex(x, y);
+    if (!w.mcells[box].solvedDigits[d] || !w.tcells[x].solvedDigits[d] || !w.ycells[y].solvedDigits[d]) return false;
+    const std::int32_t bit = CandidateBit;
+    for (int i = 0; i < 9; ++i)
+        if ((w.mcells[box].cells[i]->flags[d] | w.tcells[x].cells[i]->flags[d] | w.ycells[y].cells[i]->flags[d]) & bit)
+            return false;
+    return true;
 }
 
 } // namespace sorvat

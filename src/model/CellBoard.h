@@ -89,9 +89,17 @@ public:
 
 private:
     void WireGroups();
+    bool PlaceChangesNothing(const CellBoard& w, int x, int y, int d) const;
     bool PassesSingleLimit(int x, int y) const;
     void RunTechniques(CellBoard& w);
     void RunTrial(CellBoard& w);
+
+    // Whether the work board is at a point where a pass of the techniques
+    // (with the trial step, for the second flag) changes nothing. Lets an
+    // entry that changes no cell skip its pass.
+    bool atFixedPoint_ = false;
+    bool atFixedPointWithTrial_ = false;
+    bool trialRemoved_ = false;  // a trial step removed a candidate in this replay
 };
 
 // Explanations of the next-move search (no effect while messageSize is 0).

@@ -358,6 +358,7 @@ void CellBoard::RunTrial(CellBoard& w) {
     w.CopyStateFrom(q);
     CopyStateFrom(p);
     if (failDigit >= 0) {
+        trialRemoved_ = true;
         w.cells[failY][failX].SetCandidate(failDigit, Clear);
         ReasonScan(*this, w);
     }
