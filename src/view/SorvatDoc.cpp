@@ -83,6 +83,10 @@ bool CSorvatDoc::OnNewDocument() {
 
 bool CSorvatDoc::OnOpenDocument(const QString& path) {
     const std::string name = EncodedPath(path);
+    if (QFileInfo(path).isDir()) {
+        ReportFileError(path, false, EISDIR);
+        return false;
+    }
     std::FILE* file = std::fopen(name.c_str(), "rb");
     if (file == nullptr) {
         ReportFileError(path, false, errno);

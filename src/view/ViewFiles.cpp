@@ -42,8 +42,10 @@ void CSorvatView::RecordCurrentPath(const std::string& path) {
 }
 
 void CSorvatView::LoadFile(const std::string& name) {
+    // A directory opens for reading here, but is no puzzle file.
     std::error_code error;
-    if (name.empty() || !fs::exists(fs::path(name), error))
+    const fs::file_status status = fs::status(fs::path(name), error);
+    if (name.empty() || error || !fs::exists(status) || fs::is_directory(status))
         return;
     std::FILE* file = std::fopen(name.c_str(), "rb");
     if (file == nullptr)

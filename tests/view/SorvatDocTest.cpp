@@ -78,6 +78,11 @@ TEST_F(SorvatDocTest, AFileThatCannotBeOpenedIsReportedAndLeavesTheRecentFiles) 
     EXPECT_EQ(m_boxes.Boxes()[0].icon, MessageIcon::Warning);
     EXPECT_EQ(EntriesText(), before);
     EXPECT_FALSE(m_document->RecentFiles().Files().contains(FilePath("q.md2")));
+
+    QDir().mkpath(FilePath("folder.md1"));
+    EXPECT_FALSE(m_document->OpenDocumentFile(FilePath("folder.md1")));
+    EXPECT_EQ(m_boxes.Boxes().size(), 2u);
+    EXPECT_EQ(EntriesText(), before);
 }
 
 TEST_F(SorvatDocTest, SaveAsksForANameOnlyWhenTheDocumentHasNone) {

@@ -56,6 +56,8 @@ TEST_F(ViewFilesTest, MissingFileChangesNothing) {
     const std::string before = EntriesText();
     m_view->LoadFile("nowhere.md1");
     m_view->LoadFile("");
+    QDir().mkpath(m_dir.filePath(QStringLiteral("folder.md1")));
+    m_view->LoadFile("folder.md1");
     EXPECT_EQ(EntriesText(), before);
     EXPECT_EQ(CurrentPath(), "/earlier/q.md1");
     EXPECT_TRUE(m_memoLog.empty());
