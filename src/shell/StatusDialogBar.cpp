@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <cmath>
 
 using namespace sorvat;
 
@@ -34,18 +33,18 @@ public:
         const QFontMetrics metrics(font);
         const QString letters =
             QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-        baseX = (metrics.horizontalAdvance(letters) / 26.0 + 1) / 2.0;
+        baseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
         baseY = metrics.height();
     }
     QRect Rect(int x, int y, int width, int height) const {
         return {X(x), Y(y), X(x + width) - X(x), Y(y + height) - Y(y)};
     }
-    int X(int units) const { return static_cast<int>(std::lround(units * baseX / 4.0)); }
-    int Y(int units) const { return static_cast<int>(std::lround(units * baseY / 8.0)); }
+    int X(int units) const { return units * baseX / 4; }
+    int Y(int units) const { return units * baseY / 8; }
 
 private:
-    double baseX;
-    double baseY;
+    int baseX;
+    int baseY;
 };
 
 QFont DialogTemplateFont() {

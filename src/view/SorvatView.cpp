@@ -107,6 +107,7 @@ void CSorvatView::SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff) {
 }
 
 void CSorvatView::InvalidateBoard() {
+    m_hoverOverlay = HoverOverlay{};  // a full repaint takes the hover drawing away
     update();
 }
 

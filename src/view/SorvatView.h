@@ -183,9 +183,10 @@ public:
     // The answer check run by WM_CHECK_ANSWER (defined with the commands).
     void CheckAnswer();
 
-    // What the hover drawing left on the screen; a repaint that was not asked
-    // for by the hover drawing clears it.
+    // What the hover drawing left on the screen, painted over the board until
+    // the next InvalidateBoard.
     struct HoverOverlay {
+        bool active = false;      // a hover drawing happened since the last invalidation
         int highlight = 9;        // entered digits drawn yellow, 9 = none
         bool square = false;      // the hovered square is painted
         QPoint squareCorner;      // its top-left corner
@@ -195,7 +196,6 @@ public:
         int style = 0;            // sorvat::SquareStyle
     };
     HoverOverlay m_hoverOverlay;
-    bool m_bHoverRepaint = false;  // the next paint was asked for by the hover
     QTimer* m_pAnswerTimer = nullptr;
 
 protected:

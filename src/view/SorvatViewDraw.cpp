@@ -90,13 +90,7 @@ void CSorvatView::DrawHoverOverlay(QPainter& painter) {
 void CSorvatView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), colors::White);
-    const bool hoverRepaint = m_bHoverRepaint;
-    m_bHoverRepaint = false;
-    // A repaint the hover drawing did not ask for paints the board afresh and
-    // so takes away whatever the hover drawing left on the screen.
-    if (!hoverRepaint)
-        m_hoverOverlay = HoverOverlay{};
     OnDraw(painter);
-    if (hoverRepaint)
+    if (m_hoverOverlay.active)
         DrawHoverOverlay(painter);
 }

@@ -97,7 +97,7 @@ void CSorvatView::OnMouseMove(QPoint point) {
             overlay.style = c.Has(d, CandidateBit) ? StyleHoverOn : StyleAlert;
         }
     }
-    m_bHoverRepaint = true;
+    overlay.active = true;
     update();
 }
 

@@ -1,0 +1,116 @@
+// The counter row of the dialog bar: totals, per-digit counts and their
+// colours against the answer board.
+#include "commands/PuzzleFixtures.h"
+
+#include "shell/StatusDialogBar.h"
+#include "view/BoardPainter.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace sorvat::testing {
+namespace {
+
+class DialogBarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AddGrid(solutionMoves, EasyPuzzle, Lock);
+        solution.entries = &solutionMoves;
+        solution.repeatUntilStable = 1;
+        solution.autoConfirm = 1;
+        solution.SetLevel(9);
+        solution.Analyze();
+        AddGrid(moves, EasyPuzzle, Lock);
+    }
+    void Update() {
+        BuildBoard(board, moves);
+        bar.UpdateStatus(board, solution);
+    }
+    // Blue pixels inside the frame of digit index d (or the total for -1).
+    int BluePixels(int d) {
+        const QImage image = bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int x = d < 0 ? 105 : CStatusDialogBar::CounterX(d) - 4;
+        int count = 0;
+        for (int y = 3; y < 21; ++y)
+            for (int i = 0; i < 40; ++i)
+                if (image.pixelColor(x + i, y) == QColor(0, 0, 255))
+                    ++count;
+        return count;
+    }
+
+    EntryList solutionMoves;
+    CellBoard solution;
+    EntryList moves;
+    CellBoard board;
+    CStatusDialogBar bar;
+};
+
+TEST_F(DialogBarTest, StartsAtZeroInBlack) {
+    EXPECT_EQ(bar.Entered(), 0);
+    for (int d = 0; d < 9; ++d) {
+        EXPECT_EQ(bar.DigitText(d), QStringLiteral("%1:0").arg(d + 1));
+        EXPECT_EQ(BluePixels(d), 0);
+    }
+    EXPECT_EQ(BluePixels(-1), 0);
+}
+
+TEST_F(DialogBarTest, CorrectlyCompletedBoardIsAllBlue) {
+    AddAnswers(moves, EasyPuzzle, EasySolution);
+    Update();
+    EXPECT_EQ(bar.Entered(), 81);
+    EXPECT_EQ(bar.Status(), 1);
+    for (int d = 0; d < 9; ++d) {
+        EXPECT_EQ(bar.DigitText(d), QStringLiteral("%1:9").arg(d + 1));
+        EXPECT_EQ(bar.DigitStatus(d), 1);
+        EXPECT_GT(BluePixels(d), 10);
+    }
+    EXPECT_GT(BluePixels(-1), 10);
+}
+
+TEST_F(DialogBarTest, OneWrongDigitTurnsItsCounterAndTheTotalBlack) {
+    // Cell (2, 0) answers 4; enter a 7 there instead.
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x)
+            if (EasyPuzzle[y * 9 + x] == '0')
+                moves.Add(Entry(x, y, (x == 2 && y == 0) ? 6 : DigitAt(EasySolution, x, y), Fix));
+    Update();
+    EXPECT_EQ(bar.Entered(), 81);
+    EXPECT_EQ(bar.Status(), 2);
+    EXPECT_EQ(bar.DigitStatus(6), 2);
+    EXPECT_EQ(bar.DigitText(6), QStringLiteral("7:A"));  // ten sevens
+    EXPECT_EQ(bar.DigitStatus(3), 0);                     // eight fours
+    EXPECT_EQ(bar.DigitText(3), QStringLiteral("4:8"));
+    EXPECT_EQ(bar.DigitStatus(0), 1);
+    EXPECT_EQ(BluePixels(-1), 0);
+    EXPECT_EQ(BluePixels(6), 0);
+    EXPECT_GT(BluePixels(0), 10);
+}
+
+TEST_F(DialogBarTest, UndeterminedAnswerMakesEverythingInItWrong) {
+    // With no givens the answer board determines nothing.
+    EntryList emptyMoves;
+    CellBoard empty;
+    BuildBoard(empty, emptyMoves);
+    AddAnswers(moves, EasyPuzzle, EasySolution);
+    BuildBoard(board, moves);
+    bar.UpdateStatus(board, empty);
+    EXPECT_EQ(bar.Status(), 2);
+    for (int d = 0; d < 9; ++d)
+        EXPECT_EQ(bar.DigitStatus(d), 2);
+}
+
+TEST_F(DialogBarTest, CountersStandAt42PixelSpacing) {
+    EXPECT_EQ(CStatusDialogBar::CounterX(0), 152);
+    EXPECT_EQ(CStatusDialogBar::CounterX(8), 488);
+    const QImage image = bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The frame of each counter: left edge at x - 5, from y 2 to 21.
+    for (int d = 0; d < 9; ++d) {
+        EXPECT_EQ(image.pixelColor(CStatusDialogBar::CounterX(d) - 5, 10), QColor(0, 0, 0)) << d;
+        EXPECT_EQ(image.pixelColor(CStatusDialogBar::CounterX(d) + 36, 10), QColor(0, 0, 0)) << d;
+    }
+    EXPECT_GE(bar.width(), CStatusDialogBar::CounterX(8) + 37);
+}
+
+} // namespace
+} // namespace sorvat::testing

@@ -1,0 +1,201 @@
+// Start-up and shutdown of the whole program: window place and size, the
+// settings file read before the window exists and written first at exit.
+#include "view/WindowFixture.h"
+
+#include "shell/CommandIds.h"
+#include "shell/LevelEdit.h"
+#include "shell/SpinButton.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <fstream>
+#include <iterator>
+
+namespace sorvat::testing {
+namespace {
+
+class StartupTest : public WindowFixture {
+protected:
+    void WriteSettings(const Settings& settings) {
+        std::ofstream out(dir / "Sorvat.ini", std::ios::binary);
+        out << settings.ToBytes();
+    }
+    std::string ReadSettingsFile() {
+        std::ifstream in(dir / "Sorvat.ini", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static std::int32_t Int32At(const std::string& bytes, std::size_t offset) {
+        std::int32_t value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = (value << 8) | static_cast<unsigned char>(bytes.at(offset + i));
+        return value;
+    }
+};
+
+TEST_F(StartupTest, FirstStartWithoutSettingsFile) {
+    Start();
+    EXPECT_EQ(frame->size(), QSize(565, 694));
+    EXPECT_EQ(frame->pos(), QPoint(10, 10));
+    EXPECT_EQ(g_pSettings, &frame->m_settings);
+    EXPECT_EQ(g_pMainFrame, frame);
+    EXPECT_EQ(g_pView, view);
+    EXPECT_EQ(frame->m_settings.displayMode, ModeSelf);
+    EXPECT_EQ(frame->m_settings.analysisLevel, 0);
+    EXPECT_EQ(frame->m_settings.repeatFlag, 0);
+    EXPECT_TRUE(frame->m_settings.CurrentPath().empty());
+    EXPECT_EQ(frame->m_wndLevelEdit->text(), QStringLiteral("0"));
+    EXPECT_EQ(frame->m_pSpin->Upper(), 8);
+    EXPECT_TRUE(frame->DialogBar()->Button(IDC_MODE_SELF)->isChecked());
+    EXPECT_FALSE(frame->DialogBar()->Button(IDC_MODE_HINT)->isChecked());
+    EXPECT_FALSE(frame->DialogBar()->Button(IDC_REPEAT)->isChecked());
+    EXPECT_TRUE(view->m_bSettingsApplied);  // the first paint applied them
+    EXPECT_EQ(frame->StatusText(), QStringLiteral("ﾚﾃﾞｨ"));
+}
+
+TEST_F(StartupTest, StoredSettingsPlaceTheWindowAndSetTheControls) {
+    Settings stored;
+    stored.windowLeft = 120;
+    stored.windowTop = 4001;  // unusable: falls back to 10
+    stored.displayMode = ModeHint;
+    stored.repeatFlag = 1;
+    stored.analysisLevel = 5;
+    WriteSettings(stored);
+    Start();
+    EXPECT_EQ(frame->pos(), QPoint(120, 10));
+    EXPECT_EQ(frame->m_wndLevelEdit->text(), QStringLiteral("5"));
+    EXPECT_EQ(frame->m_pSpin->Pos(), 5);
+    EXPECT_TRUE(frame->DialogBar()->Button(IDC_MODE_HINT)->isChecked());
+    EXPECT_FALSE(frame->DialogBar()->Button(IDC_MODE_SELF)->isChecked());
+    EXPECT_TRUE(frame->DialogBar()->Button(IDC_REPEAT)->isChecked());
+}
+
+TEST_F(StartupTest, NegativeStoredCoordinatesFallBackToTen) {
+    Settings stored;
+    stored.windowLeft = -32000;
+    stored.windowTop = 200;
+    WriteSettings(stored);
+    Start();
+    EXPECT_EQ(frame->pos(), QPoint(10, 200));
+}
+
+TEST_F(StartupTest, ExitWritesTheSettingsWithTheLastWindowPosition) {
+    Start();
+    frame->move(200, 150);
+    ProcessEvents();
+    g_pSettings->displayMode = ModeAnalysis;
+    frame->close();
+    ProcessEvents();
+    const std::string bytes = ReadSettingsFile();
+    ASSERT_EQ(bytes.size(), SettingsSize);
+    EXPECT_EQ(Int32At(bytes, 80), 200);
+    EXPECT_EQ(Int32At(bytes, 84), 150);
+    EXPECT_EQ(Int32At(bytes, 68), ModeAnalysis);
+    // The view's destruction came after: the continue file is written too.
+    EXPECT_TRUE(std::filesystem::exists(dir / "_Sorvat.Continue.md1"));
+}
+
+TEST_F(StartupTest, LevelNineNeedsOptionBitZero) {
+    Start();
+    EXPECT_TRUE(CLevelEdit::Refuses(QChar(u'9')));
+    EXPECT_FALSE(CLevelEdit::Refuses(QChar(u'8')));
+    EXPECT_FALSE(CLevelEdit::Refuses(QChar(u'a')));
+    // The filter swallows the character even where the edit would take it.
+    CLevelEdit* edit = frame->m_wndLevelEdit;
+    edit->setReadOnly(false);
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("394"));
+    EXPECT_EQ(edit->text(), QStringLiteral("34"));
+    // The spin stops at 8.
+    frame->m_pSpin->SetPos(8);
+    frame->m_pSpin->Step(1);
+    EXPECT_EQ(frame->m_pSpin->Pos(), 8);
+}
+
+TEST_F(StartupTest, OptionBitZeroRaisesTheLevelLimitButAStoredNineIsReset) {
+    Settings stored;
+    stored.options = 1;
+    stored.analysisLevel = 9;  // checked against 8 before the window exists
+    WriteSettings(stored);
+    Start();
+    EXPECT_EQ(MaxLevel, 9);
+    EXPECT_EQ(frame->m_settings.analysisLevel, 0);
+    EXPECT_EQ(frame->m_pSpin->Upper(), 9);
+    EXPECT_FALSE(CLevelEdit::Refuses(QChar(u'9')));
+    frame->m_pSpin->SetPos(8);
+    frame->m_pSpin->Step(1);
+    EXPECT_EQ(frame->m_pSpin->Pos(), 9);
+    EXPECT_EQ(frame->m_wndLevelEdit->text(), QStringLiteral("9"));
+}
+
+TEST_F(StartupTest, MenusCarryTheirTextsAndCommandIds) {
+    Start();
+    const std::pair<int, const char*> expected[] = {
+        {ID_FILE_SAVE_EXCEL, "Excel形式で保存"},
+        {ID_FILE_OPEN, "開く(&O)...\tCtrl+O"},
+        {ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"},
+        {ID_FILE_MRU_FILE1, "最近使ったﾌｧｲﾙ"},
+        {ID_EDIT_RESET, "リセット(Lock部分は残る)"},
+        {ID_EDIT_ERASE_WRONG, "間違いCellを消す"},
+        {ID_EDIT_AUTO_CONFIRM, "自動確定"},
+        {ID_VIEW_TOOLBAR, "ﾂｰﾙ ﾊﾞｰ(&T)"},
+        {ID_APP_ABOUT, "Sorvat のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
+    };
+    for (const auto& [id, text] : expected) {
+        QAction* action = frame->Action(id);
+        ASSERT_NE(action, nullptr) << std::hex << id;
+        EXPECT_EQ(action->text(), QString::fromUtf8(text));
+    }
+    EXPECT_FALSE(frame->Action(ID_FILE_MRU_FILE1)->isEnabled());
+    QStringList titles;
+    for (QAction* menu : frame->menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+}
+
+TEST_F(StartupTest, MenuCommandsReachTheView) {
+    Start();
+    LoadGivens();
+    view->m_moves.Add(Entry(2, 0, 3, Fix));
+    view->m_board.Analyze();
+    frame->Action(ID_EDIT_UNDO_MOVE)->trigger();
+    EXPECT_FALSE(view->m_board.Cell(2, 0).HasEntered());
+    frame->DialogBar()->Button(ID_EDIT_REDO_MOVE)->click();
+    EXPECT_TRUE(view->m_board.Cell(2, 0).HasEntered());
+    // Ctrl+Z is the framework's undo, which nothing handles.
+    QTest::keyClick(frame->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    ProcessEvents();
+    EXPECT_TRUE(view->m_board.Cell(2, 0).HasEntered());
+    // The tool bar is shown and hidden from the view menu.
+    frame->Action(ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_FALSE(frame->ToolBar()->isVisible());
+    frame->Action(ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_TRUE(frame->ToolBar()->isVisible());
+}
+
+TEST_F(StartupTest, ModeButtonsDoNotChangeByThemselves) {
+    Start();
+    QAbstractButton* hint = frame->DialogBar()->Button(IDC_MODE_HINT);
+    // The click reaches the view's mode command, which checks the button.
+    hint->click();
+    EXPECT_EQ(g_pSettings->displayMode, ModeHint);
+    EXPECT_TRUE(hint->isChecked());
+    EXPECT_FALSE(frame->DialogBar()->Button(IDC_MODE_SELF)->isChecked());
+    // A click that no handler answers leaves the check state alone.
+    frame->DialogBar()->SetCommandHandler([](int) {});
+    frame->DialogBar()->Button(IDC_MODE_ANALYSIS)->click();
+    EXPECT_FALSE(frame->DialogBar()->Button(IDC_MODE_ANALYSIS)->isChecked());
+}
+
+TEST_F(StartupTest, SetStatusTextWritesTheMessagePane) {
+    Start();
+    frame->SetStatusText(QStringLiteral("CTRL"));
+    EXPECT_EQ(frame->StatusText(), QStringLiteral("CTRL"));
+}
+
+} // namespace
+} // namespace sorvat::testing

@@ -1,0 +1,267 @@
+// The board as it appears on the screen: frames, entered digits, marks in the
+// three display modes, the hover drawing, and the screenshots of the modes.
+#include "WindowFixture.h"
+
+#include "view/BoardPainter.h"
+
+#include <QPainter>
+
+namespace sorvat::testing {
+namespace {
+
+class DrawingTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        Start();
+    }
+
+    // Pixels of the large glyph in a cell with the colour.
+    int GlyphPixels(const QImage& image, int x, int y, const QColor& color) {
+        return CountColor(image, QRect(CellCorner(x, y) + QPoint(2, 2), QSize(53, 53)), color);
+    }
+    // A pixel of the square's fill, clear of its frame and of a glyph.
+    static QPoint FillPoint(int x, int y, int d) { return SquareCorner(x, y, d) + QPoint(2, 2); }
+};
+
+TEST_F(DrawingTest, FramesHaveTheirColoursAndPlaces) {
+    const QImage image = Render();
+    // Outer frame red on the board's edges, box frames blue between boxes,
+    // cell frames black between cells.
+    EXPECT_EQ(image.pixelColor(23, 300), colors::OuterFrame);
+    EXPECT_EQ(image.pixelColor(300, 23 + 513 - 1), colors::OuterFrame);
+    EXPECT_EQ(image.pixelColor(23 + 171, 300), colors::BoxFrame);
+    EXPECT_EQ(image.pixelColor(300, 23 + 342), colors::BoxFrame);
+    EXPECT_EQ(image.pixelColor(23 + 57, 100), colors::Black);
+    EXPECT_EQ(image.pixelColor(100, 23 + 57), colors::Black);
+    // Candidate squares have grey frames inside an empty cell.
+    EXPECT_EQ(image.pixelColor(23 + 19, 30), colors::Grey);
+    // Outside the board the window is white.
+    EXPECT_EQ(image.pixelColor(560 - 30, 560 - 10), colors::White);
+}
+
+TEST_F(DrawingTest, LabelsStandOverTheColumnsAndBesideTheRows) {
+    const QImage image = Render();
+    auto inkIn = [&](const QRect& rect) {
+        int dark = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                dark += image.pixelColor(x, y).lightness() < 128 ? 1 : 0;
+        return dark;
+    };
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_GT(inkIn(QRect(43 + 57 * i, 5, 16, 16)), 0) << "X" << i + 1;
+        EXPECT_GT(inkIn(QRect(5, 43 + 57 * i, 16, 16)), 0) << "Y" << i + 1;
+    }
+}
+
+TEST_F(DrawingTest, WrongFixDigitIsRedInTheCheckingModesAndBlueInSelfMode) {
+    LoadGivens();
+    // Cell (2, 0) holds 4 in the answer; enter 9 instead, and a right digit
+    // in (3, 0).
+    view->m_moves.Add(Entry(2, 0, 8, Fix));
+    view->m_moves.Add(Entry(3, 0, 5, Fix));
+    view->m_board.Analyze();
+    view->InvalidateBoard();
+
+    SetMode(ModeSelf);
+    QImage image = Render();
+    EXPECT_GT(GlyphPixels(image, 2, 0, colors::FixDigit), 20);
+    EXPECT_EQ(GlyphPixels(image, 2, 0, colors::WrongDigit), 0);
+
+    for (int mode : {ModeHint, ModeAnalysis}) {
+        SetMode(mode);
+        image = Render();
+        EXPECT_GT(GlyphPixels(image, 2, 0, colors::WrongDigit), 20) << mode;
+        EXPECT_EQ(GlyphPixels(image, 2, 0, colors::FixDigit), 0) << mode;
+        EXPECT_GT(GlyphPixels(image, 3, 0, colors::FixDigit), 20) << mode;
+    }
+    // A Lock digit is black in every mode; a cell never shows a white-on-
+    // entered frame of another colour.
+    EXPECT_GT(GlyphPixels(image, 0, 0, colors::Black), 20);
+    EXPECT_EQ(GlyphPixels(image, 0, 0, colors::WrongDigit), 0);
+}
+
+TEST_F(DrawingTest, FixDigitWhereTheAnswerIsOpenIsRedOnlyWhenChecking) {
+    // Without givens the solution board determines nothing.
+    view->m_moves.Add(Entry(4, 4, 2, Fix));
+    view->m_board.Analyze();
+    SetMode(ModeHint);
+    EXPECT_GT(GlyphPixels(Render(), 4, 4, colors::WrongDigit), 20);
+    SetMode(ModeSelf);
+    EXPECT_EQ(GlyphPixels(Render(), 4, 4, colors::WrongDigit), 0);
+}
+
+TEST_F(DrawingTest, SinglePossibleMarkIsPaleBlueAndTwoAreWhite) {
+    view->m_board.SetPossibleAt(0, 0, 4, Toggle);
+    view->InvalidateBoard();
+    QImage image = Render();
+    EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 4)), colors::PaleBlue);
+    EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 5)), colors::White);  // unmarked, blank
+
+    view->m_board.SetPossibleAt(0, 0, 6, Toggle);
+    view->InvalidateBoard();
+    image = Render();
+    EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 4)), colors::White);
+    EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 6)), colors::White);
+    // The marked squares carry their glyphs; an unmarked one stays blank.
+    const QRect glyph4(SquareCorner(0, 0, 4) + QPoint(1, 1), QSize(17, 17));
+    const QRect blank5(SquareCorner(0, 0, 5) + QPoint(1, 1), QSize(17, 17));
+    EXPECT_GT(CountColor(image, glyph4, colors::White), 0);
+    EXPECT_LT(CountColor(image, glyph4, colors::White), 17 * 17);
+    EXPECT_EQ(CountColor(image, blank5, colors::White), 17 * 17);
+}
+
+TEST_F(DrawingTest, AnalysisModeShowsDeadCellsPinkAndSolvedDigitsPaleBlue) {
+    // Row 0 holds 1..8 in columns 1..8 and column 0 holds 9 below: cell (0, 0)
+    // has no candidate left.
+    view->m_moves.Clear();
+    for (int x = 1; x < 9; ++x)
+        view->m_moves.Add(Entry(x, 0, x - 1, Lock));
+    view->m_moves.Add(Entry(0, 1, 8, Lock));
+    view->OnReset();
+    SetMode(ModeAnalysis);
+    QImage image = Render();
+    for (int d = 0; d < 9; ++d)
+        EXPECT_EQ(image.pixelColor(FillPoint(0, 0, d)), colors::Pink) << d;
+    // Self mode shows the player's (absent) marks instead.
+    SetMode(ModeSelf);
+    image = Render();
+    EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 0)), colors::White);
+}
+
+TEST_F(DrawingTest, AnalysisModeShowsTheSolvedDigitAloneOnPaleBlue) {
+    LoadGivens();
+    g_pSettings->analysisLevel = 1;
+    view->ApplySettings();
+    SetMode(ModeAnalysis);
+    // Find a cell the analysis solved without an entered digit.
+    int sx = -1, sy = -1;
+    for (int y = 0; y < 9 && sx < 0; ++y)
+        for (int x = 0; x < 9 && sx < 0; ++x)
+            if (!view->m_board.Cell(x, y).HasEntered() && view->m_board.Cell(x, y).HasSolved()) {
+                sx = x;
+                sy = y;
+            }
+    ASSERT_GE(sx, 0);
+    const int solved = view->m_board.Cell(sx, sy).solvedDigit;
+    const QImage image = Render();
+    for (int d = 0; d < 9; ++d)
+        EXPECT_EQ(image.pixelColor(FillPoint(sx, sy, d)),
+                  d == solved ? colors::PaleBlue : colors::White)
+            << d;
+}
+
+TEST_F(DrawingTest, HoverPaintsTheSquareAndHighlightsEqualDigitsInHintMode) {
+    LoadGivens();
+    // Cell (2, 0) is empty; the given 5 stands at (0, 0) and (5, 1).
+    SetMode(ModeHint);
+    MoveTo(SquareCentre(2, 0, 4));  // digit 5 over an unmarked square
+    QImage image = Render();
+    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 4)), colors::Pink);
+    EXPECT_EQ(image.pixelColor(CellCorner(0, 0) + QPoint(3, 3)), colors::Yellow);
+    EXPECT_EQ(image.pixelColor(CellCorner(5, 1) + QPoint(3, 3)), colors::Yellow);
+    EXPECT_EQ(image.pixelColor(CellCorner(1, 0) + QPoint(3, 3)), colors::White);  // a 3
+
+    // Leaving the board takes the square away but leaves the highlight.
+    MoveTo(QPoint(550, 300));
+    image = Render();
+    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 4)), colors::White);
+    EXPECT_EQ(image.pixelColor(CellCorner(0, 0) + QPoint(3, 3)), colors::Yellow);
+
+    // A full repaint takes the highlight away.
+    view->InvalidateBoard();
+    image = Render();
+    EXPECT_EQ(image.pixelColor(CellCorner(0, 0) + QPoint(3, 3)), colors::White);
+}
+
+TEST_F(DrawingTest, HoverOverAMarkedDigitIsBlueAndSelfModeHighlightsNothing) {
+    LoadGivens();
+    view->m_board.SetPossibleAt(2, 0, 3, Toggle);
+    SetMode(ModeSelf);
+    MoveTo(SquareCentre(2, 0, 3));
+    QImage image = Render();
+    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 3)), colors::Blue);
+    EXPECT_EQ(CountColor(image, view->rect(), colors::Yellow), 0);
+    // Moving to the next square gives the old one its normal look back.
+    MoveTo(SquareCentre(2, 0, 4));
+    image = Render();
+    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 3)), colors::PaleBlue);
+    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 4)), colors::Pink);
+}
+
+TEST_F(DrawingTest, EveryPaintHandsBothBoardsToTheDialogBar) {
+    LoadGivens();
+    Render();
+    EXPECT_EQ(frame->DialogBar()->Entered(), 30);
+    view->m_moves.Add(Entry(2, 0, 3, Fix));
+    view->m_board.Analyze();
+    view->InvalidateBoard();
+    Render();
+    EXPECT_EQ(frame->DialogBar()->Entered(), 31);
+}
+
+TEST(PrintScaleTest, FollowsThePrintableWidth) {
+    EXPECT_EQ(PrintScale(523), 1);
+    EXPECT_EQ(PrintScale(522), 0);  // too narrow: every rectangle collapses
+    EXPECT_EQ(PrintScale(4760), 9);
+    EXPECT_EQ(PrintScale(0), 0);
+}
+
+TEST(BoardPainterTest, BlindPrintingLeavesOutTheCandidateSquares) {
+    EntryList list;
+    list.Add(Entry(0, 0, 0, Lock));
+    CellBoard board;
+    BuildBoard(board, list);
+    board.SetPossibleAt(1, 1, 0, Toggle);
+    auto paint = [&](bool blind) {
+        QImage image(600, 600, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintSetup setup;
+        setup.printing = true;
+        setup.blindPrint = blind;
+        BoardPainter(painter, setup).DrawBoard(100, 100, board, NoHighlight);
+        return image;
+    };
+    // Cell (1, 1) lies clear of the 50-pixel box frames of printing.
+    const QRect markSquare(100 + 57 + 1, 100 + 57 + 1, 17, 17);
+    const QRect squareFrame(100 + 57 + 19, 100 + 57 + 5, 1, 1);
+    const QImage blind = paint(true);
+    const QImage full = paint(false);
+    EXPECT_EQ(CountColor(blind, squareFrame, colors::Grey), 0);
+    EXPECT_EQ(CountColor(full, squareFrame, colors::Grey), 1);
+    EXPECT_EQ(CountColor(blind, markSquare, colors::PaleBlue), 0);
+    EXPECT_GT(CountColor(full, markSquare, colors::PaleBlue), 0);
+    // The entered digit and the cell frames stay.
+    EXPECT_EQ(blind.pixelColor(100 + 57, 100 + 57 + 30), colors::Black);
+    EXPECT_GT(CountColor(blind, QRect(100 + 30, 100 + 30, 20, 20), colors::White), 0);
+    // The box frames are 50 pixels wide.
+    EXPECT_EQ(blind.pixelColor(100 + 171 + 20, 300), colors::BoxFrame);
+    EXPECT_EQ(blind.pixelColor(100 + 171 + 30, 300), colors::White);
+}
+
+// Screenshots of the three modes for a look by eye.
+TEST_F(DrawingTest, ScreenshotsOfTheThreeModes) {
+    LoadGivens();
+    view->m_moves.Add(Entry(2, 0, 3, Fix));
+    view->m_moves.Add(Entry(3, 0, 8, Fix));  // wrong
+    view->m_moves.Add(Entry(5, 0, 7, Possible));
+    view->m_board.SetPossibleAt(5, 0, 7, Toggle);
+    view->m_moves.Add(Entry(5, 0, 1, Possible));
+    view->m_board.SetPossibleAt(5, 0, 1, Toggle);
+    view->m_moves.Add(Entry(6, 0, 8, Possible));
+    view->m_board.SetPossibleAt(6, 0, 8, Toggle);
+    view->m_board.Analyze();
+    const char* names[] = {"self", "hint", "analysis"};
+    for (int mode : {ModeSelf, ModeHint, ModeAnalysis}) {
+        view->SetBoardMode(mode);
+        MoveTo(QPoint(550, 300));
+        MoveTo(SquareCentre(2, 1, 4));
+        const QString path = QStringLiteral("/tmp/sorvat-%1.png").arg(names[mode]);
+        EXPECT_TRUE(frame->grab().save(path));
+    }
+}
+
+} // namespace
+} // namespace sorvat::testing

@@ -1,0 +1,174 @@
+// Playing with the mouse: the hit test, the three buttons, and the answer
+// timer a full board starts.
+#include "WindowFixture.h"
+
+#include <QElapsedTimer>
+
+namespace sorvat::testing {
+namespace {
+
+class MouseTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        Start();
+        LoadGivens();
+    }
+    const SCell& CellAt(int x, int y) { return view->m_board.Cell(x, y); }
+    int SolutionLocks() {
+        int locks = 0;
+        for (int i = 0; i < view->m_solutionMoves.Count(); ++i)
+            locks += view->m_solutionMoves.At(i).kind == Lock ? 1 : 0;
+        return locks;
+    }
+};
+
+TEST_F(MouseTest, HitTestFindsBoxCellAndSquare) {
+    QPoint box, cell, square;
+    view->HitTest(QPoint(23, 23), box, cell, square);
+    EXPECT_EQ(box, QPoint(0, 0));
+    EXPECT_EQ(cell, QPoint(0, 0));
+    EXPECT_EQ(square, QPoint(0, 0));
+    // The last pixel of the board, right and bottom edges exclusive.
+    view->HitTest(QPoint(23 + 512, 23 + 512), box, cell, square);
+    EXPECT_EQ(box, QPoint(2, 2));
+    EXPECT_EQ(cell, QPoint(2, 2));
+    EXPECT_EQ(square, QPoint(2, 2));
+    view->HitTest(SquareCentre(4, 7, 5), box, cell, square);
+    EXPECT_EQ(box, QPoint(1, 2));
+    EXPECT_EQ(cell, QPoint(1, 1));
+    EXPECT_EQ(square, QPoint(2, 1));
+    for (QPoint outside : {QPoint(22, 100), QPoint(100, 23 + 513), QPoint(23 + 513, 100)}) {
+        view->HitTest(outside, box, cell, square);
+        EXPECT_EQ(square, QPoint(9, 9));
+        EXPECT_EQ(box, QPoint(9, 9));
+    }
+}
+
+TEST_F(MouseTest, RightClickEntersTheDigitAndASecondRightClickTakesItBack) {
+    const int count = view->m_moves.Count();
+    Click(Qt::RightButton, SquareCentre(2, 0, 3));
+    EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
+    EXPECT_FALSE(CellAt(2, 0).Has(3, LockBit));
+    EXPECT_EQ(view->m_moves.Count(), count + 1);
+    // Anywhere in the same cell: the click names the digit the cell shows.
+    Click(Qt::RightButton, SquareCentre(2, 0, 8));
+    EXPECT_FALSE(CellAt(2, 0).HasEntered());
+    EXPECT_EQ(view->m_moves.Position(), count);
+}
+
+TEST_F(MouseTest, RightClickOnALockDigitChangesNothing) {
+    const int count = view->m_moves.Count();
+    Click(Qt::RightButton, SquareCentre(0, 0, 0));
+    EXPECT_EQ(CellAt(0, 0).enteredDigit, 4);
+    EXPECT_TRUE(CellAt(0, 0).Has(4, LockBit));
+    EXPECT_EQ(view->m_moves.Count(), count);
+}
+
+TEST_F(MouseTest, MiddleClickSwitchesBetweenFixAndLock) {
+    const int givens = SolutionLocks();
+    Click(Qt::RightButton, SquareCentre(2, 0, 3));
+    Click(Qt::MiddleButton, SquareCentre(2, 0, 0));
+    EXPECT_TRUE(CellAt(2, 0).Has(3, LockBit));
+    // The new given reaches the answer board as well.
+    EXPECT_EQ(SolutionLocks(), givens + 1);
+    Click(Qt::MiddleButton, SquareCentre(2, 0, 0));
+    EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
+    EXPECT_FALSE(CellAt(2, 0).Has(3, LockBit));
+    EXPECT_EQ(SolutionLocks(), givens);
+    // On an empty cell a middle click adds nothing.
+    const int count = view->m_moves.Count();
+    Click(Qt::MiddleButton, SquareCentre(8, 8, 0));
+    EXPECT_EQ(view->m_moves.Count(), count);
+}
+
+TEST_F(MouseTest, LeftClickTogglesTheMarkAndADoubleClickLeavesItAsItWas) {
+    Click(Qt::LeftButton, SquareCentre(2, 0, 1));
+    EXPECT_TRUE(CellAt(2, 0).Has(1, PossibleBit));
+    DoubleClick(Qt::LeftButton, SquareCentre(2, 0, 1));
+    EXPECT_TRUE(CellAt(2, 0).Has(1, PossibleBit));
+    Click(Qt::LeftButton, SquareCentre(2, 0, 1));
+    EXPECT_FALSE(CellAt(2, 0).Has(1, PossibleBit));
+}
+
+TEST_F(MouseTest, RightDoubleClickOnAnEmptyCellEntersAndTakesBack) {
+    DoubleClick(Qt::RightButton, SquareCentre(2, 0, 3));
+    EXPECT_FALSE(CellAt(2, 0).HasEntered());
+}
+
+TEST_F(MouseTest, ClickOutsideTheBoardDoesNothing) {
+    Click(Qt::RightButton, SquareCentre(2, 0, 3));
+    const int count = view->m_moves.Count();
+    const int position = view->m_moves.Position();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        Click(button, QPoint(550, 300));
+    EXPECT_EQ(view->m_moves.Count(), count);
+    EXPECT_EQ(view->m_moves.Position(), position);
+    EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
+}
+
+TEST_F(MouseTest, ClicksBeforeTheMainFrameIsPublishedAreIgnored) {
+    MoveTo(SquareCentre(2, 0, 3));
+    CMainFrame* published = g_pMainFrame;
+    g_pMainFrame = nullptr;
+    const int count = view->m_moves.Count();
+    view->OnRButtonUp();
+    view->OnLButtonUp();
+    view->OnMButtonUp();
+    g_pMainFrame = published;
+    EXPECT_EQ(view->m_moves.Count(), count);
+}
+
+TEST_F(MouseTest, TheLastDigitStartsTheAnswerCheckAndALeftClickNever) {
+    // Every answer but the one of the last empty cell (6, 8).
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x)
+            if (EasyPuzzle[y * 9 + x] == '0' && !(x == 6 && y == 8))
+                view->m_moves.Add(Entry(x, y, DigitAt(EasySolution, x, y), Fix));
+    view->m_board.Analyze();
+    view->InvalidateBoard();
+    ProcessEvents();
+    Click(Qt::LeftButton, SquareCentre(6, 8, 0));
+    EXPECT_FALSE(view->IsAnswerTimerActive());
+    Click(Qt::LeftButton, SquareCentre(6, 8, 0));  // the mark off again
+    Click(Qt::RightButton, SquareCentre(6, 8, DigitAt(EasySolution, 6, 8)));
+    EXPECT_EQ(view->m_board.enteredCount, 81);
+    EXPECT_TRUE(view->IsAnswerTimerActive());
+    EXPECT_TRUE(boxes.Boxes().empty());
+
+    // 300 ms later the check runs and reports its verdict.
+    QElapsedTimer clock;
+    clock.start();
+    while (boxes.Boxes().empty() && clock.elapsed() < 3000)
+        QTest::qWait(20);
+    EXPECT_GE(clock.elapsed(), 250);
+    ASSERT_FALSE(boxes.Boxes().empty());
+    EXPECT_FALSE(view->IsAnswerTimerActive());
+}
+
+TEST_F(MouseTest, AClickRepaintsWithoutTheHoverColours) {
+    SetMode(ModeHint);
+    MoveTo(SquareCentre(2, 0, 4));
+    EXPECT_TRUE(view->m_hoverOverlay.square);
+    QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {},
+                      view->mapTo(frame, SquareCentre(2, 0, 4)));
+    ProcessEvents();
+    EXPECT_FALSE(view->m_hoverOverlay.active);
+    // The pointer stays in its square: nothing comes back until it moves on.
+    MoveTo(SquareCentre(2, 0, 4) + QPoint(2, 2));
+    EXPECT_FALSE(view->m_hoverOverlay.active);
+    MoveTo(SquareCentre(2, 0, 5));
+    EXPECT_TRUE(view->m_hoverOverlay.square);
+}
+
+TEST_F(MouseTest, LeavingTheWindowClearsTheHover) {
+    MoveTo(SquareCentre(3, 3, 3));
+    EXPECT_EQ(view->m_hoverSquare, QPoint(0, 1));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(view, &leave);
+    EXPECT_EQ(view->m_hoverSquare, QPoint(9, 9));
+    EXPECT_FALSE(view->m_hoverOverlay.square);
+}
+
+} // namespace
+} // namespace sorvat::testing
