@@ -1,0 +1,126 @@
+// The office process helper against a stand-in "soffice" script, so the
+// start, the arguments and the clean-up are checked without an office.
+#ifdef SORVAT_HAVE_LIBREOFFICE
+#include "TempDirectory.h"
+
+#include "export/lo/OfficeProcess.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+using sorvat::OfficeProcess;
+using ::testing::HasSubstr;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// True when the process is gone (or only a zombie waiting for its parent).
+bool IsGone(int pid) {
+    const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+    if (stat.empty()) return true;
+    const auto close = stat.rfind(')');
+    return close != std::string::npos && stat.size() > close + 2 && stat[close + 2] == 'Z';
+}
+
+bool WaitFor(const fs::path& path) {
+    for (int i = 0; i < 500 && !fs::exists(path); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return fs::exists(path);
+}
+
+class OfficeProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directory(programs.path() / "program");
+        // Records its arguments and what the profile holds, then starts a
+        // child of its own and waits, as the office's launcher does.
+        const fs::path script = programs.path() / "program" / "soffice";
+        std::ofstream(script) << "#!/bin/sh\n"
+                                 "here=$(dirname \"$0\")\n"
+                                 "for a in \"$@\"; do echo \"$a\"; done > \"$here/args\"\n"
+                                 "for a in \"$@\"; do case \"$a\" in -env:UserInstallation=file://*)\n"
+                                 "  ls \"${a#-env:UserInstallation=file://}/user\" > \"$here/profile\";; esac; done\n"
+                                 "sleep 300 &\n"
+                                 "echo $! > \"$here/child.pid\"\n"
+                                 "wait\n";
+        fs::permissions(script, fs::perms::owner_all);
+        ::setenv("TMPDIR", profiles.path().c_str(), 1);
+    }
+    void TearDown() override { ::unsetenv("TMPDIR"); }
+
+    sorvat::test::TempDirectory programs;
+    sorvat::test::TempDirectory profiles;
+};
+
+TEST_F(OfficeProcessTest, AMissingOfficeDoesNotStartAndLeavesNoProfileBehind) {
+    OfficeProcess office((programs.path() / "elsewhere").string());
+    EXPECT_FALSE(office.Start());
+    EXPECT_FALSE(office.IsRunning());
+    EXPECT_TRUE(fs::is_empty(profiles.path()));
+}
+
+TEST_F(OfficeProcessTest, StartsHeadlessWithItsOwnProfileAndPipe) {
+    const fs::path dir = programs.path() / "program";
+    OfficeProcess office(dir.string());
+    ASSERT_TRUE(office.Start());
+    ASSERT_TRUE(WaitFor(dir / "child.pid"));
+    EXPECT_TRUE(office.IsRunning());
+
+    const std::string args = ReadFile(dir / "args");
+    for (const char* option : {"--headless", "--invisible", "--norestore", "--nologo", "--nodefault", "--nolockcheck"})
+        EXPECT_THAT(args, HasSubstr(std::string(option) + "\n"));
+    EXPECT_THAT(args, HasSubstr("-env:UserInstallation=file://" + profiles.path().string() + "/sorvat-office-"));
+    EXPECT_THAT(office.ConnectUrl(), HasSubstr("uno:pipe,name=sorvat_export_"));
+    const std::string pipe = office.ConnectUrl().substr(std::string("uno:pipe,name=").size());
+    EXPECT_THAT(args, HasSubstr("--accept=pipe,name=" + pipe + "\n"));
+    EXPECT_THAT(pipe, ::testing::EndsWith(";urp;StarOffice.ComponentContext"));
+    // The profile is seeded before the office sees it.
+    EXPECT_EQ(ReadFile(dir / "profile"), "registrymodifications.xcu\n");
+}
+
+TEST_F(OfficeProcessTest, StopEndsTheWholeProcessGroupAndRemovesTheProfile) {
+    const fs::path dir = programs.path() / "program";
+    int child = 0;
+    {
+        OfficeProcess office(dir.string());
+        ASSERT_TRUE(office.Start());
+        ASSERT_TRUE(WaitFor(dir / "child.pid"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        child = std::stoi(ReadFile(dir / "child.pid"));
+        EXPECT_FALSE(IsGone(child));
+        office.Stop(std::chrono::milliseconds(100));
+        EXPECT_FALSE(office.IsRunning());
+    }
+    for (int i = 0; i < 100 && !IsGone(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(IsGone(child));
+    EXPECT_TRUE(fs::is_empty(profiles.path()));
+}
+
+TEST_F(OfficeProcessTest, DestructionEndsARunningOffice) {
+    const fs::path dir = programs.path() / "program";
+    int child = 0;
+    {
+        OfficeProcess office(dir.string());
+        ASSERT_TRUE(office.Start());
+        ASSERT_TRUE(WaitFor(dir / "child.pid"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        child = std::stoi(ReadFile(dir / "child.pid"));
+    }
+    for (int i = 0; i < 100 && !IsGone(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(IsGone(child));
+    EXPECT_TRUE(fs::is_empty(profiles.path()));
+}
+
+} // namespace
+#endif
