@@ -87,6 +87,17 @@ public:
     std::int32_t messageSize = 0;
     char* messageBuffer = nullptr;
 
+    // The position of this board's last reason scan that found nothing; a scan
+    // of the same position with the same settings finds nothing again.
+    struct ReasonScanMemo {
+        bool valid = false;
+        std::int32_t techniques;
+        std::int32_t limits[3];
+        unsigned char groupDigits[27][9];  // solvedDigits of S's groups, when limited
+        std::int32_t cells[81 * 13];
+    };
+    ReasonScanMemo reasonScanMemo;
+
 private:
     void WireGroups();
     bool PlaceChangesNothing(const CellBoard& w, int x, int y, int d) const;

@@ -4,7 +4,7 @@ namespace sorvat {
 
 int CellGroup::SolvedCount() const {
     int n = 0;
-    for (auto s : solvedDigits) n += s ? 1 : 0;
+    for (auto s : solvedDigits) n += s != 0;
     return n;
 }
 

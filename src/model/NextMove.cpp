@@ -118,15 +118,16 @@ bool ScanLineSingles(CellBoard& s, const CellMasks& masks, bool columns) {
 
 } // namespace
 
-void ReasonScan(CellBoard& s, CellBoard& b) {
-    if (!Explaining(b)) return;
+namespace {
 
+// One reason scan; true when it found a move (and tried to write it).
+bool ScanForReason(CellBoard& s, CellBoard& b) {
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x) {
             const SCell& cell = b.cells[y][x];
             if (cell.solvedDigit < 9 && cell.solvedDigit != cell.enteredDigit) {
                 WriteMove(b, x, y, cell.solvedDigit, nullptr);
-                return;
+                return true;
             }
         }
 
@@ -142,15 +143,66 @@ void ReasonScan(CellBoard& s, CellBoard& b) {
             char reason[512];
             std::snprintf(reason, sizeof reason, messages::NakedSingleReason, d + 1, x + 1, y + 1);
             WriteMove(b, x, y, d, reason);
-            return;
+            return true;
         }
 
     const std::int32_t singles = s.techniqueMask & (BoxHiddenSingle | ColumnHiddenSingle | RowHiddenSingle);
-    if (singles == 0) return;
+    if (singles == 0) return false;
     const CellMasks masks(b);
-    if ((singles & BoxHiddenSingle) && ScanBoxSingles(s, masks)) return;
-    if ((singles & ColumnHiddenSingle) && ScanLineSingles(s, masks, true)) return;
-    if ((singles & RowHiddenSingle) && ScanLineSingles(s, masks, false)) return;
+    if ((singles & BoxHiddenSingle) && ScanBoxSingles(s, masks)) return true;
+    if ((singles & ColumnHiddenSingle) && ScanLineSingles(s, masks, true)) return true;
+    if ((singles & RowHiddenSingle) && ScanLineSingles(s, masks, false)) return true;
+    return false;
+}
+
+// What a scan of B with the settings of S depends on: S's single techniques,
+// its limits and, when limited, the solved digits of its groups; B's cells.
+bool Limited(const CellBoard& s) { return s.columnLimit > 0 || s.rowLimit > 0 || s.singleLimit > 0; }
+
+std::int32_t SingleTechniques(const CellBoard& s) {
+    return s.techniqueMask & (BoxHiddenSingle | ColumnHiddenSingle | RowHiddenSingle);
+}
+
+template <typename F>
+void ForEachGroup(const CellBoard& s, F f) {
+    for (int i = 0; i < 9; ++i) {
+        f(i, s.mcells[i]);
+        f(9 + i, s.tcells[i]);
+        f(18 + i, s.ycells[i]);
+    }
+}
+
+bool MemoMatches(const CellBoard& s, const CellBoard& b) {
+    const CellBoard::ReasonScanMemo& memo = b.reasonScanMemo;
+    if (!memo.valid || memo.techniques != SingleTechniques(s) || memo.limits[0] != s.columnLimit ||
+        memo.limits[1] != s.rowLimit || memo.limits[2] != s.singleLimit)
+        return false;
+    if (Limited(s)) {
+        bool same = true;
+        ForEachGroup(s, [&](int i, const CellGroup& g) {
+            same = same && std::memcmp(memo.groupDigits[i], g.solvedDigits, 9) == 0;
+        });
+        if (!same) return false;
+    }
+    return std::memcmp(memo.cells, b.cells, sizeof memo.cells) == 0;
+}
+
+void RememberNothingFound(const CellBoard& s, CellBoard& b) {
+    CellBoard::ReasonScanMemo& memo = b.reasonScanMemo;
+    memo.valid = true;
+    memo.techniques = SingleTechniques(s);
+    memo.limits[0] = s.columnLimit;
+    memo.limits[1] = s.rowLimit;
+    memo.limits[2] = s.singleLimit;
+    if (Limited(s)) ForEachGroup(s, [&](int i, const CellGroup& g) { std::memcpy(memo.groupDigits[i], g.solvedDigits, 9); });
+    std::memcpy(memo.cells, b.cells, sizeof memo.cells);
+}
+
+} // namespace
+
+void ReasonScan(CellBoard& s, CellBoard& b) {
+    if (!Explaining(b) || MemoMatches(s, b)) return;
+    if (!ScanForReason(s, b)) RememberNothingFound(s, b);
 }
 
 void WriteMove(CellBoard& t, int x, int y, int d, const char* reason) {

@@ -135,22 +135,20 @@ void Pointing(PassMasks& pass, bool columns) {
         for (int b = 0; b < 9; ++b) {
             if (w.mcells[b].solvedDigits[d]) continue;
             const int* box = Groups.cells[BoxGroup + b];
-            int line = -1, first = -1;
-            bool several = false;
-            // Lines of the box in order; cells of a line in order.
-            for (int l = 0; l < 3 && !several; ++l)
-                for (int k = 0; k < 3; ++k) {
-                    const int i = box[columns ? k * 3 + l : l * 3 + k];
-                    if (!(pass.cell[i] & (1u << d))) continue;
-                    if (line < 0) {
-                        line = l;
-                        first = i;
-                    } else if (line != l) {
-                        several = true;
-                    }
-                    break;
-                }
-            if (line < 0 || several) continue;
+            // The lines of the box holding d, in order.
+            unsigned lines = 0;
+            for (int l = 0; l < 3; ++l) {
+                const unsigned m = columns ? pass.cell[box[l]] | pass.cell[box[3 + l]] | pass.cell[box[6 + l]]
+                                           : pass.cell[box[l * 3]] | pass.cell[box[l * 3 + 1]] | pass.cell[box[l * 3 + 2]];
+                lines |= ((m >> d) & 1u) << l;
+            }
+            if (lines == 0 || (lines & (lines - 1)) != 0) continue;
+            const int line = __builtin_ctz(lines);
+            int first = -1;
+            for (int k = 0; k < 3 && first < 0; ++k) {
+                const int i = box[columns ? k * 3 + line : line * 3 + k];
+                if (pass.cell[i] & (1u << d)) first = i;
+            }
             SCell& cell = w.cells[first / 9][first % 9];
             if (cell.flags[d] & doneBit) continue;
             cell.flags[d] |= doneBit;
