@@ -195,3 +195,39 @@ TEST(Analysis, ContradictoryLocksEndInADeadCellOrUnsolved) {
     AnalyzeAsAnswer(*b, dead);
     EXPECT_TRUE(b->HasDeadCell());
 }
+
+// The auto-confirm repetition ends with the analysis of its final list: the
+// board equals a fresh analysis of that list, and the list is what adding
+// the determined cells round by round gives.
+TEST(Analysis, AutoConfirmEndsWithTheAnalysisOfItsFinalList) {
+    auto cases = ReadPuzzleCases("qqwing.txt");
+    for (const auto& hard : ReadPuzzleCases("hard.txt")) cases.push_back(hard);
+    for (const auto& pc : cases) {
+        for (int level : {2, 6, 9}) {
+            EntryList confirmed = LocksFromLine(pc.puzzle);
+            auto a = Analysed(confirmed, level, true, true);
+
+            EntryList manual = LocksFromLine(pc.puzzle);
+            for (;;) {
+                auto round = Analysed(manual, level, true);
+                const int before = manual.Position();
+                for (int y = 0; y < 9; ++y)
+                    for (int x = 0; x < 9; ++x) {
+                        const SCell& c = round->cells[y][x];
+                        if (c.solvedDigit < 9 && c.enteredDigit != c.solvedDigit)
+                            manual.Add(Entry(x, y, c.solvedDigit, Fix));
+                    }
+                for (int y = 0; y < 9; ++y)
+                    for (int x = 0; x < 9; ++x) {
+                        const SCell& c = round->cells[y][x];
+                        if (c.enteredDigit > 8 && c.solvedDigit > 8 && c.candidateCount == 1)
+                            manual.Add(Entry(x, y, c.LowestCandidate(), Fix));
+                    }
+                if (manual.Position() == before) break;
+            }
+            ASSERT_EQ(confirmed.Count(), manual.Count()) << pc.puzzle << " level " << level;
+            for (int i = 0; i < manual.Count(); ++i) ASSERT_EQ(confirmed.At(i), manual.At(i));
+            EXPECT_TRUE(a->Equals(*Analysed(manual, level, true))) << pc.puzzle << " level " << level;
+        }
+    }
+}
