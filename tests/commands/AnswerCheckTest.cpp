@@ -3,6 +3,7 @@
 #include "commands/CommandTexts.h"
 
 #include <QDir>
+#include <QTest>
 
 using namespace sorvat;
 using namespace sorvat::testing;
@@ -208,4 +209,22 @@ TEST_F(AnswerCheck, TakenMarkedNameNeverReloadsTheSolvedPuzzle) {
     Puzzle("q2.md2");
     view->CheckAnswer();
     EXPECT_EQ(CurrentPath(), (puzzles / "q2.md2").string());
+}
+
+TEST_F(AnswerCheck, FillingTheLastCellWithAClickStartsTheCheck) {
+    PlayInQueue("q1.md2");
+    // Take out the answer of (2,0) again and enter it with a right click on
+    // its square (digit 4: column 0, row 1 of the cell's squares).
+    view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 2, 0), Fix));
+    view->m_board.Analyze();
+    ASSERT_EQ(view->m_board.enteredCount, 80);
+    boxes.Answer(MessageResult::No);
+    view->OnMouseMove(QPoint(23 + 57 * 2 + 9, 23 + 19 + 9));
+    view->OnRButtonUp();
+    ASSERT_EQ(view->m_board.enteredCount, 81);
+    EXPECT_TRUE(Boxes().empty());  // not before the timer has run
+    for (int i = 0; i < 40 && Boxes().empty(); ++i) QTest::qWait(25);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].title, QString::fromUtf8("正解です"));
+    EXPECT_TRUE(fs::exists(puzzles / "q1.md2"));
 }
