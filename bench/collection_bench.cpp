@@ -5,7 +5,8 @@
 // 99th percentile and max. Times are the thread's CPU time, which the other
 // processes of a shared machine do not inflate; --wall uses wall-clock time.
 //
-//   collection_bench FILE [--limit N] [--click-every K] [--next-every K] [--wall]
+//   collection_bench FILE [--limit N] [--steps N] [--click-every K] [--next-every K] [--wall]
+//   --steps N stops each simulated solve after N clicks (0: the answer board only).
 //
 // FILE holds one puzzle per line; "puzzle:solution" lines give the digits the
 // simulated player enters, otherwise the answer board's digits are used and
@@ -80,10 +81,10 @@ void SetUpAnswer(CellBoard& board, EntryList& list) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE [--limit N] [--click-every K] [--next-every K] [--wall]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FILE [--limit N] [--steps N] [--click-every K] [--next-every K] [--wall]\n", argv[0]);
         return 2;
     }
-    long limit = 0, clickEvery = 1, nextEvery = 10;
+    long limit = 0, steps = -1, clickEvery = 1, nextEvery = 10;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--wall") {
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
         ++i;
         const long value = std::strtol(argv[i], nullptr, 10);
         if (option == "--limit") limit = value;
+        else if (option == "--steps") steps = value;
         else if (option == "--click-every") clickEvery = std::max(1L, value);
         else if (option == "--next-every") nextEvery = std::max(1L, value);
     }
@@ -120,6 +122,7 @@ int main(int argc, char** argv) {
         SetUpAnswer(*board, answerList);
         answer.samples.push_back({TimeMs([&] { board->Analyze(); }), lineNumber});
         solved += board->solvedCount == 81 && !board->HasDeadCell();
+        if (steps == 0) continue;
 
         std::string digits(81, '.');
         const auto colon = text.find(':');
@@ -140,7 +143,7 @@ int main(int argc, char** argv) {
         player->autoConfirm = 0;
         player->Analyze();
         long step = 0;
-        for (int i = 0; i < 81; ++i) {
+        for (int i = 0; i < 81 && (steps < 0 || step < steps); ++i) {
             if (verdict.puzzle[static_cast<std::size_t>(i)] != '.' || digits[static_cast<std::size_t>(i)] == '.') continue;
             if (step % nextEvery == 0)
                 next.samples.push_back({TimeMs([&] { player->NextMove(buffer, sizeof buffer); }), lineNumber});

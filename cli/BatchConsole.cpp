@@ -14,7 +14,9 @@ constexpr int BarWidth = 30;
 BatchConsole::BatchConsole(std::string command_, std::uint64_t totalBytes_)
     : command(std::move(command_)),
       totalBytes(totalBytes_),
-      showProgress(isatty(STDERR_FILENO) != 0),
+      // When the results themselves scroll by on the terminal, a progress
+      // line would only be torn up by them.
+      showProgress(isatty(STDERR_FILENO) != 0 && isatty(STDOUT_FILENO) == 0),
       start(std::chrono::steady_clock::now()),
       lastDraw(start) {}
 

@@ -9,7 +9,8 @@ namespace sorvat::cli {
 
 // Standard error of a batch command: problem messages from the reading
 // thread and a progress line from the workers, never torn into each other.
-// The progress line is drawn only when stderr is a terminal.
+// The progress line is drawn only when stderr is a terminal and the results
+// go elsewhere (a file or a pipe).
 class BatchConsole {
 public:
     BatchConsole(std::string command, std::uint64_t totalBytes);
