@@ -44,7 +44,7 @@ best_of() {
 
 puzzles=$(grep -c -E '^[0-9.]{81}' "$collection" || true)
 read -r sorvatWall sorvatCpu < <(best_of "$cli" solve --jobs 1 -)
-summary=$(grep -m1 'puzzles:' "$tmp/best-err" | sed 's/^sorvat-cli solve: //')
+summary=$(grep -m1 ' solved, ' "$tmp/best-err" | sed 's/^sorvat-cli solve: //')
 read -r peerWall peerCpu < <(best_of qqwing --solve --one-line)
 
 awk -v c="$collection" -v n="$puzzles" -v sw="$sorvatWall" -v sc="$sorvatCpu" -v qw="$peerWall" -v qc="$peerCpu" \

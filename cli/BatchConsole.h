@@ -11,6 +11,11 @@ namespace sorvat::cli {
 // thread and a progress line from the workers, never torn into each other.
 // The progress line is drawn only when stderr is a terminal and the results
 // go elsewhere (a file or a pipe).
+// "1 puzzle", "2 puzzles".
+inline std::string Counted(std::uint64_t n, const std::string& noun) {
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 class BatchConsole {
 public:
     BatchConsole(std::string command, std::uint64_t totalBytes);

@@ -74,16 +74,18 @@ void RunGrade(const GradeOptions& o, int& exitCode) {
         [&](const std::string& m) { console.Problem(m); },
         [&](std::uint64_t bytes) { console.SetBytesRead(bytes); });
 
-    const std::string histogram = Histogram(counts, done);
-    std::string summary = std::to_string(done) + " puzzles, " + std::to_string(done - counts[10]) + " solved";
-    if (problems > 0) summary += "; " + std::to_string(problems) + " inputs or lines skipped";
+    const std::string histogram = done > 0 ? Histogram(counts, done) : std::string();
+    std::string summary = Counted(done, "puzzle") + ", " + std::to_string(done - counts[10]) + " solved";
+    if (problems > 0)
+        summary += "; " + (problems == 1 ? std::string("1 input or line") : std::to_string(problems) + " inputs or lines") +
+                   " skipped";
     if (o.histogramOnly) {
         std::cout << histogram;
         std::cout.flush();
         console.Summary(summary);
     } else {
         std::cout.flush();
-        console.Summary(summary + "\n" + histogram);
+        console.Summary(done > 0 ? summary + "\n" + histogram : summary);
     }
     exitCode = (problems > 0 || done == 0) ? 1 : 0;
 }

@@ -92,10 +92,12 @@ void RunSolve(const SolveOptions& o, int& exitCode) {
     std::cout.flush();
 
     const double wall = console.Elapsed();
-    std::string summary = std::to_string(done) + " puzzles: " + std::to_string(solved) + " solved, " +
+    std::string summary = Counted(done, "puzzle") + ": " + std::to_string(solved) + " solved, " +
                           std::to_string(unsolved) + " unsolved, " + std::to_string(contradictory) +
                           " contradictory";
-    if (problems > 0) summary += "; " + std::to_string(problems) + " inputs or lines skipped";
+    if (problems > 0)
+        summary += "; " + (problems == 1 ? std::string("1 input or line") : std::to_string(problems) + " inputs or lines") +
+                   " skipped";
     console.Summary(summary);
     if (done > 0) {
         char timing[160];
