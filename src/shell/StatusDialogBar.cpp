@@ -126,6 +126,14 @@ void CStatusDialogBar::CreateControls() {
     radio(IDC_MODE_SELF, "自力", 149, 28);
 
     button(ID_EDIT_NEXT_MOVE, "次の一手", 96, 17);
+    // Indicators of the size the dialog manager draws, so the texts fit
+    // their template widths.
+    for (QAbstractButton* box : findChildren<QAbstractButton*>()) {
+        if (qobject_cast<QRadioButton*>(box) || qobject_cast<QCheckBox*>(box))
+            box->setStyleSheet(QStringLiteral(
+                "QAbstractButton { spacing: 2px; }"
+                "QAbstractButton::indicator { width: 12px; height: 12px; }"));
+    }
     setFixedSize(m_templateSize);
 }
 

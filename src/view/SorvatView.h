@@ -18,6 +18,7 @@
 class CSorvatDoc;
 class QDragEnterEvent;
 class QDropEvent;
+class QEnterEvent;
 class QMouseEvent;
 class QPainter;
 class QPaintEvent;
@@ -202,6 +203,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 

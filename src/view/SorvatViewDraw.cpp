@@ -78,11 +78,15 @@ void CSorvatView::DrawHoverOverlay(QPainter& painter) {
         painters.DrawBoxFrame(overlay.boxCorner.x(), overlay.boxCorner.y());
     }
     // The hover pass selects no font for the labels: they come out in the
-    // surface's default font, over the labels of the full paint.
+    // surface's default font, over the labels of the full paint. That font
+    // is the bold system font of 16 x 8 pixels; its stand-in is the board
+    // face, bold.
+    QFont systemFont = BoardFont(16, 8);
+    systemFont.setWeight(QFont::Bold);
     painter.save();
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(colors::White);
-    painters.DrawLabelTexts(font());
+    painters.DrawLabelTexts(systemFont);
     painter.restore();
     painters.DrawOuterFrame(m_ptOrigin.x(), m_ptOrigin.y());
 }

@@ -7,6 +7,7 @@
 #include "view/Globals.h"
 
 #include <QCoreApplication>
+#include <QEnterEvent>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -174,6 +175,13 @@ void CSorvatView::OnTimer(int timerId) {
 void CSorvatView::mouseMoveEvent(QMouseEvent* event) {
     OnMouseMove(event->position().toPoint());
     QWidget::mouseMoveEvent(event);
+}
+
+void CSorvatView::enterEvent(QEnterEvent* event) {
+    // A window that appears under a resting pointer gets no move; its entry
+    // counts as one.
+    OnMouseMove(event->position().toPoint());
+    QWidget::enterEvent(event);
 }
 
 void CSorvatView::leaveEvent(QEvent* event) {

@@ -59,6 +59,9 @@ protected:
         frame = app->MainFrame();
         view = frame->View();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        // Qt drops a move to where the pointer already is; start from a
+        // corner of the window, which no test moves to.
+        QTest::mouseMove(frame->windowHandle(), QPoint(1, 1));
         ProcessEvents();
     }
 
