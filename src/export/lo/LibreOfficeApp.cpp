@@ -18,6 +18,7 @@
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
@@ -319,16 +320,19 @@ public:
     }
 
     void Quit() override {
+        bool ending = false;
         if (m_desktop.is()) {
             try {
-                m_desktop->terminate();
+                ending = m_desktop->terminate();
+            } catch (const lang::DisposedException&) {
+                ending = true; // the connection broke while the office went down
             } catch (const uno::Exception&) {
-                // The connection breaks while the office goes down.
             }
         }
         m_desktop.clear();
         m_remote.clear();
-        m_process.Stop(QuitGrace);
+        // An office that refused to end is ended by force at once.
+        m_process.Stop(ending ? std::chrono::milliseconds(QuitGrace) : std::chrono::milliseconds(0));
     }
 
 private:
