@@ -8,7 +8,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
+#include <QUrl>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -189,6 +192,26 @@ TEST_F(StartupTest, ModeButtonsDoNotChangeByThemselves) {
     frame->DialogBar()->SetCommandHandler([](int) {});
     frame->DialogBar()->Button(IDC_MODE_ANALYSIS)->click();
     EXPECT_FALSE(frame->DialogBar()->Button(IDC_MODE_ANALYSIS)->isChecked());
+}
+
+TEST_F(StartupTest, FileDroppedOnTheFrameIsLoadedByTheView) {
+    Start();
+    const std::filesystem::path puzzle = dir / "dropped.md1";
+    {
+        std::ofstream out(puzzle, std::ios::binary);
+        out << "L115\r\nL223\r\n";
+    }
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(puzzle.string()))});
+    const QPoint onToolBar = frame->ToolBar()->geometry().center();
+    QDragEnterEvent enter(onToolBar, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(onToolBar), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame, &drop);
+    EXPECT_EQ(view->m_board.Cell(0, 0).enteredDigit, 4);
+    EXPECT_EQ(view->m_board.Cell(1, 1).enteredDigit, 2);
+    EXPECT_EQ(g_pSettings->CurrentPath(), puzzle.string());
 }
 
 TEST_F(StartupTest, SetStatusTextWritesTheMessagePane) {
