@@ -16,7 +16,7 @@ std::vector<DirectoryEntry> Listing(std::initializer_list<DirectoryEntry> entrie
     return list;
 }
 
-class TempDir : public ::testing::Test {
+class ProblemQueueFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
@@ -62,7 +62,7 @@ TEST(ProblemQueue, FirstListedEntryIsNeverExamined) {
     EXPECT_FALSE(FirstUnfinishedEntry({}).has_value());
 }
 
-TEST_F(TempDir, MarkFinishedRenamesWithThePrefix) {
+TEST_F(ProblemQueueFiles, MarkFinishedRenamesWithThePrefix) {
     Touch("q1.md2", "puzzle");
     EXPECT_EQ(MarkFinished(dir.string(), "q1.md2"), MarkResult::Renamed);
     EXPECT_FALSE(fs::exists(dir / "q1.md2"));
@@ -70,7 +70,7 @@ TEST_F(TempDir, MarkFinishedRenamesWithThePrefix) {
     EXPECT_EQ(MarkFinished(dir.string(), "q1.md2"), MarkResult::Missing);
 }
 
-TEST_F(TempDir, MarkFinishedNeverReplacesAnExistingMarkedFile) {
+TEST_F(ProblemQueueFiles, MarkFinishedNeverReplacesAnExistingMarkedFile) {
     Touch("q1.md2", "new");
     Touch("x.q1.md2", "old");
     EXPECT_EQ(MarkFinished(dir.string(), "q1.md2"), MarkResult::TargetExists);
