@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-ipafont-gothic
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qqwing poppler-utils xdg-utils
+  clang libclang-rt-14-dev llvm
   libreoffice-calc-nogui libreoffice-dev python3-xlrd
 )
 missing=()
