@@ -187,28 +187,47 @@ void Claiming(PassMasks& pass, bool columns) {
         }
 }
 
+template <typename F>
+void ForEachPair(unsigned digits, F f) {
+    ForEachDigit(digits, [&](int d1) { ForEachDigit(digits & ~((2u << d1) - 1), [&](int d2) { f(d1, d2); }); });
+}
+
+template <typename F>
+void ForEachTriple(unsigned digits, F f) {
+    ForEachPair(digits, [&](int d1, int d2) {
+        ForEachDigit(digits & ~((2u << d2) - 1), [&](int d3) { f(d1, d2, d3); });
+    });
+}
+
+// Positions in the group of the cells whose mask passes `holds`.
+template <typename Holds>
+int Holders(const GroupMasks& masks, Holds holds, int* out) {
+    int count = 0;
+    for (int i = 0; i < 9; ++i)
+        if (holds(masks.cell[i])) out[count++] = i;
+    return count;
+}
+
+// Leaves the holders of a hidden subset with only the digits of `subset`.
+void KeepOnly(PassMasks& pass, GroupMasks& masks, const int* holders, int count, unsigned subset) {
+    for (int h = 0; h < count; ++h) {
+        const int at = masks.index[holders[h]];
+        SCell& c = pass.w.cells[at / 9][at % 9];
+        c.SetAllCandidates(Clear);
+        ForEachDigit(subset, [&](int d) { c.SetCandidate(d, Toggle); });
+        masks.cell[holders[h]] = pass.cell[at] = subset;
+    }
+}
+
 // Hidden pair: two digits that are candidates in exactly two cells, the same
 // two cells for both, leave those cells with only the two digits.
 void HiddenPairIn(PassMasks& pass, int group) {
     GroupMasks masks(pass, group);
-    const unsigned marked = masks.Exactly(2);
-    ForEachDigit(marked, [&](int d1) {
-        ForEachDigit(marked & ~((2u << d1) - 1), [&](int d2) {
-            const unsigned pair = (1u << d1) | (1u << d2);
-            int holders[9];
-            int count = 0;
-            for (int i = 0; i < 9; ++i)
-                if ((masks.cell[i] & pair) == pair) holders[count++] = i;
-            if (count != 2) return;
-            for (int k = 0; k < 2; ++k) {
-                const int at = masks.index[holders[k]];
-                SCell& c = pass.w.cells[at / 9][at % 9];
-                c.SetAllCandidates(Clear);
-                c.SetCandidate(d1, Toggle);
-                c.SetCandidate(d2, Toggle);
-                masks.cell[holders[k]] = pass.cell[at] = pair;
-            }
-        });
+    ForEachPair(masks.Exactly(2), [&](int d1, int d2) {
+        const unsigned pair = (1u << d1) | (1u << d2);
+        int holders[9];
+        const int count = Holders(masks, [pair](unsigned m) { return (m & pair) == pair; }, holders);
+        if (count == 2) KeepOnly(pass, masks, holders, count, pair);
     });
 }
 
@@ -216,27 +235,11 @@ void HiddenPairIn(PassMasks& pass, int group) {
 // all three in each of three cells, leave those cells with only the three.
 void HiddenTripleIn(PassMasks& pass, int group) {
     GroupMasks masks(pass, group);
-    const unsigned marked = masks.Exactly(3);
-    ForEachDigit(marked, [&](int d1) {
-        ForEachDigit(marked & ~((2u << d1) - 1), [&](int d2) {
-            ForEachDigit(marked & ~((2u << d2) - 1), [&](int d3) {
-                const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
-                int holders[9];
-                int count = 0;
-                for (int i = 0; i < 9; ++i)
-                    if ((masks.cell[i] & triple) == triple) holders[count++] = i;
-                if (count != 3) return;
-                for (int h = 0; h < 3; ++h) {
-                    const int at = masks.index[holders[h]];
-                    SCell& c = pass.w.cells[at / 9][at % 9];
-                    c.SetAllCandidates(Clear);
-                    c.SetCandidate(d1, Toggle);
-                    c.SetCandidate(d2, Toggle);
-                    c.SetCandidate(d3, Toggle);
-                    masks.cell[holders[h]] = pass.cell[at] = triple;
-                }
-            });
-        });
+    ForEachTriple(masks.Exactly(3), [&](int d1, int d2, int d3) {
+        const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
+        int holders[9];
+        const int count = Holders(masks, [triple](unsigned m) { return (m & triple) == triple; }, holders);
+        if (count == 3) KeepOnly(pass, masks, holders, count, triple);
     });
 }
 
@@ -244,23 +247,16 @@ void HiddenTripleIn(PassMasks& pass, int group) {
 // together occupy only three cells; those cells keep only the three digits.
 void PairedTripleIn(PassMasks& pass, int group) {
     GroupMasks masks(pass, group);
-    const unsigned marked = masks.Exactly(2);
-    ForEachDigit(marked, [&](int d1) {
-        ForEachDigit(marked & ~((2u << d1) - 1), [&](int d2) {
-            ForEachDigit(marked & ~((2u << d2) - 1), [&](int d3) {
-                const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
-                int holders[9];
-                int count = 0;
-                for (int i = 0; i < 9; ++i)
-                    if (masks.cell[i] & triple) holders[count++] = i;
-                if (count != 3) return;
-                for (int h = 0; h < 3; ++h) {
-                    const int at = masks.index[holders[h]];
-                    ForEachDigit(masks.cell[holders[h]] & ~triple, [&](int d) { pass.ClearCandidate(at, d); });
-                    masks.cell[holders[h]] &= triple;
-                }
-            });
-        });
+    ForEachTriple(masks.Exactly(2), [&](int d1, int d2, int d3) {
+        const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
+        int holders[9];
+        const int count = Holders(masks, [triple](unsigned m) { return (m & triple) != 0; }, holders);
+        if (count != 3) return;
+        for (int h = 0; h < 3; ++h) {
+            const int at = masks.index[holders[h]];
+            ForEachDigit(masks.cell[holders[h]] & ~triple, [&](int d) { pass.ClearCandidate(at, d); });
+            masks.cell[holders[h]] &= triple;
+        }
     });
 }
 
