@@ -12,6 +12,7 @@ packages=(
   qqwing poppler-utils xdg-utils
   clang libclang-rt-14-dev llvm
   libreoffice-calc-nogui libreoffice-dev python3-xlrd
+  fp-utils desktop-file-utils appstream-util libxml2-utils libchm-bin shared-mime-info man-db
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,29 @@
+# The help file "SorvatHelp.chm", compiled from data/help with chmcmd (Debian
+# package fp-utils) into the directory of the built `sorvat`, where the
+# program looks for it.
+find_program(SORVAT_CHMCMD NAMES chmcmd chmcmd-3.2.2)
+find_program(SORVAT_ICONV iconv)
+set(SORVAT_HELP_SOURCE_DIR "${PROJECT_SOURCE_DIR}/data/help")
+if(TARGET sorvat)
+  set(SORVAT_HELP_FILE "${PROJECT_BINARY_DIR}/app/SorvatHelp.chm")
+else()
+  set(SORVAT_HELP_FILE "${PROJECT_BINARY_DIR}/help/SorvatHelp.chm")
+endif()
+
+if(SORVAT_CHMCMD AND SORVAT_ICONV)
+  file(GLOB SORVAT_HELP_SOURCES CONFIGURE_DEPENDS "${SORVAT_HELP_SOURCE_DIR}/*")
+  get_filename_component(help_output_dir "${SORVAT_HELP_FILE}" DIRECTORY)
+  add_custom_command(OUTPUT "${SORVAT_HELP_FILE}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${help_output_dir}"
+    COMMAND ${CMAKE_COMMAND}
+      "-DSOURCE_DIR=${SORVAT_HELP_SOURCE_DIR}" "-DWORK_DIR=${PROJECT_BINARY_DIR}/help-pages"
+      "-DOUTPUT=${SORVAT_HELP_FILE}" "-DCHMCMD=${SORVAT_CHMCMD}" "-DICONV=${SORVAT_ICONV}"
+      -P "${CMAKE_CURRENT_LIST_DIR}/BuildHelp.cmake"
+    DEPENDS ${SORVAT_HELP_SOURCES} "${CMAKE_CURRENT_LIST_DIR}/BuildHelp.cmake"
+    COMMENT "Compiling the help file SorvatHelp.chm"
+    VERBATIM)
+  add_custom_target(sorvat_help ALL DEPENDS "${SORVAT_HELP_FILE}")
+else()
+  message(WARNING "chmcmd (apt-get install fp-utils) or iconv not found: "
+                  "the help file SorvatHelp.chm is not built")
+endif()

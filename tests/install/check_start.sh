@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The installed program as a user starts it: `--help` and `--version` without
+# a display; a start through the launcher (offscreen) that opens a puzzle and
+# is ended by SIGTERM like a session logout. The settings must then be in the
+# per-user directory (a system-wide program directory is not written), naming
+# the puzzle, and the continue file must hold the puzzle.
+source "$(dirname "$0")/common.sh"
+launcher="$prefix/bin/sorvat"
+cli="$prefix/bin/sorvat-cli"
+private="$prefix/lib/sorvat"
+version=$(sed -n 's/^project(Sorvat VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
+
+# Information options: no window system needed, exit status 0.
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+out=$("${nodisplay[@]}" "$launcher" --version) || fail "sorvat --version failed"
+[ "$out" = "sorvat $version" ] || fail "sorvat --version printed '$out'"
+out=$("${nodisplay[@]}" "$launcher" --help) || fail "sorvat --help failed"
+grep -q "Usage: .*\[file\]" <<<"$out" || fail "sorvat --help does not show the file argument"
+grep -q -- "--version" <<<"$out" || fail "sorvat --help does not list --version"
+out=$("$cli" --version) || fail "sorvat-cli --version failed"
+[ "$out" = "sorvat-cli $version" ] || fail "sorvat-cli --version printed '$out'"
+out=$("$cli" --help) || fail "sorvat-cli --help failed"
+grep -q "analyze" <<<"$out" || fail "sorvat-cli --help does not list its commands"
+if QT_QPA_PLATFORM=offscreen "$launcher" --no-such-option >/dev/null 2>"$scratch/unknown.err"; then
+    fail "sorvat accepted an unknown option"
+fi
+grep -q "no-such-option" "$scratch/unknown.err" || fail "sorvat does not name the unknown option"
+
+# The man pages format without warnings.
+for page in sorvat sorvat-cli; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null) ||
+        fail "man cannot format $page.1"
+    [ -z "$warnings" ] || fail "$page.1: $warnings"
+done
+
+# A user's start: a home of its own; the program directory may not be written
+# (root never writes into it; for another user it is made read-only).
+home="$scratch/home"
+work="$scratch/work"
+mkdir -p "$home" "$work"
+# The program stores the physical path of the puzzle.
+work=$(cd "$work" && pwd -P)
+cp "$source_dir/samples/queue/01-simple.md2" "$work/puzzle.md2"
+chmod a-w "$private"
+restore() { chmod u+w "$private"; rm -rf "$scratch"; }
+trap restore EXIT
+
+# Starts the launcher in $work with a puzzle, waits until the program catches
+# SIGTERM (its start-up is then complete), ends it with SIGTERM and returns
+# its exit status.
+start_and_terminate() {
+    (cd "$work" && exec env HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
+        XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=offscreen "$launcher" "$@") &
+    local pid=$!
+    local caught=0
+    for _ in $(seq 1 600); do
+        local mask
+        mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null) || break
+        # SIGTERM is signal 15: bit 14 of the caught-signals mask.
+        if [ -n "$mask" ] && (( (16#$mask >> 14) & 1 )); then
+            caught=1
+            break
+        fi
+        sleep 0.1
+    done
+    if [ "$caught" -ne 1 ]; then
+        kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return 99
+    fi
+    kill -TERM "$pid"
+    local status=0
+    wait "$pid" || status=$?
+    return "$status"
+}
+
+status=0
+start_and_terminate puzzle.md2 || status=$?
+if [ "$status" -eq 99 ]; then
+    fail "the program did not finish starting within 60 seconds"
+elif [ "$status" -ne 0 ]; then
+    fail "the program ended with status $status after SIGTERM"
+fi
+
+userdir="$home/data/sorvat"
+cmp -s "$private/sorvat" "$userdir/sorvat" || fail "the per-user copy of the program is missing or differs"
+[ "$(readlink -f "$userdir/SorvatHelp.chm")" = "$(readlink -f "$private/SorvatHelp.chm")" ] ||
+    fail "the help file is not reachable beside the per-user program"
+[ ! -e "$private/Sorvat.ini" ] || fail "the settings were written into the program directory"
+ini="$userdir/Sorvat.ini"
+if [ "$(stat -c %s "$ini" 2>/dev/null)" != 4100 ]; then
+    fail "no settings record of 4100 bytes in $userdir"
+else
+    # The current puzzle path is the NUL-terminated text at offset 90.
+    stored=$(dd if="$ini" bs=1 skip=90 count=4010 2>/dev/null | tr -d '\0')
+    [ "$stored" = "$work/puzzle.md2" ] || fail "the settings name '$stored' as the current puzzle"
+fi
+"$cli" convert "$work/puzzle.md2" "$scratch/expected.md1" || fail "sorvat-cli convert failed"
+if [ ! -s "$work/_Sorvat.Continue.md1" ]; then
+    fail "no continue file in the working directory"
+else
+    cmp -s "$scratch/expected.md1" "$work/_Sorvat.Continue.md1" ||
+        fail "the continue file does not hold the loaded puzzle"
+fi
+
+# The next start without a file resumes the continue file and keeps the copy.
+touch -d '2000-01-01' "$userdir/sorvat"
+start_and_terminate || fail "the second start failed"
+[ "$(stat -c %Y "$userdir/sorvat")" = "$(date -d 2000-01-01 +%s)" ] ||
+    fail "an unchanged program was copied again"
+cmp -s "$scratch/expected.md1" "$work/_Sorvat.Continue.md1" ||
+    fail "the second start did not resume the puzzle"
+finish
