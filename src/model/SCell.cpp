@@ -38,9 +38,7 @@ void SCell::SetLockMark(int d, int op) {
 void SCell::SetCandidate(int d, int op) {
     if (!IsDigit(d)) return;
     ApplyFlagOp(flags[d], CandidateBit, op);
-    int n = 0;
-    for (auto f : flags) n += (f & CandidateBit) ? 1 : 0;
-    candidateCount = n;
+    candidateCount = __builtin_popcount(CandidateMask());
 }
 
 void SCell::SetSolved(int d, int op) {
