@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034
 # Shared by the installation checks: arguments, failure reporting and the
 # places of an installation.
 #   <script> BUILD_DIR PREFIX SOURCE_DIR
