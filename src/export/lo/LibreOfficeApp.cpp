@@ -361,6 +361,15 @@ private:
 
 } // namespace
 
+#if defined(__SANITIZE_ADDRESS__)
+// The UNO runtime caches type descriptions for the life of the process and
+// never frees them; that is not ours to report.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libuno_cppu.so\n"
+           "leak:libuno_sal.so\n";
+}
+#endif
+
 std::string LibreOfficeProgramDirectory() { return SORVAT_LIBREOFFICE_PROGRAM_DIR; }
 
 bool IsLibreOfficeInstalled() {
