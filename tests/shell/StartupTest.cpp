@@ -113,6 +113,13 @@ TEST_F(StartupTest, LevelNineNeedsOptionBitZero) {
     edit->clear();
     QTest::keyClicks(edit, QStringLiteral("394"));
     EXPECT_EQ(edit->text(), QStringLiteral("34"));
+    // A spin step writes the level into the edit, which sets the level.
+    edit->setReadOnly(true);
+    frame->m_pSpin->SetPos(0);
+    frame->m_pSpin->Step(1);
+    EXPECT_EQ(edit->text(), QStringLiteral("1"));
+    EXPECT_EQ(g_pSettings->analysisLevel, 1);
+    EXPECT_EQ(view->m_board.level, 1);
     // The spin stops at 8.
     frame->m_pSpin->SetPos(8);
     frame->m_pSpin->Step(1);
