@@ -6,7 +6,7 @@
 #include <algorithm>
 
 CSpinButton::CSpinButton(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::ClickFocus);  // not a tab stop; arrow keys once clicked
     m_pUp = new QToolButton(this);
     m_pUp->setArrowType(Qt::UpArrow);
     m_pDown = new QToolButton(this);
