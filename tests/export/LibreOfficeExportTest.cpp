@@ -34,7 +34,7 @@ const std::vector<int> Red = {255, 0, 0};
 const std::vector<int> LightTurquoise = {204, 255, 255};
 
 // A python3 that has xlrd, or empty.
-std::string PythonWithXlrd() {
+[[maybe_unused]] std::string PythonWithXlrd() {
     for (const char* python : {"/usr/bin/python3", "python3"}) {
         const std::string probe = std::string(python) + " -c 'import xlrd' >/dev/null 2>&1";
         if (std::system(probe.c_str()) == 0) return python;
