@@ -65,6 +65,9 @@ struct ReplayCache {
 
 int CellBoard::Analyze() {
     if (entries == nullptr) return -1;
+    // No entry would copy the work board back: without this the board would
+    // keep showing what it held before its list was emptied.
+    if (entries->Position() == 0) ResetCells();
     std::unique_ptr<ReplayCache> cache;
     for (;;) {
         CellBoard work;
