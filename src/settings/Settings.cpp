@@ -1,8 +1,10 @@
 #include "settings/Settings.h"
 
+#include "files/RegularFile.h"
 #include "settings/ReplacingFile.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -122,14 +124,16 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& programDirec
 }
 
 bool LoadSettings(Settings& settings, const std::filesystem::path& file, int maxLevel) {
-    std::ifstream in(file, std::ios::binary);
+    // Only a regular file is read: a FIFO in its place would block the start.
+    std::FILE* in = OpenRegularFileForReading(file);
     bool read = false;
-    if (in) {
+    if (in != nullptr) {
         std::string bytes(SettingsSize, '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(SettingsSize));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        settings.OverlayBytes(bytes);
-        read = true;
+        bytes.resize(std::fread(bytes.data(), 1, SettingsSize, in));
+        read = !std::ferror(in);
+        if (read)
+            settings.OverlayBytes(bytes);
+        std::fclose(in);
     }
     settings.ClampAnalysisLevel(maxLevel);
     return read;
