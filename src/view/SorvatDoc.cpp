@@ -1,5 +1,6 @@
 #include "view/SorvatDoc.h"
 
+#include "files/RegularFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "settings/ReplacingFile.h"
@@ -87,7 +88,8 @@ bool CSorvatDoc::OnOpenDocument(const QString& path) {
         ReportFileError(path, false, EISDIR);
         return false;
     }
-    std::FILE* file = std::fopen(name.c_str(), "rb");
+    // Only regular files: opening a FIFO would wait for a writer forever.
+    std::FILE* file = sorvat::OpenRegularFileForReading(name);
     if (file == nullptr) {
         ReportFileError(path, false, errno);
         return false;

@@ -2,6 +2,7 @@
 #include "view/SorvatView.h"
 
 #include "files/PuzzleFile.h"
+#include "files/RegularFile.h"
 #include "settings/ReplacingFile.h"
 #include "settings/Settings.h"
 #include "view/FixedFiles.h"
@@ -47,7 +48,8 @@ void CSorvatView::LoadFile(const std::string& name) {
     const fs::file_status status = fs::status(fs::path(name), error);
     if (name.empty() || error || !fs::exists(status) || fs::is_directory(status))
         return;
-    std::FILE* file = std::fopen(name.c_str(), "rb");
+    // Only regular files: opening a FIFO would wait for a writer forever.
+    std::FILE* file = sorvat::OpenRegularFileForReading(name);
     if (file == nullptr)
         return;
     LoadFrom(file, FullPath(name));
