@@ -1,0 +1,327 @@
+// Soundness of the analysis and the next-move search on puzzles with known
+// unique solutions, and the entry list's invariants under long random
+// sequences of operations. The puzzles are made by qqwing at run time when it
+// is installed (a fresh sample every run, the seed of each failure printed
+// with it), else taken from tests/data/qqwing.txt.
+#include "model/CellBoard.h"
+#include "support/EntryInvariants.h"
+#include "support/Puzzles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+using namespace sorvat;
+using namespace sorvat::test;
+
+namespace {
+
+bool IsGrid(const std::string& line) {
+    if (line.size() != 81) return false;
+    for (char c : line)
+        if (c != '.' && (c < '0' || c > '9')) return false;
+    return true;
+}
+
+// A solution grid that is a valid filled board and agrees with the givens.
+bool SolutionFits(const PuzzleCase& pc) {
+    if (pc.solution.size() != 81) return false;
+    for (int i = 0; i < 81; ++i) {
+        if (pc.solution[i] < '1' || pc.solution[i] > '9') return false;
+        if (pc.puzzle[i] >= '1' && pc.puzzle[i] <= '9' && pc.puzzle[i] != pc.solution[i]) return false;
+    }
+    for (int g = 0; g < 9; ++g) {
+        unsigned row = 0, column = 0, box = 0;
+        for (int k = 0; k < 9; ++k) {
+            row |= 1u << (pc.solution[g * 9 + k] - '1');
+            column |= 1u << (pc.solution[k * 9 + g] - '1');
+            box |= 1u << (pc.solution[((g / 3) * 3 + k / 3) * 9 + (g % 3) * 3 + k % 3] - '1');
+        }
+        if (row != 0x1FF || column != 0x1FF || box != 0x1FF) return false;
+    }
+    return true;
+}
+
+std::vector<PuzzleCase> GeneratedByQqwing(int count) {
+    std::vector<PuzzleCase> out;
+    const std::string command = "qqwing --generate " + std::to_string(count) +
+                                " --one-line --solution --difficulty any 2>/dev/null";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
+    std::vector<std::string> grids;
+    char line[256];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) {
+        std::string s(line);
+        while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' ')) s.pop_back();
+        if (IsGrid(s)) grids.push_back(s);
+    }
+    ::pclose(pipe);
+    for (std::size_t i = 0; i + 1 < grids.size(); i += 2) out.push_back({grids[i], grids[i + 1]});
+    return out;
+}
+
+// Generated puzzles when qqwing is there, else the stored collection; every
+// case is checked to be a real puzzle with its solution.
+const std::vector<PuzzleCase>& Cases() {
+    static const std::vector<PuzzleCase> cases = [] {
+        std::vector<PuzzleCase> got = GeneratedByQqwing(40);
+        const char* source = "qqwing at run time";
+        if (got.size() < 10) {
+            got = ReadPuzzleCases("qqwing.txt");
+            source = "tests/data/qqwing.txt";
+        }
+        std::printf("[ soundness ] %zu puzzles from %s\n", got.size(), source);
+        return got;
+    }();
+    return cases;
+}
+
+std::unique_ptr<CellBoard> Analysed(EntryList& list, int level, bool repeat, bool autoConfirm) {
+    auto b = std::make_unique<CellBoard>();
+    b->entries = &list;
+    b->SetLevel(level);
+    b->repeatUntilStable = repeat ? 1 : 0;
+    b->autoConfirm = autoConfirm ? 1 : 0;
+    b->Analyze();
+    return b;
+}
+
+// Empty when no cell lost its true digit and no cell was given a wrong one.
+std::string Unsound(const CellBoard& b, const std::string& solution) {
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x) {
+            const SCell& c = b.cells[y][x];
+            const int truth = solution[y * 9 + x] - '1';
+            const std::string at = "X" + std::to_string(x + 1) + "Y" + std::to_string(y + 1);
+            if (c.solvedDigit != NoDigit && c.solvedDigit != truth)
+                return at + " determined as " + std::to_string(c.solvedDigit + 1) + ", truth " +
+                       std::to_string(truth + 1);
+            if (c.enteredDigit != NoDigit && c.enteredDigit != truth)
+                return at + " entered as " + std::to_string(c.enteredDigit + 1);
+            if (c.solvedDigit == NoDigit && !(c.flags[truth] & CandidateBit))
+                return at + " lost its true candidate " + std::to_string(truth + 1);
+        }
+    return {};
+}
+
+// The givens as Locks, plus some of the true digits as the player's Fix
+// entries and some true and false Possible marks, chosen by `seed`.
+EntryList GivensWithCorrectPlay(const PuzzleCase& pc, unsigned seed) {
+    EntryList list = LocksFromLine(pc.puzzle);
+    std::mt19937 random(seed);
+    for (int i = 0; i < 81; ++i) {
+        if (pc.puzzle[i] >= '1' && pc.puzzle[i] <= '9') continue;
+        const int roll = static_cast<int>(random() % 4);
+        if (roll == 0) list.Add(Entry(i % 9, i / 9, pc.solution[i] - '1', Fix));
+        if (roll == 1) list.Add(Entry(i % 9, i / 9, static_cast<int>(random() % 9), Possible));
+    }
+    return list;
+}
+
+std::tuple<int, int, int> MovedCell(const std::string& cp932Text) {
+    // The numbers are ASCII inside the code page 932 text: "(X%d,Y%d) = %d".
+    static const std::regex re(R"(\(X(\d),Y(\d)\) = (\d))");
+    std::smatch m;
+    if (!std::regex_search(cp932Text, m, re)) return {0, 0, 0};
+    return {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
+}
+
+} // namespace
+
+TEST(Soundness, GeneratedPuzzlesHaveFittingSolutions) {
+    ASSERT_GE(Cases().size(), 10u);
+    for (const auto& pc : Cases()) EXPECT_TRUE(SolutionFits(pc)) << pc.puzzle << ":" << pc.solution;
+}
+
+// Every level, with and without 再起, from the givens alone, from the givens
+// with correct play, and with auto-confirm writing its digits back.
+TEST(Soundness, AnalysisNeverLosesTheTruthAtAnyLevel) {
+    int analyses = 0;
+    unsigned seed = 1;
+    for (const auto& pc : Cases())
+        for (int level = 0; level <= 9; ++level)
+            for (bool repeat : {false, true}) {
+                EntryList givens = LocksFromLine(pc.puzzle);
+                ASSERT_EQ(Unsound(*Analysed(givens, level, repeat, false), pc.solution), "")
+                    << pc.puzzle << " level " << level << " repeat " << repeat;
+                EntryList played = GivensWithCorrectPlay(pc, ++seed);
+                ASSERT_EQ(Unsound(*Analysed(played, level, repeat, false), pc.solution), "")
+                    << pc.puzzle << " level " << level << " repeat " << repeat << " seed " << seed;
+                EntryList confirmed = LocksFromLine(pc.puzzle);
+                auto b = Analysed(confirmed, level, repeat, true);
+                ASSERT_EQ(Unsound(*b, pc.solution), "")
+                    << pc.puzzle << " auto-confirm level " << level << " repeat " << repeat;
+                for (int i = 0; i < confirmed.Position(); ++i) {
+                    const Entry e = confirmed.At(i);
+                    ASSERT_EQ(pc.solution[e.y * 9 + e.x] - '1', e.digit) << "auto-confirmed a wrong digit";
+                }
+                ASSERT_EQ(EntryListViolation(confirmed), "");
+                analyses += 3;
+            }
+    RecordProperty("analyses", analyses);
+}
+
+// The next-move search proposes only true digits, at every level and with
+// and without 再起, all the way until it finds nothing more.
+TEST(Soundness, NextMoveNeverProposesAWrongDigit) {
+    int moves = 0;
+    int index = 0;
+    for (const auto& pc : Cases()) {
+        // Every level, with and without 再起, in turn over the puzzles.
+        const int level = index % 10;
+        const bool repeat = (index++ / 10) % 2 == 1;
+        {
+            EntryList list = LocksFromLine(pc.puzzle);
+            auto b = std::make_unique<CellBoard>();
+            b->entries = &list;
+            b->SetLevel(level);
+            b->repeatUntilStable = repeat ? 1 : 0;
+            b->Analyze();
+            for (int step = 0; step < 81; ++step) {
+                char buffer[NextMoveBufferSize];
+                std::memset(buffer, 0, sizeof buffer);
+                const int length = b->NextMove(buffer, sizeof buffer);
+                ASSERT_GE(length, 0);
+                ASSERT_LT(length, NextMoveBufferSize);
+                const auto [x, y, digit] = MovedCell(std::string(buffer, static_cast<std::size_t>(length)));
+                if (x == 0) break;
+                ASSERT_EQ(pc.solution[(y - 1) * 9 + (x - 1)] - '0', digit)
+                    << pc.puzzle << " level " << level << " repeat " << repeat;
+                ASSERT_EQ(b->cells[y - 1][x - 1].enteredDigit, NoDigit) << "proposed an entered cell";
+                list.Add(Entry(x - 1, y - 1, digit - 1, Fix));
+                b->Analyze();
+                ASSERT_EQ(Unsound(*b, pc.solution), "") << pc.puzzle << " after move " << step;
+                ++moves;
+            }
+        }
+    }
+    EXPECT_GT(moves, 0);
+    RecordProperty("moves", moves);
+}
+
+namespace {
+
+Entry RandomEntry(std::mt19937& random) {
+    // Mostly valid entries; now and then a coordinate or digit out of range.
+    auto value = [&] { return random() % 20 == 0 ? static_cast<int>(random() % 14) - 2 : static_cast<int>(random() % 9); };
+    return Entry(value(), value(), value(), static_cast<int>(random() % 3));
+}
+
+std::vector<Entry> InEffect(const EntryList& list) {
+    std::vector<Entry> out;
+    for (int i = 0; i < list.Position(); ++i) out.push_back(list.At(i));
+    return out;
+}
+
+} // namespace
+
+// Thousands of seeded random sequences of adds, undos, redos, removals,
+// resets and copies: after every step the invariants hold, growth only ever
+// doubles the capacity, an undo followed by a redo changes nothing, and a
+// new Possible mark added twice leaves the entries in effect as they were.
+TEST(Soundness, RandomEditSequencesKeepTheEntryListInvariants) {
+    constexpr int Sequences = 3000;
+    constexpr int Steps = 150;
+    long operations = 0;
+    for (int seed = 1; seed <= Sequences; ++seed) {
+        std::mt19937 random(static_cast<unsigned>(seed));
+        EntryList list, other;
+        for (int step = 0; step < Steps; ++step, ++operations) {
+            const int capacityBefore = list.Capacity();
+            const int roll = static_cast<int>(random() % 100);
+            std::string what;
+            if (roll < 55) {
+                const Entry e = RandomEntry(random);
+                const int positionBefore = list.Position();
+                list.Add(e);
+                what = "Add";
+                ASSERT_EQ(list.Count(), list.Position()) << "after Add the redo tail is gone, seed " << seed;
+                ASSERT_LE(list.Position(), positionBefore + 1);
+                ASSERT_TRUE(list.Capacity() == capacityBefore || list.Capacity() == 2 * capacityBefore)
+                    << "seed " << seed;
+            } else if (roll < 70) {
+                const int before = list.Position();
+                const int result = list.Undo();
+                ASSERT_EQ(result, before == 0 ? 1 : 0);
+                what = "Undo";
+            } else if (roll < 82) {
+                const int before = list.Position();
+                const int result = list.Redo();
+                ASSERT_EQ(result, before == list.Count() ? 1 : 0);
+                what = "Redo";
+            } else if (roll < 88) {
+                const auto before = InEffect(list);
+                if (list.Undo() == 0) {
+                    list.Redo();
+                    ASSERT_EQ(InEffect(list), before) << "undo then redo, seed " << seed;
+                }
+                what = "Undo+Redo";
+            } else if (roll < 93) {
+                const Entry mark(static_cast<int>(random() % 9), static_cast<int>(random() % 9),
+                                 static_cast<int>(random() % 9), Possible);
+                list.Add(Entry(-1, 0, 0, Possible));  // rejected, but discards the redo tail
+                const auto before = InEffect(list);
+                if (list.FindSame(mark) < 0) {
+                    list.Add(mark);
+                    list.Add(mark);
+                    ASSERT_EQ(InEffect(list), before) << "a mark added twice, seed " << seed;
+                }
+                what = "toggle";
+            } else if (roll < 95) {
+                list.RemoveAt(static_cast<int>(random() % 12) - 1);
+                what = "RemoveAt";
+            } else if (roll < 97) {
+                list.KeepLocks();
+                ASSERT_EQ(list.Position(), list.Count());
+                for (int i = 0; i < list.Count(); ++i) ASSERT_EQ(list.At(i).kind, Lock);
+                what = "KeepLocks";
+            } else if (roll < 98) {
+                other.CopyLocksFrom(list);
+                ASSERT_EQ(EntryListViolation(other), "") << "CopyLocksFrom, seed " << seed;
+                std::swap(list, other);
+                what = "CopyLocksFrom";
+            } else if (roll < 99) {
+                other.AssignFrom(list);
+                ASSERT_EQ(InEffect(other), InEffect(list));
+                ASSERT_EQ(other.Count(), list.Count());
+                what = "AssignFrom";
+            } else {
+                list.Clear();
+                ASSERT_EQ(list.Capacity(), 10);
+                what = "Clear";
+            }
+            ASSERT_EQ(EntryListViolation(list), "") << what << " at step " << step << ", seed " << seed;
+        }
+    }
+    RecordProperty("operations", static_cast<int>(operations));
+}
+
+// A list emptied by a load, a reset or a click that takes back the last
+// digit is analysed as the empty board, never as what the board showed last.
+TEST(Soundness, AnalysisOfAnEmptyListIsTheEmptyBoard) {
+    const PuzzleCase& pc = Cases().front();
+    EntryList list = LocksFromLine(pc.puzzle);
+    list.Add(Entry(0, 0, 0, Possible));
+    auto b = Analysed(list, 9, true, false);
+    ASSERT_GT(b->solvedCount, 0);
+    list.Clear();
+    b->Analyze();
+    auto empty = std::make_unique<CellBoard>();
+    EXPECT_TRUE(b->Equals(*empty));
+    EXPECT_EQ(b->solvedCount, 0);
+    EXPECT_EQ(b->enteredCount, 0);
+
+    // The same after undoing everything.
+    EntryList undone = LocksFromLine(pc.puzzle);
+    b->entries = &undone;
+    b->Analyze();
+    while (undone.Undo() == 0) {}
+    b->Analyze();
+    EXPECT_TRUE(b->Equals(*empty));
+}

@@ -1,0 +1,174 @@
+// Ten thousand random clicks, keys and commands on the whole program shown
+// offscreen, with every message box answered by script. After each action
+// the entry lists keep their invariants and the board shows the digits of
+// the entries in effect. The resident memory before and after is reported
+// (and, outside the address sanitizer, whose quarantine keeps freed memory
+// resident, bounded).
+#include "WindowFixture.h"
+
+#include "files/PuzzleFile.h"
+#include "shell/CommandIds.h"
+#include "shell/LevelEdit.h"
+#include "support/EntryInvariants.h"
+
+#include <QTest>
+
+#include <cstdio>
+#include <fstream>
+#include <cstdlib>
+#include <random>
+#include <unistd.h>
+
+namespace sorvat::testing {
+namespace {
+
+long ResidentKb() {
+    long pages = 0, resident = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool UnderAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool UnderAddressSanitizer = true;
+#else
+constexpr bool UnderAddressSanitizer = false;
+#endif
+#else
+constexpr bool UnderAddressSanitizer = false;
+#endif
+
+int ActionCount() {
+    const char* wanted = std::getenv("SORVAT_STRESS_ACTIONS");
+    return wanted != nullptr && std::atoi(wanted) > 0 ? std::atoi(wanted) : 10000;
+}
+
+// The commands that run without a modal dialog of their own (file dialogs,
+// printing, the About box, help and the spreadsheet are left out).
+constexpr int Commands[] = {
+    ID_EDIT_RESET,       ID_EDIT_UNDO_MOVE,   ID_EDIT_REDO_MOVE,     ID_EDIT_QUICKSAVE, ID_EDIT_QUICKLOAD,
+    ID_EDIT_AUTO_CONFIRM, ID_EDIT_NEXT_MOVE,  ID_EDIT_ERASE_WRONG,   ID_EDIT_COPY_ANALYSIS,
+    ID_EDIT_LOCK_ALL,    ID_EDIT_FULL_RESET,  IDC_MODE_SELF,         IDC_MODE_HINT,     IDC_MODE_ANALYSIS,
+    IDC_REPEAT,
+};
+
+constexpr Qt::Key Keys[] = {Qt::Key_A, Qt::Key_C, Qt::Key_Z, Qt::Key_Y, Qt::Key_1, Qt::Key_5, Qt::Key_9,
+                            Qt::Key_Left, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Delete};
+
+class StressTest : public WindowFixture {
+protected:
+    // Empty when the view's state is consistent: both entry lists keep their
+    // invariants and the working board shows exactly the Fix and Lock digits
+    // in effect.
+    std::string Inconsistency() const {
+        std::string violation = test::EntryListViolation(view->m_moves);
+        if (!violation.empty()) return "working list: " + violation;
+        violation = test::EntryListViolation(view->m_solutionMoves);
+        if (!violation.empty()) return "answer list: " + violation;
+        int entered[9][9];
+        for (auto& row : entered)
+            for (int& digit : row) digit = NoDigit;
+        for (int i = 0; i < view->m_moves.Position(); ++i) {
+            const Entry e = view->m_moves.At(i);
+            if (e.kind != Possible) entered[e.y][e.x] = e.digit;
+        }
+        const CellBoard& board = view->m_board;
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 9; ++x)
+                if (board.cells[y][x].enteredDigit != entered[y][x])
+                    return "X" + std::to_string(x + 1) + "Y" + std::to_string(y + 1) + " shows " +
+                           std::to_string(board.cells[y][x].enteredDigit + 1) + ", its entries say " +
+                           std::to_string(entered[y][x] + 1) + "; entries in effect:\n" +
+                           PuzzleFile::Format("entries.md1", view->m_moves);
+        if (board.enteredCount < 0 || board.enteredCount > 81 || board.solvedCount < 0 || board.solvedCount > 81)
+            return "board counters out of range";
+        return {};
+    }
+
+    // Performs one random action and says what it was.
+    std::string RandomAction(std::mt19937& random) {
+        const int roll = static_cast<int>(random() % 100);
+        const QPoint point(static_cast<int>(random() % 560), static_cast<int>(random() % 560));
+        if (roll < 45) {
+            static constexpr Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+            const Qt::MouseButton button = buttons[random() % 3];
+            Click(button, point);
+            return "click " + std::to_string(button) + Where(point);
+        } else if (roll < 50) {
+            const Qt::MouseButton button = random() % 2 ? Qt::LeftButton : Qt::RightButton;
+            DoubleClick(button, point);
+            return "double click " + std::to_string(button) + Where(point);
+        } else if (roll < 60) {
+            MoveTo(point);
+            return "move" + Where(point);
+        } else if (roll < 75) {
+            const Qt::KeyboardModifiers modifiers =
+                random() % 4 == 0 ? Qt::ControlModifier : (random() % 4 == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+            const Qt::Key key = Keys[random() % std::size(Keys)];
+            QTest::keyClick(frame->windowHandle(), key, modifiers);
+            ProcessEvents();
+            return "key " + std::to_string(key) + " modifiers " + std::to_string(modifiers.toInt());
+        } else if (roll < 95) {
+            const int command = Commands[random() % std::size(Commands)];
+            frame->OnCommand(command);
+            ProcessEvents();
+            return "command " + std::to_string(command);
+        } else if (roll < 98) {
+            const int level = static_cast<int>(random() % 10);
+            frame->DialogBar()->LevelEdit()->setText(QString::number(level));
+            frame->OnCommand(IDC_LEVEL_EDIT);
+            ProcessEvents();
+            return "level " + std::to_string(level);
+        } else {
+            // Let the answer timer run out now and then.
+            QTest::qWait(320);
+            return "wait for the answer timer";
+        }
+    }
+
+    static std::string Where(QPoint point) {
+        return " at " + std::to_string(point.x()) + "," + std::to_string(point.y());
+    }
+};
+
+TEST_F(StressTest, TenThousandRandomActionsKeepTheStateConsistent) {
+    Start();
+    LoadGivens();
+    std::mt19937 random(20240611);
+    const int actions = ActionCount();
+    const int warmUp = std::min(500, actions / 10);
+    long warmKb = 0;
+    std::string recent[12];
+    for (int i = 0; i < actions; ++i) {
+        if (i == warmUp) warmKb = ResidentKb();
+        recent[i % std::size(recent)] = std::to_string(i) + ": " + RandomAction(random);
+        const std::string problem = Inconsistency();
+        if (!problem.empty()) {
+            std::string actions;
+            for (std::size_t k = 1; k <= std::size(recent); ++k)
+                actions += recent[(i + k) % std::size(recent)] + "\n";
+            std::ifstream quick(dir / "_Sorvat.Quick.md1", std::ios::binary);
+            FAIL() << problem << "\nafter the actions\n" << actions << "quick file:\n" << quick.rdbuf();
+        }
+        // Now and then a new puzzle, so play never stalls on a full board.
+        if (i % 1000 == 999) LoadGivens();
+    }
+    ProcessEvents();
+    const long endKb = ResidentKb();
+    std::printf("[ stress ] %d actions, %zu message boxes, resident %ld KB after warm-up, %ld KB at the end\n",
+                actions, boxes.Boxes().size(), warmKb, endKb);
+    RecordProperty("actions", actions);
+    RecordProperty("resident_kb_after_warm_up", static_cast<int>(warmKb));
+    RecordProperty("resident_kb_at_end", static_cast<int>(endKb));
+    if (!UnderAddressSanitizer) {
+        EXPECT_LT(endKb - warmKb, 32 * 1024) << "memory grew during the run";
+    }
+}
+
+} // namespace
+} // namespace sorvat::testing
