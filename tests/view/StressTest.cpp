@@ -43,9 +43,12 @@ constexpr bool UnderAddressSanitizer = false;
 constexpr bool UnderAddressSanitizer = false;
 #endif
 
+// 10,000 actions; a quarter of them under the address sanitizer, which makes
+// every action several times slower (SORVAT_STRESS_ACTIONS overrides both).
 int ActionCount() {
     const char* wanted = std::getenv("SORVAT_STRESS_ACTIONS");
-    return wanted != nullptr && std::atoi(wanted) > 0 ? std::atoi(wanted) : 10000;
+    if (wanted != nullptr && std::atoi(wanted) > 0) return std::atoi(wanted);
+    return UnderAddressSanitizer ? 2500 : 10000;
 }
 
 // The commands that run without a modal dialog of their own (file dialogs,
@@ -64,7 +67,7 @@ class StressTest : public WindowFixture {
 protected:
     // Empty when the view's state is consistent: both entry lists keep their
     // invariants and the working board shows exactly the Fix and Lock digits
-    // in effect.
+    // in effect (entered, or determined right after auto-confirm).
     std::string Inconsistency() const {
         std::string violation = test::EntryListViolation(view->m_moves);
         if (!violation.empty()) return "working list: " + violation;
@@ -80,7 +83,10 @@ protected:
         const CellBoard& board = view->m_board;
         for (int y = 0; y < 9; ++y)
             for (int x = 0; x < 9; ++x)
-                if (board.cells[y][x].enteredDigit != entered[y][x])
+                if (board.cells[y][x].enteredDigit != entered[y][x] &&
+                    // Without 再起 the digits auto-confirm added in its last
+                    // round show as determined until the next analysis.
+                    !(board.cells[y][x].enteredDigit == NoDigit && board.cells[y][x].solvedDigit == entered[y][x]))
                     return "X" + std::to_string(x + 1) + "Y" + std::to_string(y + 1) + " shows " +
                            std::to_string(board.cells[y][x].enteredDigit + 1) + ", its entries say " +
                            std::to_string(entered[y][x] + 1) + "; entries in effect:\n" +
