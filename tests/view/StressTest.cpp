@@ -124,7 +124,7 @@ protected:
             frame->OnCommand(command);
             ProcessEvents();
             return "command " + std::to_string(command);
-        } else if (roll < 98) {
+        } else if (roll < 99) {
             const int level = static_cast<int>(random() % 10);
             frame->DialogBar()->LevelEdit()->setText(QString::number(level));
             frame->OnCommand(IDC_LEVEL_EDIT);
