@@ -46,14 +46,12 @@ void CellBoard::CopyCellsFrom(const CellBoard& other) {
     if (this == &other) return;
     std::memcpy(cells, other.cells, sizeof cells);
     for (int i = 0; i < 9; ++i) {
-        for (int d = 0; d < 9; ++d) {
-            mcells[i].solvedDigits[d] = other.mcells[i].solvedDigits[d];
-            ycells[i].solvedDigits[d] = other.ycells[i].solvedDigits[d];
-            tcells[i].solvedDigits[d] = other.tcells[i].solvedDigits[d];
-        }
-        enteredByDigit[i] = other.enteredByDigit[i];
-        solvedByDigit[i] = other.solvedByDigit[i];
+        std::memcpy(mcells[i].solvedDigits, other.mcells[i].solvedDigits, sizeof mcells[i].solvedDigits);
+        std::memcpy(ycells[i].solvedDigits, other.ycells[i].solvedDigits, sizeof ycells[i].solvedDigits);
+        std::memcpy(tcells[i].solvedDigits, other.tcells[i].solvedDigits, sizeof tcells[i].solvedDigits);
     }
+    std::memcpy(enteredByDigit, other.enteredByDigit, sizeof enteredByDigit);
+    std::memcpy(solvedByDigit, other.solvedByDigit, sizeof solvedByDigit);
     enteredCount = other.enteredCount;
     solvedCount = other.solvedCount;
 }

@@ -35,13 +35,20 @@ void EntryList::Add(const Entry& entry) {
     count = position;  // the redo tail goes, even when the entry is rejected
     if (!InRange(entry.x) || !InRange(entry.y) || !InRange(entry.digit)) return;
 
-    int same = FindSame(entry);
+    // One scan finds both the same entry and the entry placing a digit in the cell.
+    const bool places = entry.kind == Fix || entry.kind == Lock;
+    int same = -1, found = -1;
+    for (int i = 0; i < count && same < 0; ++i) {
+        const Entry& e = items[i];
+        if (e.x != entry.x || e.y != entry.y) continue;
+        if (e.kind == entry.kind && e.digit == entry.digit) same = i;
+        if (found < 0 && places && (e.kind == Fix || e.kind == Lock)) found = i;
+    }
     if (same >= 0) {
         RemoveAt(same);
         return;
     }
-    if (entry.kind == Fix || entry.kind == Lock) {
-        int found = FindEnteredAt(entry.x, entry.y);
+    if (places) {
         if (found >= 0) {
             if (items[found].kind > entry.kind) return;  // a Fix never replaces a Lock
             RemoveAt(found);

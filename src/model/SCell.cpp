@@ -35,12 +35,6 @@ void SCell::SetLockMark(int d, int op) {
     ApplyFlagOp(flags[d], LockBit, op);
 }
 
-void SCell::SetCandidate(int d, int op) {
-    if (!IsDigit(d)) return;
-    ApplyFlagOp(flags[d], CandidateBit, op);
-    candidateCount = __builtin_popcount(CandidateMask());
-}
-
 void SCell::SetSolved(int d, int op) {
     if (!IsDigit(d)) return;
     for (int i = 0; i < 9; ++i)

@@ -44,7 +44,14 @@ struct SCell {
     void SetPossible(int d, int op);
     void SetEntered(int d, int op);
     void SetLockMark(int d, int op);
-    void SetCandidate(int d, int op);
+    // candidateCount always equals the number of candidate bits, so a change
+    // of one bit moves it by one.
+    void SetCandidate(int d, int op) {
+        if (d < 0 || d > 8) return;
+        const std::int32_t before = flags[d];
+        ApplyFlagOp(flags[d], CandidateBit, op);
+        candidateCount += ((flags[d] & CandidateBit) - (before & CandidateBit)) / CandidateBit;
+    }
     void SetSolved(int d, int op);
     void SetAllCandidates(int op);
     void CopyFrom(const SCell& other);

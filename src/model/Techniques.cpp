@@ -4,6 +4,8 @@
 // as one bit mask per cell, so that scans over groups need no flag decoding.
 #include "model/CellBoard.h"
 
+#include <cstdint>
+
 namespace sorvat {
 
 namespace {
@@ -36,51 +38,28 @@ struct GroupTable {
 constexpr GroupTable Groups;
 constexpr int BoxGroup = 0, ColumnGroup = 9, RowGroup = 18;
 
-// The candidate masks of W's cells, kept in step with every change the
-// techniques make.
-struct PassMasks {
-    CellBoard& w;
-    unsigned cell[81];
-
-    explicit PassMasks(CellBoard& board) : w(board) {
-        for (int i = 0; i < 81; ++i) cell[i] = w.cells[i / 9][i % 9].CandidateMask();
-    }
-
-    void Confirm(int x, int y, int d) {
-        w.Confirm(x, y, d);
-        const unsigned keep = ~(1u << d);
-        for (int i : Groups.cells[BoxGroup + CellBoard::BoxIndex(x, y)]) cell[i] &= keep;
-        for (int i : Groups.cells[ColumnGroup + x]) cell[i] &= keep;
-        for (int i : Groups.cells[RowGroup + y]) cell[i] &= keep;
-        cell[y * 9 + x] = 0;
-    }
-
-    void ClearCandidate(int index, int d) {
-        if (!(cell[index] & (1u << d))) return;
-        w.cells[index / 9][index % 9].SetCandidate(d, Clear);
-        cell[index] &= ~(1u << d);
-    }
-};
-
-// The masks of one group with per-digit counts kept as bit planes:
-// atLeast[k] has bit d when digit d is a candidate in more than k cells.
-struct GroupMasks {
-    const int* index;
-    unsigned cell[9];
-    unsigned atLeast[4];
-
-    GroupMasks(const PassMasks& pass, int group) : index(Groups.cells[group]) { Load(pass); }
-
-    void Load(const PassMasks& pass) {
-        for (int i = 0; i < 9; ++i) cell[i] = pass.cell[index[i]];
-        atLeast[0] = atLeast[1] = atLeast[2] = atLeast[3] = 0;
-        for (unsigned m : cell) {
-            atLeast[3] |= atLeast[2] & m;
-            atLeast[2] |= atLeast[1] & m;
-            atLeast[1] |= atLeast[0] & m;
-            atLeast[0] |= m;
+// Bit g set for each of the three groups holding a cell.
+struct CellGroupsTable {
+    unsigned of[81];
+    constexpr CellGroupsTable() : of() {
+        for (int i = 0; i < 81; ++i) {
+            const int x = i % 9, y = i / 9;
+            of[i] = (1u << (BoxGroup + (y / 3) * 3 + x / 3)) | (1u << (ColumnGroup + x)) | (1u << (RowGroup + y));
         }
     }
+};
+constexpr CellGroupsTable GroupsOfCell;
+
+// Band planes: bit (y mod 3) * 9 + x of word y / 3 stands for cell (x, y).
+constexpr std::uint32_t BandBit(int i) { return 1u << (i % 27); }
+constexpr std::uint32_t BoxInBand = 0x1C0E07;  // the 3x3 cells of the band's first box
+constexpr std::uint32_t ColumnInBand = 0x40201;  // the three cells of the band's first column
+
+// The per-digit counts of a group's candidates as bit planes: atLeast[k] has
+// bit d when digit d is a candidate in more than k of the group's cells.
+struct GroupCounts {
+    unsigned cell[9];
+    unsigned atLeast[4];
 
     unsigned Exactly(int places) const { return atLeast[places - 1] & ~atLeast[places]; }
 
@@ -91,6 +70,73 @@ struct GroupMasks {
     }
 };
 
+// The candidates of W's cells during a pass, kept in step with every change
+// the techniques make: one mask per cell, one band plane per digit, and the
+// counts of each group, worked out again only after the group changed.
+struct PassMasks {
+    CellBoard& w;
+    unsigned cell[81];
+    std::uint32_t plane[9][3] = {};
+    unsigned staleGroups = (1u << 27) - 1;
+    GroupCounts groups[27];
+
+    explicit PassMasks(CellBoard& board) : w(board) {
+        for (int i = 0; i < 81; ++i) {
+            cell[i] = w.cells[i / 9][i % 9].CandidateMask();
+            ForEachDigit(cell[i], [&](int d) { plane[d][i / 27] |= BandBit(i); });
+        }
+    }
+
+    const GroupCounts& Counts(int group) {
+        GroupCounts& g = groups[group];
+        if (staleGroups & (1u << group)) {
+            staleGroups &= ~(1u << group);
+            const int* index = Groups.cells[group];
+            for (int i = 0; i < 9; ++i) g.cell[i] = cell[index[i]];
+            g.atLeast[0] = g.atLeast[1] = g.atLeast[2] = g.atLeast[3] = 0;
+            for (unsigned m : g.cell) {
+                g.atLeast[3] |= g.atLeast[2] & m;
+                g.atLeast[2] |= g.atLeast[1] & m;
+                g.atLeast[1] |= g.atLeast[0] & m;
+                g.atLeast[0] |= m;
+            }
+        }
+        return g;
+    }
+
+    // Takes `digits` out of the masks of cell `index` (W is changed by the caller).
+    void Drop(int index, unsigned digits) {
+        digits &= cell[index];
+        if (!digits) return;
+        cell[index] &= ~digits;
+        ForEachDigit(digits, [&](int d) { plane[d][index / 27] &= ~BandBit(index); });
+        staleGroups |= GroupsOfCell.of[index];
+    }
+
+    void Confirm(int x, int y, int d) {
+        w.Confirm(x, y, d);
+        const unsigned bit = 1u << d;
+        for (int g : {BoxGroup + CellBoard::BoxIndex(x, y), ColumnGroup + x, RowGroup + y})
+            for (int i : Groups.cells[g])
+                if (cell[i] & bit) Drop(i, bit);
+        Drop(y * 9 + x, cell[y * 9 + x]);
+    }
+
+    void ClearCandidate(int index, int d) {
+        if (!(cell[index] & (1u << d))) return;
+        w.cells[index / 9][index % 9].SetCandidate(d, Clear);
+        Drop(index, 1u << d);
+    }
+};
+
+// A working copy of one group's counts; the subset techniques narrow its
+// cell masks as they go while the counts stay those of the start.
+struct GroupMasks : GroupCounts {
+    const int* index;
+
+    GroupMasks(PassMasks& pass, int group) : GroupCounts(pass.Counts(group)), index(Groups.cells[group]) {}
+};
+
 bool SomeCellSolved(const CellBoard& w, const int* index, int d) {
     for (int i = 0; i < 9; ++i)
         if (w.cells[index[i] / 9][index[i] % 9].solvedDigit == d) return true;
@@ -98,16 +144,18 @@ bool SomeCellSolved(const CellBoard& w, const int* index, int d) {
 }
 
 // Hidden singles of one group: a digit not yet solved in the group with a
-// single place is confirmed there. A confirmation changes the group, so its
-// masks are loaded again before the next digit.
+// single place is confirmed there. A confirmation changes the group, so the
+// digits after it are taken from the changed counts.
 void HiddenSinglesIn(PassMasks& pass, const CellGroup& group, int groupIndex) {
-    GroupMasks masks(pass, groupIndex);
-    for (int d = 0; d < 9; ++d) {
-        if (group.solvedDigits[d] || !(masks.Exactly(1) & (1u << d))) continue;
-        if (SomeCellSolved(pass.w, masks.index, d)) continue;
-        const int at = masks.index[masks.FirstWith(d)];
+    const int* index = Groups.cells[groupIndex];
+    unsigned todo = pass.Counts(groupIndex).Exactly(1);
+    while (todo) {
+        const int d = __builtin_ctz(todo);
+        todo &= todo - 1;
+        if (group.solvedDigits[d] || SomeCellSolved(pass.w, index, d)) continue;
+        const int at = index[pass.Counts(groupIndex).FirstWith(d)];
         pass.Confirm(at % 9, at / 9, d);
-        masks.Load(pass);
+        todo = pass.Counts(groupIndex).Exactly(1) & ~((2u << d) - 1);
     }
 }
 
@@ -125,66 +173,110 @@ void RowHiddenSingles(PassMasks& pass, const CellBoard& m) {
         if (PassesLimit(m.ycells[y], m.rowLimit)) HiddenSinglesIn(pass, pass.w.ycells[y], RowGroup + y);
 }
 
+// Where exactly one of the three words a, b, c has a bit.
+constexpr std::uint32_t ExactlyOne(std::uint32_t a, std::uint32_t b, std::uint32_t c) {
+    return (a ^ b ^ c) & ~(a & b & c);
+}
+
+// Bits 0, 3 and 6 of v moved to bits 0, 1 and 2.
+constexpr unsigned ThirdBits(std::uint32_t v) { return (v | v >> 2 | v >> 4) & 7u; }
+
+// The columns (bits 0..8) of a band plane that hold a bit.
+constexpr std::uint32_t ColumnsOf(std::uint32_t band) { return (band | band >> 9 | band >> 18) & 0x1FF; }
+
+// Bit s * 3 + r * 9 set when row r of the band holds a bit in stack s.
+constexpr std::uint32_t StacksOf(std::uint32_t band) { return (band | band >> 1 | band >> 2) & 0x1249249; }
+
+// The boxes (bits 0..2) of a band plane whose bits lie in one column (row) of the box.
+unsigned BoxesOnOneLine(std::uint32_t band, bool columns) {
+    if (columns) {
+        const std::uint32_t c = ColumnsOf(band);
+        return ThirdBits(ExactlyOne(c & 0x49, (c >> 1) & 0x49, (c >> 2) & 0x49));
+    }
+    const std::uint32_t t = StacksOf(band);
+    return ThirdBits(ExactlyOne(t & 0x49, (t >> 9) & 0x49, (t >> 18) & 0x49));
+}
+
 // Pointing: when a box holds candidate d in one of its columns (rows) only,
 // d leaves the rest of that board column (row). The first cell holding d in
 // that line of the box records that this was done, so it is done once.
+// Boxes are taken in order; a change is seen by the boxes after it.
 void Pointing(PassMasks& pass, bool columns) {
     CellBoard& w = pass.w;
     const std::int32_t doneBit = columns ? ColumnPointDone : RowPointDone;
     for (int d = 0; d < 9; ++d)
-        for (int b = 0; b < 9; ++b) {
-            if (w.mcells[b].solvedDigits[d]) continue;
-            const int* box = Groups.cells[BoxGroup + b];
-            // The lines of the box holding d, in order.
-            unsigned lines = 0;
-            for (int l = 0; l < 3; ++l) {
-                const unsigned m = columns ? pass.cell[box[l]] | pass.cell[box[3 + l]] | pass.cell[box[6 + l]]
-                                           : pass.cell[box[l * 3]] | pass.cell[box[l * 3 + 1]] | pass.cell[box[l * 3 + 2]];
-                lines |= ((m >> d) & 1u) << l;
-            }
-            if (lines == 0 || (lines & (lines - 1)) != 0) continue;
-            const int line = __builtin_ctz(lines);
-            int first = -1;
-            for (int k = 0; k < 3 && first < 0; ++k) {
-                const int i = box[columns ? k * 3 + line : line * 3 + k];
-                if (pass.cell[i] & (1u << d)) first = i;
-            }
-            SCell& cell = w.cells[first / 9][first % 9];
-            if (cell.flags[d] & doneBit) continue;
-            cell.flags[d] |= doneBit;
-            const int br = b / 3, bc = b % 3;
-            if (columns) {
-                const int x = bc * 3 + line;
-                for (int y = 0; y < 9; ++y)
-                    if (y / 3 != br) pass.ClearCandidate(y * 9 + x, d);
-            } else {
-                const int y = br * 3 + line;
-                for (int x = 0; x < 9; ++x)
-                    if (x / 3 != bc) pass.ClearCandidate(y * 9 + x, d);
+        for (int br = 0; br < 3; ++br) {
+            unsigned todo = BoxesOnOneLine(pass.plane[d][br], columns);
+            while (todo) {
+                const int bc = __builtin_ctz(todo);
+                todo &= todo - 1;
+                if (w.mcells[br * 3 + bc].solvedDigits[d]) continue;
+                // Cell (column c, row r) of the box is bit r * 9 + c.
+                const std::uint32_t box = (pass.plane[d][br] >> (bc * 3)) & BoxInBand;
+                const int line = columns ? __builtin_ctz(ColumnsOf(box)) : __builtin_ctz(box) / 9;
+                const int k = columns ? __builtin_ctz(box) / 9 : __builtin_ctz(box) % 9;
+                SCell& cell = w.cells[br * 3 + (columns ? k : line)][bc * 3 + (columns ? line : k)];
+                if (cell.flags[d] & doneBit) continue;
+                cell.flags[d] |= doneBit;
+                if (columns) {
+                    const int x = bc * 3 + line;
+                    for (int y = 0; y < 9; ++y)
+                        if (y / 3 != br) pass.ClearCandidate(y * 9 + x, d);
+                } else {
+                    const int y = br * 3 + line;
+                    for (int x = 0; x < 9; ++x)
+                        if (x / 3 != bc) pass.ClearCandidate(y * 9 + x, d);
+                }
+                todo = BoxesOnOneLine(pass.plane[d][br], columns) & ~((2u << bc) - 1);
             }
         }
 }
 
+// The columns (bits 0..8) whose candidates d lie in one band only.
+std::uint32_t ColumnsInOneBand(const std::uint32_t* plane) {
+    return ExactlyOne(ColumnsOf(plane[0]), ColumnsOf(plane[1]), ColumnsOf(plane[2]));
+}
+
+// The rows of a band (bits 0, 9, 18) whose bits lie in one stack only.
+std::uint32_t RowsInOneStack(std::uint32_t band) {
+    const std::uint32_t t = StacksOf(band);
+    return ExactlyOne(t & 0x40201, (t >> 3) & 0x40201, (t >> 6) & 0x40201);
+}
+
 // Claiming: when a column (row) holds candidate d in one box only, d leaves
-// the other cells of that box.
+// the other cells of that box. Lines are taken in order; a change is seen by
+// the lines after it.
 void Claiming(PassMasks& pass, bool columns) {
-    for (int d = 0; d < 9; ++d)
-        for (int n = 0; n < 9; ++n) {
-            const int* line = Groups.cells[(columns ? ColumnGroup : RowGroup) + n];
-            int bands = 0, band = 0;
-            for (int b = 0; b < 3; ++b)
-                if ((pass.cell[line[b * 3]] | pass.cell[line[b * 3 + 1]] | pass.cell[line[b * 3 + 2]]) & (1u << d)) {
-                    ++bands;
-                    band = b;
+    auto claim = [&](int d, int n, int boxIndex) {
+        const int* box = Groups.cells[BoxGroup + boxIndex];
+        for (int i = 0; i < 9; ++i) {
+            const bool inLine = columns ? i % 3 == n % 3 : i / 3 == n % 3;
+            if (!inLine) pass.ClearCandidate(box[i], d);
+        }
+    };
+    for (int d = 0; d < 9; ++d) {
+        const std::uint32_t* plane = pass.plane[d];
+        if (columns) {
+            std::uint32_t todo = ColumnsInOneBand(plane);
+            while (todo) {
+                const int n = __builtin_ctz(todo);
+                const int band = (ColumnsOf(plane[0]) >> n) & 1 ? 0 : (ColumnsOf(plane[1]) >> n) & 1 ? 1 : 2;
+                claim(d, n, band * 3 + n / 3);
+                todo = ColumnsInOneBand(plane) & ~((2u << n) - 1);
+            }
+        } else {
+            for (int br = 0; br < 3; ++br) {
+                std::uint32_t todo = RowsInOneStack(plane[br]);
+                while (todo) {
+                    const int r = __builtin_ctz(todo) / 9;
+                    const std::uint32_t row = (plane[br] >> (r * 9)) & 0x1FF;
+                    const int stack = __builtin_ctz(row) / 3;
+                    claim(d, br * 3 + r, br * 3 + stack);
+                    todo = RowsInOneStack(plane[br]) & ~((2u << (r * 9)) - 1);
                 }
-            if (bands != 1) continue;
-            const int boxIndex = columns ? band * 3 + n / 3 : (n / 3) * 3 + band;
-            const int* box = Groups.cells[BoxGroup + boxIndex];
-            for (int i = 0; i < 9; ++i) {
-                const bool inLine = columns ? i % 3 == n % 3 : i / 3 == n % 3;
-                if (!inLine) pass.ClearCandidate(box[i], d);
             }
         }
+    }
 }
 
 template <typename F>
@@ -215,7 +307,8 @@ void KeepOnly(PassMasks& pass, GroupMasks& masks, const int* holders, int count,
         SCell& c = pass.w.cells[at / 9][at % 9];
         c.SetAllCandidates(Clear);
         ForEachDigit(subset, [&](int d) { c.SetCandidate(d, Toggle); });
-        masks.cell[holders[h]] = pass.cell[at] = subset;
+        pass.Drop(at, ~subset);
+        masks.cell[holders[h]] = subset;
     }
 }
 
@@ -273,10 +366,12 @@ void CellBoard::RunTechniques(CellBoard& w) {
     PassMasks pass(w);
     // A group technique runs over the boxes, then the columns, then the rows,
     // with a reason scan after each group.
+    // Only an explaining board has anything to scan for.
+    const bool explaining = w.messageSize != 0;
     auto overAllGroups = [&](void (*technique)(PassMasks&, int)) {
         for (int g = 0; g < 27; ++g) {
             technique(pass, g);
-            ReasonScan(*this, w);
+            if (explaining) ReasonScan(*this, w);
         }
     };
 
