@@ -1,5 +1,6 @@
 // The rebuild of a board from its entry list: replay, pass loop, auto-confirm.
 #include "model/CellBoard.h"
+#include "model/WorkMasks.h"
 
 #include <memory>
 
@@ -71,7 +72,9 @@ int CellBoard::Analyze() {
     std::unique_ptr<ReplayCache> cache;
     for (;;) {
         CellBoard work;
+        WorkMasks masks;
         workBoard = &work;
+        workMasks_ = &masks;
         atFixedPoint_ = atFixedPointWithTrial_ = trialRemoved_ = false;
         work.entries = entries;
         work.techniqueMask = techniqueMask;
@@ -161,6 +164,7 @@ int CellBoard::Analyze() {
         if (repeatUntilStable == 0 || !added || entries->Position() <= position) break;
     }
     workBoard = nullptr;  // the work board lived only for this analysis
+    workMasks_ = nullptr;
     Recount();
     return 0;
 }
@@ -181,7 +185,10 @@ void CellBoard::ApplyEntry(int x, int y, int d, int kind, bool allowTrial) {
         const bool needsTrial = allowTrial && (techniqueMask & Trial);
         const bool skipPass = trialActive == 0 && messageSize == 0 && atFixedPoint_ &&
                               (!needsTrial || atFixedPointWithTrial_) && PlaceChangesNothing(w, x, y, d);
-        w.Place(x, y, d);
+        if (workMasks_ != nullptr && workMasks_->valid && workMasks_->w == &w)
+            workMasks_->Place(x, y, d);
+        else
+            w.Place(x, y, d);
         if (skipPass) break;
         bool stable = false;
         for (;;) {

@@ -6,6 +6,8 @@
 
 namespace sorvat {
 
+struct WorkMasks;
+
 // Technique bits of CellBoard::techniqueMask, in the order one pass runs them.
 enum Technique : std::int32_t {
     BoxHiddenSingle = 0x8000,
@@ -108,6 +110,7 @@ private:
     // Whether the work board is at a point where a pass of the techniques
     // (with the trial step, for the second flag) changes nothing. Lets an
     // entry that changes no cell skip its pass.
+    WorkMasks* workMasks_ = nullptr;  // the work board's candidate masks during Analyze
     bool atFixedPoint_ = false;
     bool atFixedPointWithTrial_ = false;
     bool trialRemoved_ = false;  // a trial step removed a candidate in this replay

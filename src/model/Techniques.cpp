@@ -2,7 +2,7 @@
 // (this: settings and the group counts of the pass start) and change the
 // cells of the work board W. During a pass the candidates of W are also kept
 // as one bit mask per cell, so that scans over groups need no flag decoding.
-#include "model/CellBoard.h"
+#include "model/WorkMasks.h"
 
 #include <cstdint>
 
@@ -14,127 +14,12 @@ bool PassesLimit(const CellGroup& group, int limit) {
     return limit <= 0 || group.SolvedCount() > limit;
 }
 
-template <typename F>
-void ForEachDigit(unsigned digits, F f) {
-    while (digits) {
-        f(__builtin_ctz(digits));
-        digits &= digits - 1;
-    }
-}
-
-// Cell indexes (y * 9 + x) of the 27 groups: boxes, columns, rows, each in
-// the slot order of the board's groups.
-struct GroupTable {
-    int cells[27][9];
-    constexpr GroupTable() : cells() {
-        for (int i = 0; i < 9; ++i)
-            for (int j = 0; j < 9; ++j) {
-                cells[i][j] = ((i / 3) * 3 + j / 3) * 9 + (i % 3) * 3 + j % 3;
-                cells[9 + i][j] = j * 9 + i;
-                cells[18 + i][j] = i * 9 + j;
-            }
-    }
-};
-constexpr GroupTable Groups;
-constexpr int BoxGroup = 0, ColumnGroup = 9, RowGroup = 18;
-
-// Bit g set for each of the three groups holding a cell.
-struct CellGroupsTable {
-    unsigned of[81];
-    constexpr CellGroupsTable() : of() {
-        for (int i = 0; i < 81; ++i) {
-            const int x = i % 9, y = i / 9;
-            of[i] = (1u << (BoxGroup + (y / 3) * 3 + x / 3)) | (1u << (ColumnGroup + x)) | (1u << (RowGroup + y));
-        }
-    }
-};
-constexpr CellGroupsTable GroupsOfCell;
-
-// Band planes: bit (y mod 3) * 9 + x of word y / 3 stands for cell (x, y).
-constexpr std::uint32_t BandBit(int i) { return 1u << (i % 27); }
-constexpr std::uint32_t BoxInBand = 0x1C0E07;  // the 3x3 cells of the band's first box
-constexpr std::uint32_t ColumnInBand = 0x40201;  // the three cells of the band's first column
-
-// The per-digit counts of a group's candidates as bit planes: atLeast[k] has
-// bit d when digit d is a candidate in more than k of the group's cells.
-struct GroupCounts {
-    unsigned cell[9];
-    unsigned atLeast[4];
-
-    unsigned Exactly(int places) const { return atLeast[places - 1] & ~atLeast[places]; }
-
-    int FirstWith(int d) const {
-        for (int i = 0; i < 9; ++i)
-            if (cell[i] & (1u << d)) return i;
-        return -1;
-    }
-};
-
-// The candidates of W's cells during a pass, kept in step with every change
-// the techniques make: one mask per cell, one band plane per digit, and the
-// counts of each group, worked out again only after the group changed.
-struct PassMasks {
-    CellBoard& w;
-    unsigned cell[81];
-    std::uint32_t plane[9][3] = {};
-    unsigned staleGroups = (1u << 27) - 1;
-    GroupCounts groups[27];
-
-    explicit PassMasks(CellBoard& board) : w(board) {
-        for (int i = 0; i < 81; ++i) {
-            cell[i] = w.cells[i / 9][i % 9].CandidateMask();
-            ForEachDigit(cell[i], [&](int d) { plane[d][i / 27] |= BandBit(i); });
-        }
-    }
-
-    const GroupCounts& Counts(int group) {
-        GroupCounts& g = groups[group];
-        if (staleGroups & (1u << group)) {
-            staleGroups &= ~(1u << group);
-            const int* index = Groups.cells[group];
-            for (int i = 0; i < 9; ++i) g.cell[i] = cell[index[i]];
-            g.atLeast[0] = g.atLeast[1] = g.atLeast[2] = g.atLeast[3] = 0;
-            for (unsigned m : g.cell) {
-                g.atLeast[3] |= g.atLeast[2] & m;
-                g.atLeast[2] |= g.atLeast[1] & m;
-                g.atLeast[1] |= g.atLeast[0] & m;
-                g.atLeast[0] |= m;
-            }
-        }
-        return g;
-    }
-
-    // Takes `digits` out of the masks of cell `index` (W is changed by the caller).
-    void Drop(int index, unsigned digits) {
-        digits &= cell[index];
-        if (!digits) return;
-        cell[index] &= ~digits;
-        ForEachDigit(digits, [&](int d) { plane[d][index / 27] &= ~BandBit(index); });
-        staleGroups |= GroupsOfCell.of[index];
-    }
-
-    void Confirm(int x, int y, int d) {
-        w.Confirm(x, y, d);
-        const unsigned bit = 1u << d;
-        for (int g : {BoxGroup + CellBoard::BoxIndex(x, y), ColumnGroup + x, RowGroup + y})
-            for (int i : Groups.cells[g])
-                if (cell[i] & bit) Drop(i, bit);
-        Drop(y * 9 + x, cell[y * 9 + x]);
-    }
-
-    void ClearCandidate(int index, int d) {
-        if (!(cell[index] & (1u << d))) return;
-        w.cells[index / 9][index % 9].SetCandidate(d, Clear);
-        Drop(index, 1u << d);
-    }
-};
-
 // A working copy of one group's counts; the subset techniques narrow its
 // cell masks as they go while the counts stay those of the start.
 struct GroupMasks : GroupCounts {
     const int* index;
 
-    GroupMasks(PassMasks& pass, int group) : GroupCounts(pass.Counts(group)), index(Groups.cells[group]) {}
+    GroupMasks(WorkMasks& pass, int group) : GroupCounts(pass.Counts(group)), index(Groups.cells[group]) {}
 };
 
 bool SomeCellSolved(const CellBoard& w, const int* index, int d) {
@@ -146,31 +31,31 @@ bool SomeCellSolved(const CellBoard& w, const int* index, int d) {
 // Hidden singles of one group: a digit not yet solved in the group with a
 // single place is confirmed there. A confirmation changes the group, so the
 // digits after it are taken from the changed counts.
-void HiddenSinglesIn(PassMasks& pass, const CellGroup& group, int groupIndex) {
+void HiddenSinglesIn(WorkMasks& pass, const CellGroup& group, int groupIndex) {
     const int* index = Groups.cells[groupIndex];
     unsigned todo = pass.Counts(groupIndex).Exactly(1);
     while (todo) {
         const int d = __builtin_ctz(todo);
         todo &= todo - 1;
-        if (group.solvedDigits[d] || SomeCellSolved(pass.w, index, d)) continue;
+        if (group.solvedDigits[d] || SomeCellSolved(*pass.w, index, d)) continue;
         const int at = index[pass.Counts(groupIndex).FirstWith(d)];
         pass.Confirm(at % 9, at / 9, d);
         todo = pass.Counts(groupIndex).Exactly(1) & ~((2u << d) - 1);
     }
 }
 
-void BoxHiddenSingles(PassMasks& pass) {
-    for (int b = 0; b < 9; ++b) HiddenSinglesIn(pass, pass.w.mcells[b], BoxGroup + b);
+void BoxHiddenSingles(WorkMasks& pass) {
+    for (int b = 0; b < 9; ++b) HiddenSinglesIn(pass, pass.w->mcells[b], BoxGroup + b);
 }
 
-void ColumnHiddenSingles(PassMasks& pass, const CellBoard& m) {
+void ColumnHiddenSingles(WorkMasks& pass, const CellBoard& m) {
     for (int x = 0; x < 9; ++x)
-        if (PassesLimit(m.tcells[x], m.columnLimit)) HiddenSinglesIn(pass, pass.w.tcells[x], ColumnGroup + x);
+        if (PassesLimit(m.tcells[x], m.columnLimit)) HiddenSinglesIn(pass, pass.w->tcells[x], ColumnGroup + x);
 }
 
-void RowHiddenSingles(PassMasks& pass, const CellBoard& m) {
+void RowHiddenSingles(WorkMasks& pass, const CellBoard& m) {
     for (int y = 0; y < 9; ++y)
-        if (PassesLimit(m.ycells[y], m.rowLimit)) HiddenSinglesIn(pass, pass.w.ycells[y], RowGroup + y);
+        if (PassesLimit(m.ycells[y], m.rowLimit)) HiddenSinglesIn(pass, pass.w->ycells[y], RowGroup + y);
 }
 
 // Where exactly one of the three words a, b, c has a bit.
@@ -201,8 +86,8 @@ unsigned BoxesOnOneLine(std::uint32_t band, bool columns) {
 // d leaves the rest of that board column (row). The first cell holding d in
 // that line of the box records that this was done, so it is done once.
 // Boxes are taken in order; a change is seen by the boxes after it.
-void Pointing(PassMasks& pass, bool columns) {
-    CellBoard& w = pass.w;
+void Pointing(WorkMasks& pass, bool columns) {
+    CellBoard& w = *pass.w;
     const std::int32_t doneBit = columns ? ColumnPointDone : RowPointDone;
     for (int d = 0; d < 9; ++d)
         for (int br = 0; br < 3; ++br) {
@@ -246,7 +131,7 @@ std::uint32_t RowsInOneStack(std::uint32_t band) {
 // Claiming: when a column (row) holds candidate d in one box only, d leaves
 // the other cells of that box. Lines are taken in order; a change is seen by
 // the lines after it.
-void Claiming(PassMasks& pass, bool columns) {
+void Claiming(WorkMasks& pass, bool columns) {
     auto claim = [&](int d, int n, int boxIndex) {
         const int* box = Groups.cells[BoxGroup + boxIndex];
         for (int i = 0; i < 9; ++i) {
@@ -301,10 +186,10 @@ int Holders(const GroupMasks& masks, Holds holds, int* out) {
 }
 
 // Leaves the holders of a hidden subset with only the digits of `subset`.
-void KeepOnly(PassMasks& pass, GroupMasks& masks, const int* holders, int count, unsigned subset) {
+void KeepOnly(WorkMasks& pass, GroupMasks& masks, const int* holders, int count, unsigned subset) {
     for (int h = 0; h < count; ++h) {
         const int at = masks.index[holders[h]];
-        SCell& c = pass.w.cells[at / 9][at % 9];
+        SCell& c = pass.w->cells[at / 9][at % 9];
         c.SetAllCandidates(Clear);
         ForEachDigit(subset, [&](int d) { c.SetCandidate(d, Toggle); });
         pass.Drop(at, ~subset);
@@ -314,7 +199,7 @@ void KeepOnly(PassMasks& pass, GroupMasks& masks, const int* holders, int count,
 
 // Hidden pair: two digits that are candidates in exactly two cells, the same
 // two cells for both, leave those cells with only the two digits.
-void HiddenPairIn(PassMasks& pass, int group) {
+void HiddenPairIn(WorkMasks& pass, int group) {
     GroupMasks masks(pass, group);
     ForEachPair(masks.Exactly(2), [&](int d1, int d2) {
         const unsigned pair = (1u << d1) | (1u << d2);
@@ -326,7 +211,7 @@ void HiddenPairIn(PassMasks& pass, int group) {
 
 // Hidden triple: three digits that are candidates in exactly three cells,
 // all three in each of three cells, leave those cells with only the three.
-void HiddenTripleIn(PassMasks& pass, int group) {
+void HiddenTripleIn(WorkMasks& pass, int group) {
     GroupMasks masks(pass, group);
     ForEachTriple(masks.Exactly(3), [&](int d1, int d2, int d3) {
         const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
@@ -338,7 +223,7 @@ void HiddenTripleIn(PassMasks& pass, int group) {
 
 // Paired triple: three digits, each a candidate in exactly two cells, that
 // together occupy only three cells; those cells keep only the three digits.
-void PairedTripleIn(PassMasks& pass, int group) {
+void PairedTripleIn(WorkMasks& pass, int group) {
     GroupMasks masks(pass, group);
     ForEachTriple(masks.Exactly(2), [&](int d1, int d2, int d3) {
         const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
@@ -363,12 +248,14 @@ bool CellBoard::PassesSingleLimit(int x, int y) const {
 
 void CellBoard::RunTechniques(CellBoard& w) {
     const std::int32_t mask = techniqueMask;
-    PassMasks pass(w);
+    WorkMasks unshared;
+    WorkMasks& pass = workMasks_ != nullptr ? *workMasks_ : unshared;
+    if (!pass.valid || pass.w != &w) pass.Load(w);
     // A group technique runs over the boxes, then the columns, then the rows,
     // with a reason scan after each group.
     // Only an explaining board has anything to scan for.
     const bool explaining = w.messageSize != 0;
-    auto overAllGroups = [&](void (*technique)(PassMasks&, int)) {
+    auto overAllGroups = [&](void (*technique)(WorkMasks&, int)) {
         for (int g = 0; g < 27; ++g) {
             technique(pass, g);
             if (explaining) ReasonScan(*this, w);
@@ -423,6 +310,10 @@ void CellBoard::RunTrial(CellBoard& w) {
     p.CopyStateFrom(*this);
     q.CopyStateFrom(w);
 
+    // Each try replays from the board before the trials: its masks are its own.
+    WorkMasks* const masks = workMasks_;
+    WorkMasks tryMasks;
+    workMasks_ = &tryMasks;
     int failX = -1, failY = -1, failDigit = -1;
     for (int y = 0; y < 9 && failDigit < 0; ++y)
         for (int x = 0; x < 9 && failDigit < 0; ++x) {
@@ -431,6 +322,7 @@ void CellBoard::RunTrial(CellBoard& w) {
                 if (!(q.cells[y][x].flags[d] & CandidateBit)) continue;
                 trialActive = 1;
                 w.trialActive = 1;
+                tryMasks.valid = false;
                 ApplyEntry(x, y, d, Fix, false);
                 trialActive = 0;
                 w.trialActive = 0;
@@ -446,9 +338,13 @@ void CellBoard::RunTrial(CellBoard& w) {
         }
     w.CopyStateFrom(q);
     CopyStateFrom(p);
+    workMasks_ = masks;  // W is as before the trials again
     if (failDigit >= 0) {
         trialRemoved_ = true;
-        w.cells[failY][failX].SetCandidate(failDigit, Clear);
+        if (masks != nullptr && masks->valid && masks->w == &w)
+            masks->ClearCandidate(failY * 9 + failX, failDigit);
+        else
+            w.cells[failY][failX].SetCandidate(failDigit, Clear);
         ReasonScan(*this, w);
     }
 }
