@@ -127,6 +127,7 @@ int CellBoard::Analyze() {
                 break;
             }
         }
+        CopyStateFrom(work);
 
         if (autoConfirm == 0 || messageBuffer != nullptr) break;
         if (!trialRemoved_) {  // every entry was replayed as without a trial step
@@ -190,12 +191,22 @@ void CellBoard::ApplyEntry(int x, int y, int d, int kind, bool allowTrial) {
         else
             w.Place(x, y, d);
         if (skipPass) break;
+        // This board holds the state of the pass start only where something
+        // reads it: the limits and the explanations.
+        const bool snapshots = messageSize != 0 || columnLimit > 0 || rowLimit > 0 || singleLimit > 0;
         bool stable = false;
         for (;;) {
-            CopyStateFrom(w);
-            RunTechniques(w);
-            if (needsTrial && Equals(w)) RunTrial(w);
-            if (Equals(w)) {
+            bool changed;
+            if (snapshots) {
+                CopyStateFrom(w);
+                RunTechniques(w);
+                if (needsTrial && Equals(w)) RunTrial(w);
+                changed = !Equals(w);
+            } else {
+                changed = RunTechniques(w);
+                if (needsTrial && !changed) changed = RunTrial(w);
+            }
+            if (!changed) {
                 stable = true;
                 break;
             }
@@ -210,7 +221,6 @@ void CellBoard::ApplyEntry(int x, int y, int d, int kind, bool allowTrial) {
     default:
         break;
     }
-    CopyStateFrom(w);
 }
 
 bool CellBoard::PlaceChangesNothing(const CellBoard& w, int x, int y, int d) const {

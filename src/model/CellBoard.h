@@ -58,6 +58,7 @@ public:
     // Analysis.
     void SetLevel(int n);
     int Analyze();
+    // Replays one entry on the work board; Analyze brings this board up to it.
     void ApplyEntry(int x, int y, int d, int kind, bool allowTrial);
 
     // Next move.
@@ -104,8 +105,9 @@ private:
     void WireGroups();
     bool PlaceChangesNothing(const CellBoard& w, int x, int y, int d) const;
     bool PassesSingleLimit(int x, int y) const;
-    void RunTechniques(CellBoard& w);
-    void RunTrial(CellBoard& w);
+    // Both return whether they changed W.
+    bool RunTechniques(CellBoard& w);
+    bool RunTrial(CellBoard& w);
 
     // Whether the work board is at a point where a pass of the techniques
     // (with the trial step, for the second flag) changes nothing. Lets an

@@ -32,6 +32,8 @@ bool SomeCellSolved(const CellBoard& w, const int* index, int d) {
 // single place is confirmed there. A confirmation changes the group, so the
 // digits after it are taken from the changed counts.
 void HiddenSinglesIn(WorkMasks& pass, const CellGroup& group, int groupIndex) {
+    if (pass.Settled(WorkMasks::HiddenSingles, groupIndex)) return;
+    const unsigned changes = pass.changes;
     const int* index = Groups.cells[groupIndex];
     unsigned todo = pass.Counts(groupIndex).Exactly(1);
     while (todo) {
@@ -42,6 +44,7 @@ void HiddenSinglesIn(WorkMasks& pass, const CellGroup& group, int groupIndex) {
         pass.Confirm(at % 9, at / 9, d);
         todo = pass.Counts(groupIndex).Exactly(1) & ~((2u << d) - 1);
     }
+    if (pass.changes == changes) pass.settledGroups[WorkMasks::HiddenSingles] |= 1u << groupIndex;
 }
 
 void BoxHiddenSingles(WorkMasks& pass) {
@@ -91,6 +94,9 @@ void Pointing(WorkMasks& pass, bool columns) {
     const std::int32_t doneBit = columns ? ColumnPointDone : RowPointDone;
     for (int d = 0; d < 9; ++d)
         for (int br = 0; br < 3; ++br) {
+            const unsigned settled = 1u << (d * 3 + br);
+            if (pass.settledPointing[columns] & settled) continue;
+            const unsigned changes = pass.changes;
             unsigned todo = BoxesOnOneLine(pass.plane[d][br], columns);
             while (todo) {
                 const int bc = __builtin_ctz(todo);
@@ -103,6 +109,7 @@ void Pointing(WorkMasks& pass, bool columns) {
                 SCell& cell = w.cells[br * 3 + (columns ? k : line)][bc * 3 + (columns ? line : k)];
                 if (cell.flags[d] & doneBit) continue;
                 cell.flags[d] |= doneBit;
+                ++pass.changes;
                 if (columns) {
                     const int x = bc * 3 + line;
                     for (int y = 0; y < 9; ++y)
@@ -114,6 +121,7 @@ void Pointing(WorkMasks& pass, bool columns) {
                 }
                 todo = BoxesOnOneLine(pass.plane[d][br], columns) & ~((2u << bc) - 1);
             }
+            if (pass.changes == changes) pass.settledPointing[columns] |= settled;
         }
 }
 
@@ -140,6 +148,8 @@ void Claiming(WorkMasks& pass, bool columns) {
         }
     };
     for (int d = 0; d < 9; ++d) {
+        if (pass.settledClaiming[columns] & (1u << d)) continue;
+        const unsigned changes = pass.changes;
         const std::uint32_t* plane = pass.plane[d];
         if (columns) {
             std::uint32_t todo = ColumnsInOneBand(plane);
@@ -161,6 +171,7 @@ void Claiming(WorkMasks& pass, bool columns) {
                 }
             }
         }
+        if (pass.changes == changes) pass.settledClaiming[columns] |= 1u << d;
     }
 }
 
@@ -246,18 +257,23 @@ bool CellBoard::PassesSingleLimit(int x, int y) const {
            PassesLimit(ycells[y], limit);
 }
 
-void CellBoard::RunTechniques(CellBoard& w) {
+bool CellBoard::RunTechniques(CellBoard& w) {
     const std::int32_t mask = techniqueMask;
     WorkMasks unshared;
     WorkMasks& pass = workMasks_ != nullptr ? *workMasks_ : unshared;
     if (!pass.valid || pass.w != &w) pass.Load(w);
+    const unsigned changesBefore = pass.changes;
     // A group technique runs over the boxes, then the columns, then the rows,
     // with a reason scan after each group.
     // Only an explaining board has anything to scan for.
     const bool explaining = w.messageSize != 0;
-    auto overAllGroups = [&](void (*technique)(WorkMasks&, int)) {
+    auto overAllGroups = [&](void (*technique)(WorkMasks&, int), WorkMasks::GroupTechnique settling) {
         for (int g = 0; g < 27; ++g) {
-            technique(pass, g);
+            if (!pass.Settled(settling, g)) {
+                const unsigned changes = pass.changes;
+                technique(pass, g);
+                if (pass.changes == changes) pass.settledGroups[settling] |= 1u << g;
+            }
             if (explaining) ReasonScan(*this, w);
         }
     };
@@ -298,13 +314,14 @@ void CellBoard::RunTechniques(CellBoard& w) {
         Claiming(pass, false);
         ReasonScan(*this, w);
     }
-    if ((mask & HiddenPair) && !stopFlag) overAllGroups(HiddenPairIn);
-    if ((mask & HiddenTriple) && !stopFlag) overAllGroups(HiddenTripleIn);
-    if ((mask & PairedTriple) && !stopFlag) overAllGroups(PairedTripleIn);
+    if ((mask & HiddenPair) && !stopFlag) overAllGroups(HiddenPairIn, WorkMasks::Pairs);
+    if ((mask & HiddenTriple) && !stopFlag) overAllGroups(HiddenTripleIn, WorkMasks::Triples);
+    if ((mask & PairedTriple) && !stopFlag) overAllGroups(PairedTripleIn, WorkMasks::PairedTriples);
+    return pass.changes != changesBefore;
 }
 
-void CellBoard::RunTrial(CellBoard& w) {
-    if (stopFlag) return;
+bool CellBoard::RunTrial(CellBoard& w) {
+    if (stopFlag) return false;
     CellBoard p;
     CellBoard q;
     p.CopyStateFrom(*this);
@@ -347,6 +364,7 @@ void CellBoard::RunTrial(CellBoard& w) {
             w.cells[failY][failX].SetCandidate(failDigit, Clear);
         ReasonScan(*this, w);
     }
+    return failDigit >= 0;
 }
 
 } // namespace sorvat

@@ -77,10 +77,24 @@ struct WorkMasks {
     unsigned staleGroups;
     GroupCounts groups[27];
 
+    // Work that would change nothing: a technique that found nothing in a
+    // group (pointing: a digit's band; claiming: a digit) finds nothing there
+    // again until the masks or the solved digits there change.
+    enum GroupTechnique { HiddenSingles, Pairs, Triples, PairedTriples, GroupTechniques };
+    unsigned settledGroups[GroupTechniques];
+    unsigned settledPointing[2];  // [rows, columns], bit d * 3 + band
+    unsigned settledClaiming[2];  // [rows, columns], bit d
+    unsigned changes;  // counts the changes made through here
+
+    bool Settled(GroupTechnique t, int group) const { return (settledGroups[t] >> group) & 1u; }
+
     void Load(CellBoard& board) {
         w = &board;
         valid = true;
         staleGroups = (1u << 27) - 1;
+        for (auto& bits : settledGroups) bits = 0;
+        settledPointing[0] = settledPointing[1] = settledClaiming[0] = settledClaiming[1] = 0;
+        changes = 0;
         for (auto& p : plane) p[0] = p[1] = p[2] = 0;
         for (int i = 0; i < 81; ++i) {
             cell[i] = board.cells[i / 9][i % 9].CandidateMask();
@@ -110,8 +124,24 @@ struct WorkMasks {
         digits &= cell[index];
         if (!digits) return;
         cell[index] &= ~digits;
-        ForEachDigit(digits, [&](int d) { plane[d][index / 27] &= ~BandBit(index); });
-        staleGroups |= GroupsOfCell.of[index];
+        ForEachDigit(digits, [&](int d) {
+            plane[d][index / 27] &= ~BandBit(index);
+            Unsettle(d, index / 27);
+        });
+        Unsettle(GroupsOfCell.of[index]);
+    }
+
+    void Unsettle(unsigned groupBits) {
+        staleGroups |= groupBits;
+        for (auto& bits : settledGroups) bits &= ~groupBits;
+        ++changes;
+    }
+
+    void Unsettle(int d, int band) {
+        settledPointing[0] &= ~(1u << (d * 3 + band));
+        settledPointing[1] &= ~(1u << (d * 3 + band));
+        settledClaiming[0] &= ~(1u << d);
+        settledClaiming[1] &= ~(1u << d);
     }
 
     // The masks after the board confirmed d at (x, y): the cell and d in its groups.
@@ -121,7 +151,8 @@ struct WorkMasks {
             for (int i : Groups.cells[g])
                 if (cell[i] & bit) Drop(i, bit);
         Drop(y * 9 + x, cell[y * 9 + x]);
-        staleGroups |= GroupsOfCell.of[y * 9 + x];
+        Unsettle(GroupsOfCell.of[y * 9 + x]);  // its solved digit changed
+        Unsettle(d, y / 3);
     }
 
     void Confirm(int x, int y, int d) {
