@@ -14,12 +14,14 @@ bool PassesLimit(const CellGroup& group, int limit) {
     return limit <= 0 || group.SolvedCount() > limit;
 }
 
-// A working copy of one group's counts; the subset techniques narrow its
-// cell masks as they go while the counts stay those of the start.
-struct GroupMasks : GroupCounts {
+// The cell masks of one group, which the subset techniques narrow as they go.
+struct GroupMasks {
     const int* index;
+    unsigned cell[9];
 
-    GroupMasks(WorkMasks& pass, int group) : GroupCounts(pass.Counts(group)), index(Groups.cells[group]) {}
+    GroupMasks(const WorkMasks& pass, int group) : index(Groups.cells[group]) {
+        for (int i = 0; i < 9; ++i) cell[i] = pass.cell[index[i]];
+    }
 };
 
 bool SomeCellSolved(const CellBoard& w, const int* index, int d) {
@@ -35,14 +37,14 @@ void HiddenSinglesIn(WorkMasks& pass, const CellGroup& group, int groupIndex) {
     if (pass.Settled(WorkMasks::HiddenSingles, groupIndex)) return;
     const unsigned changes = pass.changes;
     const int* index = Groups.cells[groupIndex];
-    unsigned todo = pass.Counts(groupIndex).Exactly(1);
+    unsigned todo = pass.DigitsWithCount(groupIndex, 1);
     while (todo) {
         const int d = __builtin_ctz(todo);
         todo &= todo - 1;
         if (group.solvedDigits[d] || SomeCellSolved(*pass.w, index, d)) continue;
-        const int at = index[pass.Counts(groupIndex).FirstWith(d)];
+        const int at = index[pass.FirstWith(groupIndex, d)];
         pass.Confirm(at % 9, at / 9, d);
-        todo = pass.Counts(groupIndex).Exactly(1) & ~((2u << d) - 1);
+        todo = pass.DigitsWithCount(groupIndex, 1) & ~((2u << d) - 1);
     }
     if (pass.changes == changes) pass.settledGroups[WorkMasks::HiddenSingles] |= 1u << groupIndex;
 }
@@ -175,6 +177,12 @@ void Claiming(WorkMasks& pass, bool columns) {
     }
 }
 
+// Whether `digits` has at least `n` bits set.
+bool HasBits(unsigned digits, int n) {
+    for (int i = 1; i < n && digits; ++i) digits &= digits - 1;
+    return digits != 0;
+}
+
 template <typename F>
 void ForEachPair(unsigned digits, F f) {
     ForEachDigit(digits, [&](int d1) { ForEachDigit(digits & ~((2u << d1) - 1), [&](int d2) { f(d1, d2); }); });
@@ -211,8 +219,10 @@ void KeepOnly(WorkMasks& pass, GroupMasks& masks, const int* holders, int count,
 // Hidden pair: two digits that are candidates in exactly two cells, the same
 // two cells for both, leave those cells with only the two digits.
 void HiddenPairIn(WorkMasks& pass, int group) {
+    const unsigned twice = pass.DigitsWithCount(group, 2);
+    if (!HasBits(twice, 2)) return;
     GroupMasks masks(pass, group);
-    ForEachPair(masks.Exactly(2), [&](int d1, int d2) {
+    ForEachPair(twice, [&](int d1, int d2) {
         const unsigned pair = (1u << d1) | (1u << d2);
         int holders[9];
         const int count = Holders(masks, [pair](unsigned m) { return (m & pair) == pair; }, holders);
@@ -223,8 +233,10 @@ void HiddenPairIn(WorkMasks& pass, int group) {
 // Hidden triple: three digits that are candidates in exactly three cells,
 // all three in each of three cells, leave those cells with only the three.
 void HiddenTripleIn(WorkMasks& pass, int group) {
+    const unsigned thrice = pass.DigitsWithCount(group, 3);
+    if (!HasBits(thrice, 3)) return;
     GroupMasks masks(pass, group);
-    ForEachTriple(masks.Exactly(3), [&](int d1, int d2, int d3) {
+    ForEachTriple(thrice, [&](int d1, int d2, int d3) {
         const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
         int holders[9];
         const int count = Holders(masks, [triple](unsigned m) { return (m & triple) == triple; }, holders);
@@ -235,8 +247,10 @@ void HiddenTripleIn(WorkMasks& pass, int group) {
 // Paired triple: three digits, each a candidate in exactly two cells, that
 // together occupy only three cells; those cells keep only the three digits.
 void PairedTripleIn(WorkMasks& pass, int group) {
+    const unsigned twice = pass.DigitsWithCount(group, 2);
+    if (!HasBits(twice, 3)) return;
     GroupMasks masks(pass, group);
-    ForEachTriple(masks.Exactly(2), [&](int d1, int d2, int d3) {
+    ForEachTriple(twice, [&](int d1, int d2, int d3) {
         const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
         int holders[9];
         const int count = Holders(masks, [triple](unsigned m) { return (m & triple) != 0; }, holders);
@@ -339,7 +353,10 @@ bool CellBoard::RunTrial(CellBoard& w) {
                 if (!(q.cells[y][x].flags[d] & CandidateBit)) continue;
                 trialActive = 1;
                 w.trialActive = 1;
-                tryMasks.valid = false;
+                if (masks != nullptr && masks->valid && masks->w == &w)
+                    tryMasks = *masks;  // W is as the outer masks stand for
+                else
+                    tryMasks.valid = false;
                 ApplyEntry(x, y, d, Fix, false);
                 trialActive = 0;
                 w.trialActive = 0;

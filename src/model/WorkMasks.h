@@ -7,6 +7,9 @@
 #include "model/CellBoard.h"
 
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace sorvat {
 
@@ -51,31 +54,30 @@ constexpr std::uint32_t BandBit(int i) { return 1u << (i % 27); }
 constexpr std::uint32_t BoxInBand = 0x1C0E07;  // the 3x3 cells of the band's first box
 constexpr std::uint32_t ColumnInBand = 0x40201;  // the three cells of the band's first column
 
-// The per-digit counts of a group's candidates as bit planes: atLeast[k] has
-// bit d when digit d is a candidate in more than k of the group's cells.
-struct GroupCounts {
-    unsigned cell[9];
-    unsigned atLeast[4];
-
-    unsigned Exactly(int places) const { return atLeast[places - 1] & ~atLeast[places]; }
-
-    int FirstWith(int d) const {
-        for (int i = 0; i < 9; ++i)
-            if (cell[i] & (1u << d)) return i;
-        return -1;
+// The three groups of each cell: box, column, row.
+struct CellGroupIndexTable {
+    int of[81][3];
+    constexpr CellGroupIndexTable() : of() {
+        for (int i = 0; i < 81; ++i) {
+            const int x = i % 9, y = i / 9;
+            of[i][0] = BoxGroup + (y / 3) * 3 + x / 3;
+            of[i][1] = ColumnGroup + x;
+            of[i][2] = RowGroup + y;
+        }
     }
 };
+constexpr CellGroupIndexTable GroupIndexOfCell;
 
 // The candidates of the work board, one mask per cell and one band plane per
-// digit, and the counts of each group, worked out again only after the group
-// changed. Valid from Load until the board changes other than through here.
+// digit, and how many cells of each group hold each digit. Valid from Load
+// (or a copy of valid masks of the same board) until the board changes other
+// than through here.
 struct WorkMasks {
     CellBoard* w = nullptr;
     bool valid = false;
     unsigned cell[81];
     std::uint32_t plane[9][3];
-    unsigned staleGroups;
-    GroupCounts groups[27];
+    alignas(16) std::uint8_t count[27][16];  // [group][digit]
 
     // Work that would change nothing: a technique that found nothing in a
     // group (pointing: a digit's band; claiming: a digit) finds nothing there
@@ -91,32 +93,39 @@ struct WorkMasks {
     void Load(CellBoard& board) {
         w = &board;
         valid = true;
-        staleGroups = (1u << 27) - 1;
         for (auto& bits : settledGroups) bits = 0;
         settledPointing[0] = settledPointing[1] = settledClaiming[0] = settledClaiming[1] = 0;
         changes = 0;
         for (auto& p : plane) p[0] = p[1] = p[2] = 0;
+        for (auto& c : count)
+            for (auto& n : c) n = 0;
         for (int i = 0; i < 81; ++i) {
             cell[i] = board.cells[i / 9][i % 9].CandidateMask();
-            ForEachDigit(cell[i], [&](int d) { plane[d][i / 27] |= BandBit(i); });
+            ForEachDigit(cell[i], [&](int d) {
+                plane[d][i / 27] |= BandBit(i);
+                for (int g : GroupIndexOfCell.of[i]) ++count[g][d];
+            });
         }
     }
 
-    const GroupCounts& Counts(int group) {
-        GroupCounts& g = groups[group];
-        if (staleGroups & (1u << group)) {
-            staleGroups &= ~(1u << group);
-            const int* index = Groups.cells[group];
-            for (int i = 0; i < 9; ++i) g.cell[i] = cell[index[i]];
-            g.atLeast[0] = g.atLeast[1] = g.atLeast[2] = g.atLeast[3] = 0;
-            for (unsigned m : g.cell) {
-                g.atLeast[3] |= g.atLeast[2] & m;
-                g.atLeast[2] |= g.atLeast[1] & m;
-                g.atLeast[1] |= g.atLeast[0] & m;
-                g.atLeast[0] |= m;
-            }
-        }
-        return g;
+    // The digits that are a candidate in exactly `places` cells of the group.
+    unsigned DigitsWithCount(int group, int places) const {
+#if defined(__SSE2__)
+        const __m128i counts = _mm_load_si128(reinterpret_cast<const __m128i*>(count[group]));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(counts, _mm_set1_epi8(static_cast<char>(places))))) &
+               0x1FFu;
+#else
+        unsigned digits = 0;
+        for (int d = 0; d < 9; ++d) digits |= unsigned(count[group][d] == places) << d;
+        return digits;
+#endif
+    }
+
+    // The slot of the group's first cell holding d, or -1.
+    int FirstWith(int group, int d) const {
+        for (int i = 0; i < 9; ++i)
+            if (cell[Groups.cells[group][i]] & (1u << d)) return i;
+        return -1;
     }
 
     // Takes `digits` out of the masks of cell `index` (the board is changed by the caller).
@@ -124,15 +133,18 @@ struct WorkMasks {
         digits &= cell[index];
         if (!digits) return;
         cell[index] &= ~digits;
+        const int* groups = GroupIndexOfCell.of[index];
         ForEachDigit(digits, [&](int d) {
             plane[d][index / 27] &= ~BandBit(index);
+            --count[groups[0]][d];
+            --count[groups[1]][d];
+            --count[groups[2]][d];
             Unsettle(d, index / 27);
         });
         Unsettle(GroupsOfCell.of[index]);
     }
 
     void Unsettle(unsigned groupBits) {
-        staleGroups |= groupBits;
         for (auto& bits : settledGroups) bits &= ~groupBits;
         ++changes;
     }
@@ -144,24 +156,36 @@ struct WorkMasks {
         settledClaiming[1] &= ~(1u << d);
     }
 
-    // The masks after the board confirmed d at (x, y): the cell and d in its groups.
-    void Confirmed(int x, int y, int d) {
+    // Confirms d at (x, y) on the board, as the board's own Confirm does.
+    // Without explanations to write, only the cells holding d are visited.
+    void Confirm(int x, int y, int d) {
+        const int at = y * 9 + x;
         const unsigned bit = 1u << d;
-        for (int g : {BoxGroup + CellBoard::BoxIndex(x, y), ColumnGroup + x, RowGroup + y})
-            for (int i : Groups.cells[g])
+        const int* groups = GroupIndexOfCell.of[at];
+        if (w->messageSize != 0) {
+            w->Confirm(x, y, d);
+        } else {
+            w->cells[y][x].SetSolved(d, Set);
+            for (int g = 0; g < 3; ++g) {
+                for (int i : Groups.cells[groups[g]])
+                    if ((cell[i] & bit) && i != at) w->cells[i / 9][i % 9].SetCandidate(d, Clear);
+            }
+            w->mcells[groups[0] - BoxGroup].solvedDigits[d] = 1;
+            w->tcells[groups[1] - ColumnGroup].solvedDigits[d] = 1;
+            w->ycells[groups[2] - RowGroup].solvedDigits[d] = 1;
+        }
+        for (int g = 0; g < 3; ++g)
+            for (int i : Groups.cells[groups[g]])
                 if (cell[i] & bit) Drop(i, bit);
-        Drop(y * 9 + x, cell[y * 9 + x]);
-        Unsettle(GroupsOfCell.of[y * 9 + x]);  // its solved digit changed
+        Drop(at, cell[at]);
+        Unsettle(GroupsOfCell.of[at]);  // its solved digit changed
         Unsettle(d, y / 3);
     }
 
-    void Confirm(int x, int y, int d) {
-        w->Confirm(x, y, d);
-        Confirmed(x, y, d);
-    }
-
     void Place(int x, int y, int d) {
-        if (w->Place(x, y, d) == d && d >= 0 && d <= 8) Confirmed(x, y, d);
+        if (x < 0 || x > 8 || y < 0 || y > 8 || d < 0 || d > 8) return;
+        w->SetEnteredAt(x, y, d, Set);
+        Confirm(x, y, d);
     }
 
     void ClearCandidate(int index, int d) {
