@@ -1,27 +1,32 @@
 // The windowed program: a player and solver for 9x9 number-placement puzzles.
 #include "QuitOnSignal.h"
+#include "shell/CommandLine.h"
 #include "shell/SorvatApp.h"
+#include "shell/UiLanguage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <optional>
+
+using namespace sorvat;
 
 namespace {
 
-void DescribeCommandLine(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("9×9 の数字配置パズルを遊び、解析するプログラムです。"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("開くパズルファイル (md1/md2)。省略すると前回の続きを開きます。"),
-                                 QStringLiteral("[file]"));
-}
-
-// --help and --version are answered before the window system is needed, so
-// they work in a terminal without a display. Returns true when answered.
-bool AnswerInformationOptions(int argc, char* argv[]) {
+// The interface language is chosen and the options that need no window
+// system (--help, --version, a refused --lang value) are answered before the
+// window system starts, so they work in a terminal without a display.
+// Returns the exit status when the program is done.
+std::optional<int> AnswerBeforeWindowSystem(int argc, char* argv[], UiLanguage& language) {
     QCoreApplication probe(argc, argv);
+    const LanguageChoice choice = LanguageOfCommandLine(QCoreApplication::arguments(), QLocale::system());
+    language = choice.language;
+    const UiTranslations translations(language);
+    if (choice.refusedValue) {
+        std::fprintf(stderr, "%s\n", UnknownLanguageMessage(*choice.refusedValue).toLocal8Bit().constData());
+        return 1;
+    }
     QCommandLineParser parser;
     DescribeCommandLine(parser);
     // Qt's own window-system options are still present here; errors are
@@ -29,13 +34,13 @@ bool AnswerInformationOptions(int argc, char* argv[]) {
     (void)parser.parse(QCoreApplication::arguments());
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
-        return true;
+        return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("sorvat %s\n", SORVAT_VERSION);
-        return true;
+        return 0;
     }
-    return false;
+    return std::nullopt;
 }
 
 } // namespace
@@ -43,10 +48,12 @@ bool AnswerInformationOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("sorvat"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SORVAT_VERSION));
-    if (AnswerInformationOptions(argc, argv))
-        return 0;
+    UiLanguage language = UiLanguage::Japanese;
+    if (const std::optional<int> status = AnswerBeforeWindowSystem(argc, argv, language))
+        return *status;
 
     QApplication application(argc, argv);
+    const UiTranslations translations(language);
     QCommandLineParser parser;
     DescribeCommandLine(parser);
     parser.process(application); // an unknown option: a message and exit status 1

@@ -22,6 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "fonts-ipafont-gothic, libreoffice-calc-nogui | libreoffice-calc, xdg-utils, coreutils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
+# Qt's own Japanese texts (standard buttons, print dialogs).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

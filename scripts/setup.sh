@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev fonts-ipafont-gothic
+  qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qqwing poppler-utils xdg-utils
   clang libclang-rt-14-dev llvm

@@ -50,7 +50,7 @@ bool FileExists(const std::string& path) {
 void CSorvatView::CheckAnswer() {
     const AnswerVerdict verdict = JudgeAnswer(m_moves, m_board);
     const VerdictBox box = BoxOf(verdict);
-    const MessageResult answer = ShowMessageBox(this, QString::fromUtf8(box.text), QString::fromUtf8(box.title),
+    const MessageResult answer = ShowMessageBox(this, texts::UiText(box.text), texts::UiText(box.title),
                                                 box.buttons, box.icon);
     if (OffersNextProblem(verdict) && answer == MessageResult::Yes) LoadNextProblem();
 }
@@ -59,24 +59,24 @@ int CSorvatView::LoadNextProblem() {
     const QString info = QString::fromUtf8(texts::InfoTitle);
     const std::string stored = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
     if (stored.size() < 2) {
-        ShowMessageBox(this, QString::fromUtf8(texts::NoCurrentPathText), info);
+        ShowMessageBox(this, texts::UiText(texts::NoCurrentPathText), info);
         return -1;
     }
     std::string path = stored;
     std::replace(path.begin(), path.end(), '\\', '/');
     if (!FileExists(path))
-        ShowMessageBox(this, QString::asprintf(texts::FileMissingText, stored.c_str()),
+        ShowMessageBox(this, texts::UiText(texts::FileMissingText, QString::fromStdString(stored)),
                        QString::fromUtf8(texts::WarningTitle), MessageButtons::Ok, MessageIcon::Warning);
 
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) {
-        ShowMessageBox(this, QString::fromUtf8(texts::NoSlashText), info);
+        ShowMessageBox(this, texts::UiText(texts::NoSlashText), info);
         return -3;
     }
     const std::string directory = path.substr(0, slash);
     const std::string name = path.substr(slash + 1);
     if (directory.empty() || name.empty()) {
-        ShowMessageBox(this, QString::fromUtf8(texts::EmptyPartText), info);
+        ShowMessageBox(this, texts::UiText(texts::EmptyPartText), info);
         return -4;
     }
 
@@ -87,21 +87,21 @@ int CSorvatView::LoadNextProblem() {
     const MarkResult mark = MarkFinished(directory, name);
     if (mark == MarkResult::TargetExists || mark == MarkResult::Failed) {
         keptName = name;
-        ShowMessageBox(this, QString::asprintf(texts::RenameRefusedText, path.c_str()),
+        ShowMessageBox(this, texts::UiText(texts::RenameRefusedText, QString::fromStdString(path)),
                        QString::fromUtf8(texts::WarningTitle), MessageButtons::Ok, MessageIcon::Warning);
     }
 
     const std::string pattern = directory + "/*";
     const auto listing = ListDirectory(directory);
     if (!listing) {
-        ShowMessageBox(this, QString::asprintf(texts::SearchFailedText, pattern.c_str()),
+        ShowMessageBox(this, texts::UiText(texts::SearchFailedText, QString::fromStdString(pattern)),
                        QString::fromUtf8(texts::ErrorTitle), MessageButtons::Ok, MessageIcon::Warning);
         return -100;
     }
     const auto next = FirstUnfinishedEntry(*listing, keptName);
     if (!next) {
-        ShowMessageBox(this, QString::asprintf(texts::AllFinishedText, pattern.c_str()),
-                       QString::fromUtf8(texts::AllFinishedTitle));
+        ShowMessageBox(this, texts::UiText(texts::AllFinishedText, QString::fromStdString(pattern)),
+                       texts::UiText(texts::AllFinishedTitle));
         return 0;
     }
     LoadFile(directory + "/" + (*listing)[*next].name);

@@ -3,6 +3,7 @@
 
 #include "commands/CommandTexts.h"
 #include "commands/LevelText.h"
+#include "commands/MoveTextTranslation.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "text/Cp932.h"
@@ -67,25 +68,26 @@ void CSorvatView::OnLevelChanged() {
 void CSorvatView::OnNextMove() {
     char buffer[NextMoveBufferSize] = {};
     m_board.NextMove(buffer, NextMoveBufferSize);
-    ShowMessageBox(this, QString::fromStdString(Cp932ToUtf8(buffer)), QString::fromUtf8(texts::InfoTitle));
+    ShowMessageBox(this, LocalizedMoveText(QString::fromStdString(Cp932ToUtf8(buffer))),
+                   QString::fromUtf8(texts::InfoTitle));
 }
 
 void CSorvatView::OnEraseWrongCells() {
-    const QString caution = QString::fromUtf8(texts::CautionTitle);
+    const QString caution = texts::UiText(texts::CautionTitle);
     m_solutionMoves.CopyLocksFrom(m_moves);
     if (m_solutionMoves.Position() < 14) {
-        ShowMessageBox(this, QString::fromUtf8(texts::TooFewLocksText), caution, MessageButtons::Ok,
+        ShowMessageBox(this, texts::UiText(texts::TooFewLocksText), caution, MessageButtons::Ok,
                        MessageIcon::Warning);
         return;
     }
     m_solutionBoard.Analyze();
     if (m_solutionBoard.solvedCount != 81) {
-        ShowMessageBox(this, QString::fromUtf8(texts::UndeterminedText), caution, MessageButtons::Ok,
+        ShowMessageBox(this, texts::UiText(texts::UndeterminedText), caution, MessageButtons::Ok,
                        MessageIcon::Warning);
         return;
     }
     if (m_solutionBoard.HasDeadCell()) {
-        ShowMessageBox(this, QString::fromUtf8(texts::InconsistentText), caution, MessageButtons::Ok,
+        ShowMessageBox(this, texts::UiText(texts::InconsistentText), caution, MessageButtons::Ok,
                        MessageIcon::Warning);
         return;
     }
@@ -105,9 +107,9 @@ void CSorvatView::OnEraseWrongCells() {
     if (count != 0) {
         m_board.Analyze();
         repaint();  // the corrected board shows before the box
-        ShowMessageBox(this, QString::asprintf(texts::ErasedText, count), title);
+        ShowMessageBox(this, texts::UiText(texts::ErasedText, count), title);
     } else {
-        ShowMessageBox(this, QString::fromUtf8(texts::NoWrongCellsText), title);
+        ShowMessageBox(this, texts::UiText(texts::NoWrongCellsText), title);
     }
 }
 

@@ -2,6 +2,8 @@
 // "_Template.xls" in the current directory.
 #include "view/SorvatView.h"
 
+#include "commands/CommandTexts.h"
+#include "commands/ExportMessages.h"
 #include "export/SpreadsheetExport.h"
 #include "platform/MessageBox.h"
 #include "view/Globals.h"
@@ -42,11 +44,11 @@ void CSorvatView::OnExportSpreadsheet() {
     }
     switch (result.outcome) {
     case ExportOutcome::Saved:
-        ShowMessageBox(this, QString::fromStdString(SavedMessage(result.outputPath)), QStringLiteral("Info"));
+        ShowMessageBox(this, ExportOutcomeText(result), QString::fromUtf8(texts::InfoTitle));
         break;
     case ExportOutcome::OfficeUnavailable:
     case ExportOutcome::Failed:
-        ShowMessageBox(this, QString::fromStdString(ExportErrorMessage(result)), QStringLiteral("Error"),
+        ShowMessageBox(this, ExportOutcomeText(result), QString::fromUtf8(texts::ErrorTitle),
                        MessageButtons::Ok, MessageIcon::Error);
         break;
     case ExportOutcome::NotSaved:

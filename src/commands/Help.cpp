@@ -19,8 +19,8 @@ void CSorvatView::OnHelp() {
     std::error_code ec;
     const QString shown = QFile::decodeName(path.c_str());
     if (!std::filesystem::exists(path, ec)) {
-        ShowMessageBox(this, QString::fromUtf8(texts::HelpMissingText).replace(QStringLiteral("%s"), shown),
-                       QString::fromUtf8(texts::CautionTitle), MessageButtons::Ok, MessageIcon::Warning);
+        ShowMessageBox(this, texts::UiText(texts::HelpMissingText, shown), texts::UiText(texts::CautionTitle),
+                       MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     ShellOpen(shown);

@@ -1,6 +1,7 @@
 // Keys handed to the view before the window's own key handling.
 #include "view/SorvatView.h"
 
+#include "commands/MoveTextTranslation.h"
 #include "commands/NextMoveText.h"
 #include "commands/VirtualKeys.h"
 #include "platform/KeyState.h"
@@ -32,7 +33,7 @@ void CSorvatView::HandleKey(int virtualKey) {
         m_moves.Add(Entry(cell->x, cell->y, digit, Fix));
         m_board.Analyze();
         InvalidateBoard();
-        if (g_pMainFrame != nullptr) g_pMainFrame->SetStatusText(text);
+        if (g_pMainFrame != nullptr) g_pMainFrame->SetStatusText(LocalizedMoveText(text));
         return;
     }
     if (virtualKey == VK_KeyC && IsKeyDown(VK_CONTROL_KEY) && g_pMainFrame != nullptr)

@@ -57,7 +57,7 @@ void MemoWindow::ShowPending() {
 
     auto* box = new QMessageBox();  // no owner window
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowTitle(QString::fromUtf8(texts::MemoTitle));
+    box->setWindowTitle(texts::UiText(texts::MemoTitle));
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
     box->setStandardButtons(QMessageBox::Ok);

@@ -108,22 +108,4 @@ ExportResult ExportSpreadsheet(const CellBoard& board, const ExportRequest& requ
     return result;
 }
 
-std::string SavedMessage(const std::string& outputPath) {
-    return "下記ファイル名で保存しました。\r\n  " + outputPath + "\r\n";
-}
-
-std::string ExportErrorMessage(const ExportResult& result) {
-    switch (result.outcome) {
-    case ExportOutcome::OfficeUnavailable:
-        return "表計算アプリケーション (LibreOffice Calc) を起動できません。\r\n保存しませんでした。\r\n";
-    case ExportOutcome::Failed:
-        return "Excel形式で保存できませんでした。\r\n  " + result.error + "\r\n";
-    case ExportOutcome::NotSaved:
-        return "下記ファイル名で保存できませんでした。\r\n  " + result.outputPath + "\r\n";
-    case ExportOutcome::Saved:
-        break;
-    }
-    return {};
-}
-
 } // namespace sorvat

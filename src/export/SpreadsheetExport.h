@@ -47,8 +47,4 @@ struct ExportResult {
 // three sheets, save, close. The application is ended in every outcome.
 ExportResult ExportSpreadsheet(const CellBoard& board, const ExportRequest& request);
 
-// The texts the window shows for an outcome.
-std::string SavedMessage(const std::string& outputPath);
-std::string ExportErrorMessage(const ExportResult& result);
-
 } // namespace sorvat

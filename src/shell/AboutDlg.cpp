@@ -8,7 +8,7 @@
 #include <QStyle>
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Sorvatのﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(tr("Sorvatのﾊﾞｰｼﾞｮﾝ情報"));
     setFont(DialogFont(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), 9));
     const DialogUnits du(font());
     setFixedSize(du.Size(235, 55));

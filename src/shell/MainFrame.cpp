@@ -126,13 +126,13 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document, const QStringL
 
 void CMainFrame::CreateMenus() {
     auto addMenu = [this](const char* title, std::initializer_list<MenuItem> items) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+        QMenu* menu = menuBar()->addMenu(tr(title));
         for (const MenuItem& item : items) {
             if (item.id == 0) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromUtf8(item.text));
+            QAction* action = menu->addAction(tr(item.text));
             action->setData(item.id);
             action->setObjectName(QStringLiteral("command%1").arg(item.id, 0, 16));
             const int id = item.id;
@@ -140,52 +140,52 @@ void CMainFrame::CreateMenus() {
         }
         return menu;
     };
-    m_pFileMenu = addMenu("ﾌｧｲﾙ(&F)",
+    m_pFileMenu = addMenu(QT_TR_NOOP("ﾌｧｲﾙ(&F)"),
                           {{0, nullptr},
-                           {ID_FILE_SAVE_EXCEL, "Excel形式で保存"},
+                           {ID_FILE_SAVE_EXCEL, QT_TR_NOOP("Excel形式で保存")},
                            {0, nullptr},
-                           {ID_FILE_OPEN, "開く(&O)...\tCtrl+O"},
-                           {ID_FILE_SAVE, "上書き保存(&S)\tCtrl+S"},
-                           {ID_FILE_SAVE_AS, "名前を付けて保存(&A)..."},
+                           {ID_FILE_OPEN, QT_TR_NOOP("開く(&O)...\tCtrl+O")},
+                           {ID_FILE_SAVE, QT_TR_NOOP("上書き保存(&S)\tCtrl+S")},
+                           {ID_FILE_SAVE_AS, QT_TR_NOOP("名前を付けて保存(&A)...")},
                            {0, nullptr},
-                           {ID_FILE_PRINT, "印刷(&P)...\tCtrl+P"},
-                           {ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"},
-                           {ID_FILE_PRINT_SETUP, "ﾌﾟﾘﾝﾀの設定(&R)..."},
+                           {ID_FILE_PRINT, QT_TR_NOOP("印刷(&P)...\tCtrl+P")},
+                           {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("印刷ﾌﾟﾚﾋﾞｭｰ(&V)")},
+                           {ID_FILE_PRINT_SETUP, QT_TR_NOOP("ﾌﾟﾘﾝﾀの設定(&R)...")},
                            {0, nullptr},
-                           {ID_FILE_MRU_FILE1, "最近使ったﾌｧｲﾙ"},
+                           {ID_FILE_MRU_FILE1, QT_TR_NOOP("最近使ったﾌｧｲﾙ")},
                            {0, nullptr},
-                           {ID_APP_EXIT, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}});
+                           {ID_APP_EXIT, QT_TR_NOOP("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)")}});
     m_pRecentPlaceholder = Action(ID_FILE_MRU_FILE1);
     m_pRecentPlaceholder->setEnabled(false);
     if (QAction* open = Action(ID_FILE_OPEN))
-        open->setStatusTip(QStringLiteral("既存のﾌｧｲﾙを開く"));
+        open->setStatusTip(tr("既存のﾌｧｲﾙを開く"));
     if (QAction* exit = Action(ID_APP_EXIT))
-        exit->setStatusTip(QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示"));
+        exit->setStatusTip(tr("ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示"));
 
-    addMenu("編集(&E)", {{ID_EDIT_UNDO_MOVE, "Undo"},
+    addMenu(QT_TR_NOOP("編集(&E)"), {{ID_EDIT_UNDO_MOVE, "Undo"},
                          {ID_EDIT_REDO_MOVE, "Redo"},
                          {0, nullptr},
                          {ID_EDIT_QUICKSAVE, "QuickSave"},
                          {ID_EDIT_QUICKLOAD, "QuickLoad"},
                          {0, nullptr},
-                         {ID_EDIT_RESET, "リセット(Lock部分は残る)"},
-                         {ID_EDIT_FULL_RESET, "完全リセット"},
+                         {ID_EDIT_RESET, QT_TR_NOOP("リセット(Lock部分は残る)")},
+                         {ID_EDIT_FULL_RESET, QT_TR_NOOP("完全リセット")},
                          {0, nullptr},
-                         {ID_EDIT_NEXT_MOVE, "次の一手"},
-                         {ID_EDIT_ERASE_WRONG, "間違いCellを消す"},
+                         {ID_EDIT_NEXT_MOVE, QT_TR_NOOP("次の一手")},
+                         {ID_EDIT_ERASE_WRONG, QT_TR_NOOP("間違いCellを消す")},
                          {0, nullptr},
-                         {ID_EDIT_COPY_ANALYSIS, "解析結果を自力にコピー"},
-                         {ID_EDIT_LOCK_ALL, "全ロック"},
+                         {ID_EDIT_COPY_ANALYSIS, QT_TR_NOOP("解析結果を自力にコピー")},
+                         {ID_EDIT_LOCK_ALL, QT_TR_NOOP("全ロック")},
                          {0, nullptr},
-                         {ID_EDIT_AUTO_CONFIRM, "自動確定"}});
-    addMenu("表示(&V)", {{ID_VIEW_TOOLBAR, "ﾂｰﾙ ﾊﾞｰ(&T)"}});
+                         {ID_EDIT_AUTO_CONFIRM, QT_TR_NOOP("自動確定")}});
+    addMenu(QT_TR_NOOP("表示(&V)"), {{ID_VIEW_TOOLBAR, QT_TR_NOOP("ﾂｰﾙ ﾊﾞｰ(&T)")}});
     if (QAction* toolbar = Action(ID_VIEW_TOOLBAR)) {
         toolbar->setCheckable(true);
         toolbar->setChecked(true);
     }
-    addMenu("ﾍﾙﾌﾟ(&H)", {{ID_HELP_USAGE, "操作方法等ヘルプ"},
+    addMenu(QT_TR_NOOP("ﾍﾙﾌﾟ(&H)"), {{ID_HELP_USAGE, QT_TR_NOOP("操作方法等ヘルプ")},
                           {0, nullptr},
-                          {ID_APP_ABOUT, "Sorvat のﾊﾞｰｼﾞｮﾝ情報(&A)..."}});
+                          {ID_APP_ABOUT, QT_TR_NOOP("Sorvat のﾊﾞｰｼﾞｮﾝ情報(&A)...")}});
 }
 
 void CMainFrame::CreateToolBar() {
@@ -194,14 +194,14 @@ void CMainFrame::CreateToolBar() {
     m_wndToolBar->setIconSize(QSize(16, 15));
     m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     auto add = [this](int id, const QIcon& icon, const char* tip) {
-        QAction* action = m_wndToolBar->addAction(icon, QString::fromUtf8(tip));
+        QAction* action = m_wndToolBar->addAction(icon, tr(tip));
         action->setData(id);
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     };
-    add(ID_FILE_OPEN, OpenIcon(), "開く");
-    add(ID_FILE_SAVE, SaveIcon(), "上書き保存");
+    add(ID_FILE_OPEN, OpenIcon(), QT_TR_NOOP("開く"));
+    add(ID_FILE_SAVE, SaveIcon(), QT_TR_NOOP("上書き保存"));
     m_wndToolBar->addSeparator();
-    add(ID_FILE_PRINT, PrintIcon(), "印刷");
+    add(ID_FILE_PRINT, PrintIcon(), QT_TR_NOOP("印刷"));
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
     connect(m_wndToolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
         if (QAction* toggle = Action(ID_VIEW_TOOLBAR))
@@ -223,13 +223,13 @@ void CMainFrame::CreateDialogBar() {
 void CMainFrame::CreateStatusBar() {
     m_wndStatusBar = statusBar();
     m_wndStatusBar->setObjectName(QStringLiteral("statusBar"));
-    m_pMessagePane = new QLabel(QStringLiteral("ﾚﾃﾞｨ"), m_wndStatusBar);
+    m_pMessagePane = new QLabel(tr("ﾚﾃﾞｨ"), m_wndStatusBar);
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
     m_wndStatusBar->addWidget(m_pMessagePane, 1);
     // The lock indicators: the platform does not tell the lock states, so
     // they are shown greyed.
-    for (const char* text : {"ｶﾅ", "CAP", "NUM", "SCRL"}) {
-        auto* indicator = new QLabel(QString::fromUtf8(text), m_wndStatusBar);
+    for (const char* text : {QT_TR_NOOP("ｶﾅ"), "CAP", "NUM", "SCRL"}) {
+        auto* indicator = new QLabel(tr(text), m_wndStatusBar);
         indicator->setEnabled(false);
         indicator->setFrameShape(QFrame::Panel);
         indicator->setFrameShadow(QFrame::Sunken);

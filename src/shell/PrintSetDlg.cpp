@@ -22,12 +22,12 @@ protected:
 } // namespace
 
 CPrintSetDlg::CPrintSetDlg(CMainFrame* pMain) : QDialog(pMain), m_pMain(pMain) {
-    setWindowTitle(QStringLiteral("印刷設定"));
+    setWindowTitle(tr("印刷設定"));
     setFont(DialogFont(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"), 12));
     const DialogUnits du(font());
     setFixedSize(du.Size(80, 29));
 
-    m_blindBox = new ManualCheckBox(QStringLiteral("ブラインド印刷"), this);
+    m_blindBox = new ManualCheckBox(tr("ブラインド印刷"), this);
     m_blindBox->setObjectName(QStringLiteral("blind"));
     m_blindBox->setGeometry(du.Rect(2, 2, 76, 10));
     connect(m_blindBox, &QCheckBox::clicked, this, &CPrintSetDlg::OnBlindClicked);

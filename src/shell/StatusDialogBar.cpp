@@ -12,6 +12,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+#include <vector>
+
 using namespace sorvat;
 
 namespace {
@@ -54,6 +57,25 @@ QFont DialogTemplateFont() {
     return font;
 }
 
+// A translated mode label can be longer than its template place. Then the
+// buttons (left to right) are set side by side at their natural widths from
+// the first one's left edge, when they fit inside the group; otherwise, and
+// whenever every text fits, the template places stay.
+void FitModeButtons(const QRect& group, const std::vector<QWidget*>& buttons) {
+    const bool allFit = std::all_of(buttons.begin(), buttons.end(),
+                                    [](const QWidget* b) { return b->sizeHint().width() <= b->width(); });
+    if (allFit || buttons.empty()) return;
+    constexpr int Gap = 3;
+    int needed = -Gap;
+    for (const QWidget* b : buttons) needed += b->sizeHint().width() + Gap;
+    int x = buttons.front()->x();
+    if (x + needed > group.right() - Gap) return;
+    for (QWidget* b : buttons) {
+        b->setGeometry(x, b->y(), b->sizeHint().width(), b->height());
+        x += b->width() + Gap;
+    }
+}
+
 } // namespace
 
 CStatusDialogBar::CStatusDialogBar(QWidget* parent)
@@ -75,7 +97,7 @@ void CStatusDialogBar::CreateControls() {
         control->setObjectName(QStringLiteral("control%1").arg(id));
     };
     auto button = [&](int id, const char* text, int x, int y) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        auto* b = new QPushButton(tr(text), this);
         place(b, id, x, y, id == ID_EDIT_NEXT_MOVE ? 41 : 26, 14);
         b->setFocusPolicy(Qt::TabFocus);
         b->setAutoDefault(false);
@@ -87,11 +109,11 @@ void CStatusDialogBar::CreateControls() {
     button(ID_EDIT_QUICKLOAD, "QLoad", 27, 17);
     button(ID_EDIT_RESET, "Reset", 56, 17);
 
-    auto* repeat = new CManualCheckBox(QStringLiteral("再起"), this);
+    auto* repeat = new CManualCheckBox(tr("再起"), this);
     place(repeat, IDC_REPEAT, 248, 20, 31, 10);
     connect(repeat, &QAbstractButton::clicked, this, [this] { Send(IDC_REPEAT); });
 
-    auto* label = new QLabel(QStringLiteral("解析ﾚﾍﾞﾙ"), this);
+    auto* label = new QLabel(tr("解析ﾚﾍﾞﾙ"), this);
     place(label, 0, 284, 20, 34, 8);
     label->setObjectName(QStringLiteral("levelLabel"));
 
@@ -116,16 +138,16 @@ void CStatusDialogBar::CreateControls() {
     group->setObjectName(QStringLiteral("modeGroup"));
     group->lower();
     auto radio = [&](int id, const char* text, int x, int width) {
-        auto* r = new CManualRadioButton(QString::fromUtf8(text), this);
+        auto* r = new CManualRadioButton(tr(text), this);
         place(r, id, x, 20, width, 10);
         r->setFocusPolicy(Qt::ClickFocus);
         connect(r, &QAbstractButton::clicked, this, [this, id] { Send(id); });
     };
-    radio(IDC_MODE_ANALYSIS, "解析", 205, 28);
-    radio(IDC_MODE_HINT, "ﾋﾝﾄ", 179, 23);
-    radio(IDC_MODE_SELF, "自力", 149, 28);
+    radio(IDC_MODE_ANALYSIS, QT_TR_NOOP("解析"), 205, 28);
+    radio(IDC_MODE_HINT, QT_TR_NOOP("ﾋﾝﾄ"), 179, 23);
+    radio(IDC_MODE_SELF, QT_TR_NOOP("自力"), 149, 28);
 
-    button(ID_EDIT_NEXT_MOVE, "次の一手", 96, 17);
+    button(ID_EDIT_NEXT_MOVE, QT_TR_NOOP("次の一手"), 96, 17);
     // Indicators of the size the dialog manager draws, so the texts fit
     // their template widths.
     for (QAbstractButton* box : findChildren<QAbstractButton*>()) {
@@ -134,6 +156,7 @@ void CStatusDialogBar::CreateControls() {
                 "QAbstractButton { spacing: 2px; }"
                 "QAbstractButton::indicator { width: 12px; height: 12px; }"));
     }
+    FitModeButtons(group->geometry(), {Control(IDC_MODE_SELF), Control(IDC_MODE_HINT), Control(IDC_MODE_ANALYSIS)});
     setFixedSize(m_templateSize);
 }
 

@@ -19,7 +19,9 @@
 
 namespace {
 
-const QString UntitledTitle = QStringLiteral("無題");
+QString UntitledTitle() {
+    return CSorvatDoc::tr("無題");
+}
 
 std::string EncodedPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -51,7 +53,7 @@ void CSorvatDoc::Serialize(Archive& archive) {
 }
 
 void CSorvatDoc::SetTitle(const std::optional<QString>& title) {
-    QString text = UntitledTitle;
+    QString text = UntitledTitle();
     if (g_pMainFrame != nullptr && g_pSettings != nullptr)
         text = QFile::decodeName(QByteArray(g_pSettings->CurrentPath().data(),
                                             static_cast<qsizetype>(g_pSettings->CurrentPath().size())));
@@ -149,13 +151,13 @@ void CSorvatDoc::OnFileNew() {
     if (!SaveModified())
         return;
     m_strPathName.clear();
-    SetTitle(UntitledTitle);
+    SetTitle(UntitledTitle());
     OnNewDocument();
 }
 
 void CSorvatDoc::OnFileOpen() {
     QWidget* owner = m_pView != nullptr ? m_pView->window() : nullptr;
-    const QString path = sorvat::AskOpenFileName(owner, QStringLiteral("開く"),
+    const QString path = sorvat::AskOpenFileName(owner, tr("開く"),
                                                  QFileInfo(m_strPathName).absolutePath());
     if (!path.isEmpty())
         OpenDocumentFile(path);
@@ -198,7 +200,7 @@ bool CSorvatDoc::DoSave(const QString& path, bool replacePath) {
         QString suggestion = m_strPathName;
         if (suggestion.isEmpty())
             suggestion = m_strTitle.isEmpty() ? QStringLiteral("Sorvat") : m_strTitle;
-        target = sorvat::AskSaveFileName(owner, QStringLiteral("名前を付けて保存"), suggestion);
+        target = sorvat::AskSaveFileName(owner, tr("名前を付けて保存"), suggestion);
         if (target.isEmpty())
             return false;
     }
@@ -212,8 +214,8 @@ bool CSorvatDoc::DoSave(const QString& path, bool replacePath) {
 void CSorvatDoc::ReportFileError(const QString& path, bool saving, int error) const {
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
     const QString text = saving
-        ? QStringLiteral("ファイルに保存できません。\r\n%1\r\n%2").arg(QDir::toNativeSeparators(path), reason)
-        : QStringLiteral("ファイルを開けません。\r\n%1\r\n%2").arg(QDir::toNativeSeparators(path), reason);
+        ? tr("ファイルに保存できません。\r\n%1\r\n%2").arg(QDir::toNativeSeparators(path), reason)
+        : tr("ファイルを開けません。\r\n%1\r\n%2").arg(QDir::toNativeSeparators(path), reason);
     sorvat::ShowMessageBox(m_pView, text, QStringLiteral("Sorvat"), sorvat::MessageButtons::Ok,
                            sorvat::MessageIcon::Warning);
 }

