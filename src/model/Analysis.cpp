@@ -2,7 +2,6 @@
 #include "model/CellBoard.h"
 #include "model/WorkMasks.h"
 
-#include <memory>
 
 namespace sorvat {
 
@@ -69,7 +68,8 @@ int CellBoard::Analyze() {
     // No entry would copy the work board back: without this the board would
     // keep showing what it held before its list was emptied.
     if (entries->Position() == 0) ResetCells();
-    std::unique_ptr<ReplayCache> cache;
+    ReplayCache cache;  // on the stack: the analysis takes no heap memory
+    bool cached = false;
     for (;;) {
         CellBoard work;
         WorkMasks masks;
@@ -99,24 +99,24 @@ int CellBoard::Analyze() {
         }
         const int lastPlaced = LastPlacedIndex(list);
         int first = 0;
-        if (cache && cache->entries > 0 && cache->entries <= lastPlaced) {
-            work.CopyCellsFrom(cache->board);
+        if (cached && cache.entries > 0 && cache.entries <= lastPlaced) {
+            work.CopyCellsFrom(cache.board);
             for (int i = 0; i < position; ++i) {
                 Entry e = list.At(i);
                 if (e.kind == Fix || e.kind == Lock) work.SetEnteredAt(e.x, e.y, e.digit, Set);
             }
             CopyStateFrom(work);
-            atFixedPoint_ = cache->atFixedPoint;
-            first = cache->entries;
+            atFixedPoint_ = cache.atFixedPoint;
+            first = cache.entries;
         }
         int cachedEntries = first;  // entries replayed as the next round would
         bool cachedFixedPoint = atFixedPoint_;
-        if (autoConfirm != 0 && messageBuffer == nullptr && !cache) cache = std::make_unique<ReplayCache>();
+        if (autoConfirm != 0 && messageBuffer == nullptr) cached = true;
         for (int i = first; i < position; ++i) {
             Entry e = list.At(i);
             const bool allowTrial = i > 14 && i == lastPlaced;
-            if (allowTrial && cache) {
-                cache->board.CopyCellsFrom(work);
+            if (allowTrial && cached) {
+                cache.board.CopyCellsFrom(work);
                 cachedEntries = i;
                 cachedFixedPoint = atFixedPoint_;
             }
@@ -131,12 +131,12 @@ int CellBoard::Analyze() {
 
         if (autoConfirm == 0 || messageBuffer != nullptr) break;
         if (!trialRemoved_) {  // every entry was replayed as without a trial step
-            cache->board.CopyCellsFrom(work);
+            cache.board.CopyCellsFrom(work);
             cachedEntries = position;
             cachedFixedPoint = atFixedPoint_;
         }
-        cache->entries = cachedEntries;
-        cache->atFixedPoint = cachedFixedPoint;
+        cache.entries = cachedEntries;
+        cache.atFixedPoint = cachedFixedPoint;
 
         const int countBefore = entries->Count();
         bool added = false;
@@ -159,7 +159,7 @@ int CellBoard::Analyze() {
                 if (cell.enteredDigit > 8 && cell.solvedDigit > 8 && cell.candidateCount == 1)
                     add(x, y, cell.LowestCandidate());
             }
-        if (!appendedOnly || countBefore != position) cache->entries = 0;
+        if (!appendedOnly || countBefore != position) cache.entries = 0;
         // The repetition is a fresh analysis of the grown list. A list without
         // new entries in effect would give the same result again: that ends it.
         if (repeatUntilStable == 0 || !added || entries->Position() <= position) break;
@@ -193,7 +193,7 @@ void CellBoard::ApplyEntry(int x, int y, int d, int kind, bool allowTrial) {
         if (skipPass) break;
         // This board holds the state of the pass start only where something
         // reads it: the limits and the explanations.
-        const bool snapshots = messageSize != 0 || columnLimit > 0 || rowLimit > 0 || singleLimit > 0;
+        const bool snapshots = KeepsPassStart();
         bool stable = false;
         for (;;) {
             bool changed;

@@ -108,6 +108,10 @@ private:
     // Both return whether they changed W.
     bool RunTechniques(CellBoard& w);
     bool RunTrial(CellBoard& w);
+    int FindFailingTry(CellBoard& w, int& failX, int& failY);
+    // Whether something reads this board's copy of the pass start: the
+    // limits and the explanations do.
+    bool KeepsPassStart() const { return messageSize != 0 || columnLimit > 0 || rowLimit > 0 || singleLimit > 0; }
 
     // Whether the work board is at a point where a pass of the techniques
     // (with the trial step, for the second flag) changes nothing. Lets an

@@ -158,6 +158,11 @@ void Claiming(WorkMasks& pass, bool columns) {
             while (todo) {
                 const int n = __builtin_ctz(todo);
                 const int band = (ColumnsOf(plane[0]) >> n) & 1 ? 0 : (ColumnsOf(plane[1]) >> n) & 1 ? 1 : 2;
+                const std::uint32_t box = (plane[band] >> ((n / 3) * 3)) & BoxInBand;
+                if ((box & ~(ColumnInBand << (n % 3))) == 0) {  // nothing to take out
+                    todo &= todo - 1;
+                    continue;
+                }
                 claim(d, n, band * 3 + n / 3);
                 todo = ColumnsInOneBand(plane) & ~((2u << n) - 1);
             }
@@ -168,6 +173,11 @@ void Claiming(WorkMasks& pass, bool columns) {
                     const int r = __builtin_ctz(todo) / 9;
                     const std::uint32_t row = (plane[br] >> (r * 9)) & 0x1FF;
                     const int stack = __builtin_ctz(row) / 3;
+                    const std::uint32_t box = (plane[br] >> (stack * 3)) & BoxInBand;
+                    if ((box & ~(7u << (r * 9))) == 0) {  // nothing to take out
+                        todo &= todo - 1;
+                        continue;
+                    }
                     claim(d, br * 3 + r, br * 3 + stack);
                     todo = RowsInOneStack(plane[br]) & ~((2u << (r * 9)) - 1);
                 }
@@ -334,18 +344,16 @@ bool CellBoard::RunTechniques(CellBoard& w) {
     return pass.changes != changesBefore;
 }
 
-bool CellBoard::RunTrial(CellBoard& w) {
-    if (stopFlag) return false;
-    CellBoard p;
+// The first digit of a two-candidate cell (in board order) whose placement
+// leaves a dead cell after a replay without trial, or -1. W is put back.
+int CellBoard::FindFailingTry(CellBoard& w, int& failX, int& failY) {
     CellBoard q;
-    p.CopyStateFrom(*this);
     q.CopyStateFrom(w);
-
-    // Each try replays from the board before the trials: its masks are its own.
+    // Each try replays from the board before the tries, with masks of its own.
     WorkMasks* const masks = workMasks_;
     WorkMasks tryMasks;
     workMasks_ = &tryMasks;
-    int failX = -1, failY = -1, failDigit = -1;
+    int failDigit = -1;
     for (int y = 0; y < 9 && failDigit < 0; ++y)
         for (int x = 0; x < 9 && failDigit < 0; ++x) {
             if (q.cells[y][x].candidateCount != 2) continue;
@@ -371,17 +379,30 @@ bool CellBoard::RunTrial(CellBoard& w) {
             }
         }
     w.CopyStateFrom(q);
-    CopyStateFrom(p);
-    workMasks_ = masks;  // W is as before the trials again
-    if (failDigit >= 0) {
-        trialRemoved_ = true;
-        if (masks != nullptr && masks->valid && masks->w == &w)
-            masks->ClearCandidate(failY * 9 + failX, failDigit);
-        else
-            w.cells[failY][failX].SetCandidate(failDigit, Clear);
-        ReasonScan(*this, w);
+    workMasks_ = masks;
+    return failDigit;
+}
+
+bool CellBoard::RunTrial(CellBoard& w) {
+    if (stopFlag) return false;
+    int failX = -1, failY = -1, failDigit;
+    if (KeepsPassStart()) {
+        CellBoard p;
+        p.CopyStateFrom(*this);
+        failDigit = FindFailingTry(w, failX, failY);
+        CopyStateFrom(p);
+    } else {
+        failDigit = FindFailingTry(w, failX, failY);
     }
-    return failDigit >= 0;
+    if (failDigit < 0) return false;
+    trialRemoved_ = true;
+    WorkMasks* const masks = workMasks_;
+    if (masks != nullptr && masks->valid && masks->w == &w)
+        masks->ClearCandidate(failY * 9 + failX, failDigit);
+    else
+        w.cells[failY][failX].SetCandidate(failDigit, Clear);
+    ReasonScan(*this, w);
+    return true;
 }
 
 } // namespace sorvat

@@ -68,6 +68,21 @@ struct CellGroupIndexTable {
 };
 constexpr CellGroupIndexTable GroupIndexOfCell;
 
+// The 20 other cells of each cell's box, column and row.
+struct PeerTable {
+    int of[81][20];
+    constexpr PeerTable() : of() {
+        for (int i = 0; i < 81; ++i) {
+            int n = 0;
+            for (int j = 0; j < 81; ++j) {
+                const bool sameBox = (i / 27 == j / 27) && ((i % 9) / 3 == (j % 9) / 3);
+                if (j != i && (i % 9 == j % 9 || i / 9 == j / 9 || sameBox)) of[i][n++] = j;
+            }
+        }
+    }
+};
+constexpr PeerTable Peers;
+
 // The candidates of the work board, one mask per cell and one band plane per
 // digit, and how many cells of each group hold each digit. Valid from Load
 // (or a copy of valid masks of the same board) until the board changes other
@@ -161,25 +176,32 @@ struct WorkMasks {
     void Confirm(int x, int y, int d) {
         const int at = y * 9 + x;
         const unsigned bit = 1u << d;
-        const int* groups = GroupIndexOfCell.of[at];
-        if (w->messageSize != 0) {
+        const bool explaining = w->messageSize != 0;
+        if (explaining) {
             w->Confirm(x, y, d);
         } else {
             w->cells[y][x].SetSolved(d, Set);
-            for (int g = 0; g < 3; ++g) {
-                for (int i : Groups.cells[groups[g]])
-                    if ((cell[i] & bit) && i != at) w->cells[i / 9][i % 9].SetCandidate(d, Clear);
-            }
-            w->mcells[groups[0] - BoxGroup].solvedDigits[d] = 1;
-            w->tcells[groups[1] - ColumnGroup].solvedDigits[d] = 1;
-            w->ycells[groups[2] - RowGroup].solvedDigits[d] = 1;
+            w->mcells[CellBoard::BoxIndex(x, y)].solvedDigits[d] = 1;
+            w->tcells[x].solvedDigits[d] = 1;
+            w->ycells[y].solvedDigits[d] = 1;
         }
-        for (int g = 0; g < 3; ++g)
-            for (int i : Groups.cells[groups[g]])
-                if (cell[i] & bit) Drop(i, bit);
+        unsigned touchedGroups = GroupsOfCell.of[at];  // its solved digit changed
+        unsigned touchedBands = 1u << (y / 3);
+        for (int i : Peers.of[at]) {
+            if (!(cell[i] & bit)) continue;
+            if (!explaining) w->cells[i / 9][i % 9].SetCandidate(d, Clear);
+            cell[i] &= ~bit;
+            plane[d][i / 27] &= ~BandBit(i);
+            const int* groups = GroupIndexOfCell.of[i];
+            --count[groups[0]][d];
+            --count[groups[1]][d];
+            --count[groups[2]][d];
+            touchedGroups |= GroupsOfCell.of[i];
+            touchedBands |= 1u << (i / 27);
+        }
+        ForEachDigit(touchedBands, [&](int band) { Unsettle(d, band); });
         Drop(at, cell[at]);
-        Unsettle(GroupsOfCell.of[at]);  // its solved digit changed
-        Unsettle(d, y / 3);
+        Unsettle(touchedGroups);
     }
 
     void Place(int x, int y, int d) {
