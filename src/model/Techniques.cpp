@@ -50,17 +50,22 @@ void HiddenSinglesIn(WorkMasks& pass, const CellGroup& group, int groupIndex) {
 }
 
 void BoxHiddenSingles(WorkMasks& pass) {
-    for (int b = 0; b < 9; ++b) HiddenSinglesIn(pass, pass.w->mcells[b], BoxGroup + b);
+    WorkMasks::ForEachUnsettled(pass.settledGroups[WorkMasks::HiddenSingles], BoxGroup, BoxGroup + 9,
+                                [&](int g) { HiddenSinglesIn(pass, pass.w->mcells[g - BoxGroup], g); });
 }
 
 void ColumnHiddenSingles(WorkMasks& pass, const CellBoard& m) {
-    for (int x = 0; x < 9; ++x)
-        if (PassesLimit(m.tcells[x], m.columnLimit)) HiddenSinglesIn(pass, pass.w->tcells[x], ColumnGroup + x);
+    WorkMasks::ForEachUnsettled(pass.settledGroups[WorkMasks::HiddenSingles], ColumnGroup, ColumnGroup + 9, [&](int g) {
+        const int x = g - ColumnGroup;
+        if (PassesLimit(m.tcells[x], m.columnLimit)) HiddenSinglesIn(pass, pass.w->tcells[x], g);
+    });
 }
 
 void RowHiddenSingles(WorkMasks& pass, const CellBoard& m) {
-    for (int y = 0; y < 9; ++y)
-        if (PassesLimit(m.ycells[y], m.rowLimit)) HiddenSinglesIn(pass, pass.w->ycells[y], RowGroup + y);
+    WorkMasks::ForEachUnsettled(pass.settledGroups[WorkMasks::HiddenSingles], RowGroup, RowGroup + 9, [&](int g) {
+        const int y = g - RowGroup;
+        if (PassesLimit(m.ycells[y], m.rowLimit)) HiddenSinglesIn(pass, pass.w->ycells[y], g);
+    });
 }
 
 // Where exactly one of the three words a, b, c has a bit.
@@ -94,10 +99,8 @@ unsigned BoxesOnOneLine(std::uint32_t band, bool columns) {
 void Pointing(WorkMasks& pass, bool columns) {
     CellBoard& w = *pass.w;
     const std::int32_t doneBit = columns ? ColumnPointDone : RowPointDone;
-    for (int d = 0; d < 9; ++d)
-        for (int br = 0; br < 3; ++br) {
-            const unsigned settled = 1u << (d * 3 + br);
-            if (pass.settledPointing[columns] & settled) continue;
+    WorkMasks::ForEachUnsettled(pass.settledPointing[columns], 0, 27, [&](int k) {
+            const int d = k / 3, br = k % 3;
             const unsigned changes = pass.changes;
             unsigned todo = BoxesOnOneLine(pass.plane[d][br], columns);
             while (todo) {
@@ -123,8 +126,8 @@ void Pointing(WorkMasks& pass, bool columns) {
                 }
                 todo = BoxesOnOneLine(pass.plane[d][br], columns) & ~((2u << bc) - 1);
             }
-            if (pass.changes == changes) pass.settledPointing[columns] |= settled;
-        }
+            if (pass.changes == changes) pass.settledPointing[columns] |= 1u << k;
+    });
 }
 
 // The columns (bits 0..8) whose candidates d lie in one band only.
@@ -292,13 +295,18 @@ bool CellBoard::RunTechniques(CellBoard& w) {
     // Only an explaining board has anything to scan for.
     const bool explaining = w.messageSize != 0;
     auto overAllGroups = [&](void (*technique)(WorkMasks&, int), WorkMasks::GroupTechnique settling) {
+        auto inGroup = [&](int g) {
+            const unsigned changes = pass.changes;
+            technique(pass, g);
+            if (pass.changes == changes) pass.settledGroups[settling] |= 1u << g;
+        };
+        if (!explaining) {
+            WorkMasks::ForEachUnsettled(pass.settledGroups[settling], 0, 27, inGroup);
+            return;
+        }
         for (int g = 0; g < 27; ++g) {
-            if (!pass.Settled(settling, g)) {
-                const unsigned changes = pass.changes;
-                technique(pass, g);
-                if (pass.changes == changes) pass.settledGroups[settling] |= 1u << g;
-            }
-            if (explaining) ReasonScan(*this, w);
+            if (!pass.Settled(settling, g)) inGroup(g);
+            ReasonScan(*this, w);
         }
     };
 
@@ -315,12 +323,13 @@ bool CellBoard::RunTechniques(CellBoard& w) {
         ReasonScan(*this, w);
     }
     if ((mask & NakedSingle) && !stopFlag && trialActive == 0) {
-        for (int y = 0; y < 9; ++y)
-            for (int x = 0; x < 9; ++x) {
-                const SCell& cell = w.cells[y][x];
-                if (cell.solvedDigit > 8 && cell.candidateCount == 1 && PassesSingleLimit(x, y))
-                    pass.Confirm(x, y, cell.LowestCandidate());
-            }
+        // The cells in board order; only those with one candidate can qualify.
+        for (int i = pass.NextSingle(0); i < 81; i = pass.NextSingle(i + 1)) {
+            const int x = i % 9, y = i / 9;
+            const SCell& cell = w.cells[y][x];
+            if (cell.solvedDigit > 8 && cell.candidateCount == 1 && PassesSingleLimit(x, y))
+                pass.Confirm(x, y, cell.LowestCandidate());
+        }
     }
     if ((mask & PointingColumn) && !stopFlag) {
         Pointing(pass, true);

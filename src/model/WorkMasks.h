@@ -102,8 +102,42 @@ struct WorkMasks {
     unsigned settledPointing[2];  // [rows, columns], bit d * 3 + band
     unsigned settledClaiming[2];  // [rows, columns], bit d
     unsigned changes;  // counts the changes made through here
+    std::uint64_t singleCells[2];  // bit i % 64 of word i / 64: cell i has exactly one candidate
+
+    void NoteCandidates(int i) {
+        const std::uint64_t bit = std::uint64_t{1} << (i % 64);
+        if (cell[i] != 0 && (cell[i] & (cell[i] - 1)) == 0)
+            singleCells[i / 64] |= bit;
+        else
+            singleCells[i / 64] &= ~bit;
+    }
+
+    // The first cell from `i` on with exactly one candidate, or 81.
+    int NextSingle(int i) const {
+        if (i < 64) {
+            const std::uint64_t low = singleCells[0] & (~std::uint64_t{0} << i);
+            if (low) return __builtin_ctzll(low);
+            i = 64;
+        }
+        if (i >= 81) return 81;
+        const std::uint64_t high = singleCells[1] & (~std::uint64_t{0} << (i - 64));
+        return high ? 64 + __builtin_ctzll(high) : 81;
+    }
 
     bool Settled(GroupTechnique t, int group) const { return (settledGroups[t] >> group) & 1u; }
+
+    // Calls f(k) for k = first .. end - 1 in order, passing over each k whose
+    // bit in `settled` is set when its turn comes.
+    template <typename F>
+    static void ForEachUnsettled(const unsigned& settled, int first, int end, F f) {
+        const unsigned range = (end >= 32 ? ~0u : (1u << end) - 1);
+        for (int k = first; k < end; ++k) {
+            const unsigned rest = ~settled & range & (~0u << k);
+            if (!rest) return;
+            k = __builtin_ctz(rest);
+            f(k);
+        }
+    }
 
     void Load(CellBoard& board) {
         w = &board;
@@ -114,8 +148,10 @@ struct WorkMasks {
         for (auto& p : plane) p[0] = p[1] = p[2] = 0;
         for (auto& c : count)
             for (auto& n : c) n = 0;
+        singleCells[0] = singleCells[1] = 0;
         for (int i = 0; i < 81; ++i) {
             cell[i] = board.cells[i / 9][i % 9].CandidateMask();
+            NoteCandidates(i);
             ForEachDigit(cell[i], [&](int d) {
                 plane[d][i / 27] |= BandBit(i);
                 for (int g : GroupIndexOfCell.of[i]) ++count[g][d];
@@ -148,6 +184,7 @@ struct WorkMasks {
         digits &= cell[index];
         if (!digits) return;
         cell[index] &= ~digits;
+        NoteCandidates(index);
         const int* groups = GroupIndexOfCell.of[index];
         ForEachDigit(digits, [&](int d) {
             plane[d][index / 27] &= ~BandBit(index);
@@ -191,6 +228,7 @@ struct WorkMasks {
             if (!(cell[i] & bit)) continue;
             if (!explaining) w->cells[i / 9][i % 9].SetCandidate(d, Clear);
             cell[i] &= ~bit;
+            NoteCandidates(i);
             plane[d][i / 27] &= ~BandBit(i);
             const int* groups = GroupIndexOfCell.of[i];
             --count[groups[0]][d];
