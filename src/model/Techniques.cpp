@@ -294,7 +294,7 @@ bool CellBoard::RunTechniques(CellBoard& w) {
     // with a reason scan after each group.
     // Only an explaining board has anything to scan for.
     const bool explaining = w.messageSize != 0;
-    auto overAllGroups = [&](void (*technique)(WorkMasks&, int), WorkMasks::GroupTechnique settling) {
+    auto overAllGroups = [&](auto technique, WorkMasks::GroupTechnique settling) {
         auto inGroup = [&](int g) {
             const unsigned changes = pass.changes;
             technique(pass, g);
@@ -347,9 +347,9 @@ bool CellBoard::RunTechniques(CellBoard& w) {
         Claiming(pass, false);
         ReasonScan(*this, w);
     }
-    if ((mask & HiddenPair) && !stopFlag) overAllGroups(HiddenPairIn, WorkMasks::Pairs);
-    if ((mask & HiddenTriple) && !stopFlag) overAllGroups(HiddenTripleIn, WorkMasks::Triples);
-    if ((mask & PairedTriple) && !stopFlag) overAllGroups(PairedTripleIn, WorkMasks::PairedTriples);
+    if ((mask & HiddenPair) && !stopFlag) overAllGroups([](WorkMasks& p, int g) { HiddenPairIn(p, g); }, WorkMasks::Pairs);
+    if ((mask & HiddenTriple) && !stopFlag) overAllGroups([](WorkMasks& p, int g) { HiddenTripleIn(p, g); }, WorkMasks::Triples);
+    if ((mask & PairedTriple) && !stopFlag) overAllGroups([](WorkMasks& p, int g) { PairedTripleIn(p, g); }, WorkMasks::PairedTriples);
     return pass.changes != changesBefore;
 }
 
