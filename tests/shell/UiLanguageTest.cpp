@@ -87,11 +87,5 @@ TEST(UiLanguageTest, HelpIsJapaneseByDefaultAndEnglishWithTheEnglishTranslations
     EXPECT_TRUE(text.contains(QStringLiteral("[file]")));
 }
 
-TEST(UiLanguageTest, RemovingTheTranslationsRestoresJapanese) {
-    const QString japanese = HelpText();
-    { const UiTranslations english(UiLanguage::English); }
-    EXPECT_EQ(HelpText(), japanese);
-}
-
 } // namespace
 } // namespace sorvat::testing
