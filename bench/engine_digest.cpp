@@ -1,124 +1,17 @@
-// Prints one digest line per (puzzle, position, settings) case: a hash of the
-// analysed board's cells, of the entry list after the analysis and, for some
-// settings, of the next-move text. Two builds of the engine give the same
-// output exactly when their results are the same cell by cell, so a change
-// meant only to make the analysis faster is checked with
-//   engine_digest tests/data/qqwing.txt tests/data/hard.txt > before
-//   (rebuild)  engine_digest ... > after;  cmp before after
-// Input lines: 81 puzzle characters, optionally ":" and the 81-digit solution
-// (without one, the positions with Fix entries are left out).
-#include "model/CellBoard.h"
+// Prints one digest line per (puzzle, position) of the given files: a hash of
+// the analysis results over many settings (see tests/support/EngineDigest.h).
+// Two builds of the engine print the same lines exactly when their results
+// are the same cell by cell, so a change meant only to make the analysis
+// faster is checked with
+//   engine_digest tests/data/qqwing.txt > before; (rebuild); engine_digest ... > after; cmp before after
+// over as many collections as time allows (`-n N` reads the first N puzzles
+// of each file that follows it).
+#include "support/EngineDigest.h"
 
-#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
-#include <memory>
 #include <string>
-#include <vector>
-
-using namespace sorvat;
-
-namespace {
-
-struct Hash {
-    std::uint64_t value = 1469598103934665603ull;
-    void Add(const void* data, std::size_t size) {
-        const auto* bytes = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < size; ++i) value = (value ^ bytes[i]) * 1099511628211ull;
-    }
-    void Add(int v) { Add(&v, sizeof v); }
-};
-
-struct Puzzle {
-    std::string givens;
-    std::string solution;
-};
-
-std::vector<Puzzle> ReadPuzzles(const char* path, int limit) {
-    std::vector<Puzzle> puzzles;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line) && static_cast<int>(puzzles.size()) < limit) {
-        if (line.size() < 81 || line[0] == '#') continue;
-        Puzzle p{line.substr(0, 81), {}};
-        if (line.size() >= 163 && line[81] == ':') p.solution = line.substr(82, 81);
-        puzzles.push_back(p);
-    }
-    return puzzles;
-}
-
-// The positions analysed for one puzzle: the givens as Locks, then (with a
-// solution) some Fix entries in a scrambled order, a few Possible marks and
-// one wrong Fix entry.
-std::vector<EntryList> PositionsOf(const Puzzle& p) {
-    std::vector<EntryList> positions;
-    EntryList locks;
-    for (int i = 0; i < 81; ++i)
-        if (p.givens[i] >= '1' && p.givens[i] <= '9') locks.Add(Entry(i % 9, i / 9, p.givens[i] - '1', Lock));
-    positions.push_back(locks);
-    if (p.solution.empty()) return positions;
-
-    std::vector<int> open;
-    for (int k = 0; k < 81; ++k) {
-        const int i = (k * 37) % 81;  // 37 is prime to 81: every cell once
-        if (p.givens[i] < '1' || p.givens[i] > '9') open.push_back(i);
-    }
-    EntryList played = locks;
-    int added = 0;
-    for (int i : open) {
-        played.Add(Entry(i % 9, i / 9, p.solution[i] - '1', Fix));
-        if (++added == 6 || added == 20) positions.push_back(played);
-    }
-    EntryList marked = locks;
-    for (std::size_t k = 0; k < open.size() && k < 4; ++k) {
-        const int i = open[k];
-        marked.Add(Entry(i % 9, i / 9, (p.solution[i] - '1' + 1 + static_cast<int>(k)) % 9, Possible));
-    }
-    positions.push_back(marked);
-    if (!open.empty()) {
-        EntryList wrong = locks;
-        const int i = open.back();
-        wrong.Add(Entry(i % 9, i / 9, (p.solution[i] - '1' + 4) % 9, Fix));
-        positions.push_back(wrong);
-    }
-    return positions;
-}
-
-void Digest(const EntryList& position, int level, int repeat, int autoConfirm, int limit, bool nextMove,
-            Hash& hash) {
-    EntryList list = position;
-    auto board = std::make_unique<CellBoard>();
-    board->entries = &list;
-    board->SetLevel(level);
-    board->repeatUntilStable = repeat;
-    board->autoConfirm = autoConfirm;
-    board->columnLimit = board->rowLimit = board->singleLimit = limit;
-    hash.Add(board->Analyze());
-    hash.Add(&board->cells, sizeof board->cells);
-    hash.Add(board->enteredCount);
-    hash.Add(board->solvedCount);
-    hash.Add(list.Count());
-    hash.Add(list.Position());
-    for (int i = 0; i < list.Count(); ++i) {
-        const Entry e = list.At(i);
-        hash.Add(e.x);
-        hash.Add(e.y);
-        hash.Add(e.digit);
-        hash.Add(e.kind);
-    }
-    if (nextMove) {
-        char buffer[NextMoveBufferSize];
-        std::memset(buffer, 0, sizeof buffer);
-        const int length = board->NextMove(buffer, sizeof buffer);
-        hash.Add(length);
-        hash.Add(buffer, sizeof buffer);
-        hash.Add(&board->cells, sizeof board->cells);
-    }
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
@@ -131,21 +24,14 @@ int main(int argc, char* argv[]) {
             limit = std::atoi(argv[++a]);
             continue;
         }
-        const std::vector<Puzzle> puzzles = ReadPuzzles(argv[a], limit);
+        const std::string path = argv[a];
+        const std::string name = path.substr(path.find_last_of('/') + 1);
+        const auto puzzles = sorvat::test::ReadDigestPuzzles(path, limit);
         for (std::size_t n = 0; n < puzzles.size(); ++n) {
-            const std::vector<EntryList> positions = PositionsOf(puzzles[n]);
-            for (std::size_t k = 0; k < positions.size(); ++k) {
-                Hash hash;
-                for (int level = 0; level <= 9; ++level)
-                    for (int repeat = 0; repeat <= 1; ++repeat)
-                        for (int autoConfirm = 0; autoConfirm <= 1; ++autoConfirm)
-                            Digest(positions[k], level, repeat, autoConfirm, 0, false, hash);
-                Digest(positions[k], 9, 1, 1, 3, false, hash);
-                Digest(positions[k], 5, 1, 0, 5, false, hash);
-                Digest(positions[k], 8, 1, 0, 0, true, hash);
-                Digest(positions[k], 4, 0, 0, 2, true, hash);
-                std::printf("%s:%zu:%zu %016llx\n", argv[a], n, k, static_cast<unsigned long long>(hash.value));
-            }
+            const auto positions = sorvat::test::DigestPositions(puzzles[n]);
+            for (std::size_t k = 0; k < positions.size(); ++k)
+                std::printf("%s:%zu:%zu %016llx\n", name.c_str(), n, k,
+                            static_cast<unsigned long long>(sorvat::test::DigestOfPosition(positions[k])));
         }
     }
     return 0;

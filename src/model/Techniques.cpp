@@ -356,6 +356,10 @@ bool CellBoard::RunTechniques(CellBoard& w) {
 // The first digit of a two-candidate cell (in board order) whose placement
 // leaves a dead cell after a replay without trial, or -1. W is put back.
 int CellBoard::FindFailingTry(CellBoard& w, int& failX, int& failY) {
+    bool anyTwoCandidateCell = false;
+    for (const auto& row : w.cells)
+        for (const SCell& cell : row) anyTwoCandidateCell = anyTwoCandidateCell || cell.candidateCount == 2;
+    if (!anyTwoCandidateCell) return -1;
     CellBoard q;
     q.CopyStateFrom(w);
     // Each try replays from the board before the tries, with masks of its own.
