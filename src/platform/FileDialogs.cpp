@@ -1,4 +1,5 @@
 #include "platform/FileDialogs.h"
+#include "platform/Replaceable.h"
 
 #include <QFileDialog>
 
@@ -17,27 +18,25 @@ public:
     }
 };
 
-FileDialogService* g_installedService = nullptr;
-
-FileDialogService& Service() {
+FileDialogService& RealFileDialogs() {
     static QtFileDialogService real;
-    return g_installedService != nullptr ? *g_installedService : real;
+    return real;
 }
+
+Replaceable<FileDialogService> g_fileDialogs(&RealFileDialogs);
 
 } // namespace
 
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& directory) {
-    return Service().GetOpenFileName(parent, caption, directory);
+    return g_fileDialogs.Current().GetOpenFileName(parent, caption, directory);
 }
 
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath) {
-    return Service().GetSaveFileName(parent, caption, suggestedPath);
+    return g_fileDialogs.Current().GetSaveFileName(parent, caption, suggestedPath);
 }
 
 FileDialogService* SetFileDialogService(FileDialogService* service) {
-    FileDialogService* previous = g_installedService;
-    g_installedService = service;
-    return previous;
+    return g_fileDialogs.Install(service);
 }
 
 } // namespace sorvat

@@ -1,4 +1,5 @@
 #include "platform/KeyState.h"
+#include "platform/Replaceable.h"
 
 #include <QGuiApplication>
 
@@ -19,20 +20,21 @@ public:
     }
 };
 
-KeyStateService* g_installedService = nullptr;
+KeyStateService& RealKeyState() {
+    static QtKeyStateService real;
+    return real;
+}
+
+Replaceable<KeyStateService> g_keyState(&RealKeyState);
 
 } // namespace
 
 bool IsKeyDown(int virtualKey) {
-    static QtKeyStateService real;
-    KeyStateService& service = g_installedService != nullptr ? *g_installedService : real;
-    return service.IsKeyDown(virtualKey);
+    return g_keyState.Current().IsKeyDown(virtualKey);
 }
 
 KeyStateService* SetKeyStateService(KeyStateService* service) {
-    KeyStateService* previous = g_installedService;
-    g_installedService = service;
-    return previous;
+    return g_keyState.Install(service);
 }
 
 } // namespace sorvat

@@ -1,4 +1,5 @@
 #include "platform/MessageBox.h"
+#include "platform/Replaceable.h"
 
 #include <QMessageBox>
 
@@ -73,14 +74,16 @@ public:
     }
 };
 
-MessageBoxService* g_installedService = nullptr;
-
 } // namespace
 
 MessageBoxService& RealMessageBoxService() {
     static QtMessageBoxService service;
     return service;
 }
+
+namespace {
+Replaceable<MessageBoxService> g_messageBoxes(&RealMessageBoxService);
+} // namespace
 
 MessageResult ShowMessageBox(QWidget* owner, const QString& text, const QString& title,
                              MessageButtons buttons, MessageIcon icon) {
@@ -90,14 +93,11 @@ MessageResult ShowMessageBox(QWidget* owner, const QString& text, const QString&
     request.title = title;
     request.buttons = buttons;
     request.icon = icon;
-    MessageBoxService& service = g_installedService != nullptr ? *g_installedService : RealMessageBoxService();
-    return service.Show(request);
+    return g_messageBoxes.Current().Show(request);
 }
 
 MessageBoxService* SetMessageBoxService(MessageBoxService* service) {
-    MessageBoxService* previous = g_installedService;
-    g_installedService = service;
-    return previous;
+    return g_messageBoxes.Install(service);
 }
 
 } // namespace sorvat

@@ -1,4 +1,5 @@
 #include "platform/ShellOpen.h"
+#include "platform/Replaceable.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -15,20 +16,21 @@ public:
     }
 };
 
-ShellOpenService* g_installedService = nullptr;
+ShellOpenService& DesktopShellOpen() {
+    static DesktopShellOpenService real;
+    return real;
+}
+
+Replaceable<ShellOpenService> g_shellOpen(&DesktopShellOpen);
 
 } // namespace
 
 bool ShellOpen(const QString& path) {
-    static DesktopShellOpenService real;
-    ShellOpenService& service = g_installedService != nullptr ? *g_installedService : real;
-    return service.Open(path);
+    return g_shellOpen.Current().Open(path);
 }
 
 ShellOpenService* SetShellOpenService(ShellOpenService* service) {
-    ShellOpenService* previous = g_installedService;
-    g_installedService = service;
-    return previous;
+    return g_shellOpen.Install(service);
 }
 
 } // namespace sorvat
