@@ -1,6 +1,8 @@
 #include "support/Puzzles.h"
 
+#include <cstring>
 #include <fstream>
+#include <regex>
 #include <stdexcept>
 
 namespace sorvat::test {
@@ -35,12 +37,44 @@ std::vector<PuzzleCase> ReadPuzzleCases(const std::string& name) {
     return out;
 }
 
+EntryList BoxHiddenSingleLocks() {
+    EntryList list;
+    for (const Entry& e : {Entry(4, 0, 4, Lock), Entry(7, 1, 4, Lock), Entry(1, 5, 4, Lock), Entry(2, 7, 4, Lock)})
+        list.Add(e);
+    return list;
+}
+
+std::unique_ptr<CellBoard> Analysed(EntryList& list, int level, bool repeat, bool autoConfirm) {
+    auto b = std::make_unique<CellBoard>();
+    b->entries = &list;
+    b->SetLevel(level);
+    b->repeatUntilStable = repeat ? 1 : 0;
+    b->autoConfirm = autoConfirm ? 1 : 0;
+    b->Analyze();
+    return b;
+}
+
 void AnalyzeAsAnswer(CellBoard& board, EntryList& list) {
     board.entries = &list;
     board.SetLevel(9);
     board.repeatUntilStable = 1;
     board.autoConfirm = 1;
     board.Analyze();
+}
+
+std::string NextMoveBytes(CellBoard& board) {
+    char buffer[NextMoveBufferSize];
+    std::memset(buffer, 'x', sizeof buffer);
+    const int length = board.NextMove(buffer, sizeof buffer);
+    if (length < 0 || length >= NextMoveBufferSize) throw std::runtime_error("next move length out of range");
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+std::tuple<int, int, int> MovedCell(const std::string& text) {
+    static const std::regex re(R"(\(X(\d),Y(\d)\) = (\d))");
+    std::smatch m;
+    if (!std::regex_search(text, m, re)) return {0, 0, 0};
+    return {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
 }
 
 } // namespace sorvat::test
