@@ -7,7 +7,7 @@
 #include "files/PuzzleFile.h"
 #include "settings/ReplacingFile.h"
 #include "settings/Settings.h"
-#include "settings/TempDirectory.h"
+#include "support/TempDirectory.h"
 #include "support/EntryInvariants.h"
 #include "support/Permissions.h"
 
@@ -43,14 +43,17 @@ long PeakRssKb() {
     return usage.ru_maxrss;
 }
 
-// Runs `body` in a child process whose files may not grow beyond `limit`
-// bytes, as on a full disk; returns the child's exit status.
+// Runs `body` in a child process that may not run longer than 10 seconds
+// (so that a hang fails instead of stalling the tests) and whose files may
+// not grow beyond `fileLimit` bytes, as on a full disk. Gives 0 when `body`
+// returned true, 1 when false, 100 + the signal that ended it.
 template <typename Body>
-int WithFileSizeLimit(rlim_t limit, Body body) {
+int InChild(Body body, rlim_t fileLimit = RLIM_INFINITY) {
     const pid_t child = ::fork();
     if (child == 0) {
+        ::alarm(10);
         std::signal(SIGXFSZ, SIG_IGN);  // writes past the limit fail with EFBIG
-        rlimit cap{limit, limit};
+        rlimit cap{fileLimit, fileLimit};
         ::setrlimit(RLIMIT_FSIZE, &cap);
         ::_exit(body() ? 0 : 1);
     }
@@ -159,20 +162,14 @@ TEST(BadSettingsFile, FifoInPlaceOfTheFileDoesNotHang) {
     TempDirectory dir;
     const auto path = dir / SettingsFileName;
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    // Without a writer, opening a FIFO for reading blocks forever; the load
-    // runs in a child so that a hang fails the test instead of stalling it.
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::alarm(10);
-        Settings settings;
-        settings.analysisLevel = 3;
-        const bool read = LoadSettings(settings, path, 8);
-        ::_exit(!read && settings.analysisLevel == 3 ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status)) << "the load hung on a FIFO (signal " << WTERMSIG(status) << ")";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    // Without a writer, opening a FIFO for reading blocks forever.
+    EXPECT_EQ(InChild([&] {
+                  Settings settings;
+                  settings.analysisLevel = 3;
+                  return !LoadSettings(settings, path, 8) && settings.analysisLevel == 3;
+              }),
+              0)
+        << "the load hung on a FIFO (100 + SIGALRM) or changed the settings";
 }
 
 TEST(BadSettingsFile, UnreadableFileKeepsTheSettings) {
@@ -252,12 +249,12 @@ TEST(FullDisk, SavingTheSettingsKeepsTheOldFile) {
     ASSERT_TRUE(SaveSettings(old, path, 8));
     const std::string before = ReadBytes(path);
 
-    const int status = WithFileSizeLimit(1000, [&] {
+    const auto save = [&] {
         Settings changed;
         changed.SetCurrentPath("/puzzles/new.md2");
         return !SaveSettings(changed, path, 8) && errno == EFBIG;
-    });
-    EXPECT_EQ(status, 0) << "the save did not fail with EFBIG";
+    };
+    EXPECT_EQ(InChild(save, 1000), 0) << "the save did not fail with EFBIG";
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
@@ -267,10 +264,8 @@ TEST(FullDisk, ReplacingAPuzzleFileKeepsTheOldOne) {
     const auto path = dir / "game.md1";
     const std::string old = "L115\r\nF226\r\n";
     WriteBytes(path, old);
-    const int status = WithFileSizeLimit(4096, [&] {
-        return !ReplaceFileContents(path, std::string(100000, 'S')) && errno == EFBIG;
-    });
-    EXPECT_EQ(status, 0);
+    const auto replace = [&] { return !ReplaceFileContents(path, std::string(100000, 'S')) && errno == EFBIG; };
+    EXPECT_EQ(InChild(replace, 4096), 0);
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
