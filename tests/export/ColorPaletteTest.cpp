@@ -7,15 +7,6 @@
 
 using sorvat::PaletteColor;
 
-TEST(ColorPalette, TheExportsColoursAreTheStandardOnes) {
-    EXPECT_EQ(PaletteColor(1), 0x000000u);
-    EXPECT_EQ(PaletteColor(2), 0xFFFFFFu);
-    EXPECT_EQ(PaletteColor(3), 0xFF0000u);  // empty cells on the digits sheet
-    EXPECT_EQ(PaletteColor(5), 0x0000FFu);  // Fix digits
-    EXPECT_EQ(PaletteColor(20), 0xCCFFFFu); // determined candidates
-    EXPECT_EQ(PaletteColor(56), 0x333333u);
-}
-
 TEST(ColorPalette, IndexesOutsideOneTo56HaveNoColour) {
     for (int index : {0, -1, -3, 57, 100}) EXPECT_FALSE(PaletteColor(index).has_value()) << index;
 }

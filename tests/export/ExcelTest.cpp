@@ -1,5 +1,5 @@
 #include "RecordingSpreadsheet.h"
-#include "TempDirectory.h"
+#include "support/TempDirectory.h"
 
 #include "export/Excel.h"
 
@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace fs = std::filesystem;
 using sorvat::SpreadsheetError;
@@ -47,31 +48,18 @@ std::string TextDiagnostic(const std::string& a1) {
     return text.replace(text.find("%s"), 2, a1);
 }
 
-TEST(MakeA1, ColumnLettersAreBijectiveBase26) {
-    EXPECT_EQ(CExcel::MakeA1(1, 1), "A1");
-    EXPECT_EQ(CExcel::MakeA1(26, 9), "Z9");
-    EXPECT_EQ(CExcel::MakeA1(27, 1), "AA1");
-    EXPECT_EQ(CExcel::MakeA1(28, 30), "AB30");
-    EXPECT_EQ(CExcel::MakeA1(52, 2), "AZ2");
-    EXPECT_EQ(CExcel::MakeA1(53, 2), "BA2");
-    EXPECT_EQ(CExcel::MakeA1(702, 3), "ZZ3");
-    EXPECT_EQ(CExcel::MakeA1(703, 3), "AAA3");
-    EXPECT_EQ(CExcel::MakeA1(16384, 65535), "XFD65535");
-}
-
-TEST(MakeA1, RoundTripsThroughColumnArithmetic) {
+TEST(MakeA1, ColumnLettersAreBijectiveBase26AndNonPositiveGiveAQuestionMark) {
+    const std::vector<std::tuple<int, int, std::string>> cases = {
+        {1, 1, "A1"},    {26, 9, "Z9"},    {27, 1, "AA1"},    {28, 30, "AB30"},         {52, 2, "AZ2"},
+        {53, 2, "BA2"},  {702, 3, "ZZ3"},  {703, 3, "AAA3"},  {16384, 65535, "XFD65535"}, {0, 1, "?"},
+        {1, 0, "?"},     {-5, -5, "?"}};
+    for (const auto& [x, y, a1] : cases) EXPECT_EQ(CExcel::MakeA1(x, y), a1) << x << "," << y;
     for (int x = 1; x <= 20000; x += 7) {
         const std::string a1 = CExcel::MakeA1(x, 1);
         int column = 0;
         for (char c : a1.substr(0, a1.size() - 1)) column = column * 26 + (c - 'A' + 1);
         ASSERT_EQ(column, x) << a1;
     }
-}
-
-TEST(MakeA1, NonPositiveCoordinatesGiveAQuestionMark) {
-    EXPECT_EQ(CExcel::MakeA1(0, 1), "?");
-    EXPECT_EQ(CExcel::MakeA1(1, 0), "?");
-    EXPECT_EQ(CExcel::MakeA1(-5, -5), "?");
 }
 
 TEST_F(ExcelTest, TextCoordinatesAcceptCapitalLettersThenAPositiveRow) {
@@ -183,27 +171,22 @@ TEST_F(ExcelTest, SheetSelectBeyondTheLastSheetTakesTheLastWithoutActivating) {
     EXPECT_EQ(excel.CellWrite(1, 1, "x"), 2);
 }
 
-TEST_F(ExcelTest, BookNewWithoutAnOpenApplicationStartsItVisible) {
+TEST_F(ExcelTest, TheApplicationStartsOnceVisibleForBookNewAndAlertsStayHidden) {
     EXPECT_EQ(excel.BookNew(), 0);
     EXPECT_THAT(office.TakeLog(), ElementsAre("Run", "Visible=1", "DisplayAlerts=0", "Workbooks.Add",
                                               "Worksheets.Count", "Worksheets.Item(3)", "Cells(3)"));
+    EXPECT_EQ(excel.AppOpen(false), 0);
+    EXPECT_EQ(office.appsCreated, 1);
+    EXPECT_THAT(office.TakeLog(), ElementsAre("Visible=0", "DisplayAlerts=0"));
     office.addGivesNothing = true;
     EXPECT_EQ(excel.BookNew(), 1);
-}
-
-TEST_F(ExcelTest, AppOpenStartsTheApplicationOnceAndHidesItsAlerts) {
-    EXPECT_EQ(excel.AppOpen(false), 0);
-    EXPECT_EQ(excel.AppOpen(true), 0);
-    EXPECT_EQ(office.appsCreated, 1);
-    EXPECT_THAT(office.TakeLog(),
-                ElementsAre("Run", "Visible=0", "DisplayAlerts=0", "Visible=1", "DisplayAlerts=0"));
 }
 
 TEST_F(ExcelTest, BookOpenFallsBackToANewBookForANullOrMissingName) {
     TempDirectory dir;
     const fs::path previous = fs::current_path();
-    fs::current_path(dir.path());
-    std::ofstream(dir.path() / "_Template.xls") << "x";
+    fs::current_path(dir.Path());
+    std::ofstream(dir.Path() / "_Template.xls") << "x";
     ASSERT_EQ(excel.AppOpen(false), 0);
 
     EXPECT_EQ(excel.BookOpen(nullptr), 2);
@@ -216,7 +199,7 @@ TEST_F(ExcelTest, BookOpenFallsBackToANewBookForANullOrMissingName) {
 
     office.TakeLog();
     EXPECT_EQ(excel.BookOpen("_Template.xls"), 0);
-    const std::string fullName = dir.path().string() + "/_Template.xls";
+    const std::string fullName = dir.Path().string() + "/_Template.xls";
     EXPECT_THAT(office.TakeLog(), ElementsAre("Workbooks.Open(" + fullName + ")", "Worksheets.Count",
                                               "Worksheets.Item(3)", "Cells(3)"));
     EXPECT_EQ(excel.BookOpen(fullName.c_str()), 0);
@@ -227,45 +210,40 @@ TEST_F(ExcelTest, BookOpenFallsBackToANewBookForANullOrMissingName) {
     fs::current_path(previous);
 }
 
-TEST_F(ExcelTest, BookSaveAsNeedsAnApplicationAndAWorkbook) {
+TEST_F(ExcelTest, BookSaveAsNeedsAWorkbookAndSavesUnderTheFullName) {
+    TempDirectory dir;
     EXPECT_EQ(excel.BookSaveAs("a.xls"), 1);
     ASSERT_EQ(excel.AppOpen(false), 0);
     EXPECT_EQ(excel.BookSaveAs("a.xls"), 2);
-    EXPECT_EQ(TakeOutput(), "");
-}
-
-TEST_F(ExcelTest, BookSaveAsSavesUnderTheFullName) {
-    TempDirectory dir;
     OpenNewBook(3);
-    const std::string target = (dir.path() / "SorvatQ.091231.235959.xls").string();
+    const std::string target = (dir.Path() / "SorvatQ.091231.235959.xls").string();
     EXPECT_EQ(excel.BookSaveAs(target), 0);
     EXPECT_EQ(office.books[0]->savedAs, target);
-    EXPECT_EQ(TakeOutput(), "");
-
     // An existing writable file is overwritten without a question.
     std::ofstream(target) << "old";
     EXPECT_EQ(excel.BookSaveAs(target), 0);
+    EXPECT_EQ(TakeOutput(), "");
 }
 
 TEST_F(ExcelTest, BookSaveAsRefusesTargetsThatCannotBeWritten) {
     TempDirectory dir;
     OpenNewBook(3);
-    const fs::path readOnly = dir.path() / "readonly.xls";
+    const fs::path readOnly = dir.Path() / "readonly.xls";
     std::ofstream(readOnly) << "x";
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const fs::path readOnlyDir = dir.path() / "locked";
+    const fs::path readOnlyDir = dir.Path() / "locked";
     fs::create_directory(readOnlyDir);
     fs::permissions(readOnlyDir, fs::perms::owner_read | fs::perms::owner_exec);
-    std::ofstream(dir.path() / ".~lock.inuse.xls#") << "someone";
+    std::ofstream(dir.Path() / ".~lock.inuse.xls#") << "someone";
     office.loadedNames.insert("Loaded.XLS");
 
     const std::vector<fs::path> blocked = {
         readOnly,                           // read-only file
-        dir.path(),                         // a directory
-        dir.path() / "no such dir" / "a.xls", // missing directory
+        dir.Path(),                         // a directory
+        dir.Path() / "no such dir" / "a.xls", // missing directory
         readOnlyDir / "a.xls",              // read-only directory
-        dir.path() / "loaded.xls",          // open in the application, other letter case
-        dir.path() / "inuse.xls",           // open in another office (its lock file)
+        dir.Path() / "loaded.xls",          // open in the application, other letter case
+        dir.Path() / "inuse.xls",           // open in another office (its lock file)
     };
     for (const auto& target : blocked) {
         EXPECT_EQ(excel.BookSaveAs(target.string()), 1) << target;
@@ -310,18 +288,6 @@ TEST_F(ExcelTest, AppCloseClosesTheBookAndQuits) {
     EXPECT_TRUE(office.TakeLog().empty());
 }
 
-TEST(ExcelLifetime, DestructionQuitsAnApplicationStillOpen) {
-    FakeOffice office;
-    {
-        CExcel excel(office.Factory());
-        ASSERT_EQ(excel.BookNew(), 0);
-    }
-    EXPECT_EQ(office.quits, 1);
-    EXPECT_EQ(office.appsAlive, 0);
-    EXPECT_TRUE(office.books[0]->closed);
-    EXPECT_FALSE(office.books[0]->closedWith.has_value());
-}
-
 TEST_F(ExcelTest, ApplicationErrorsPassThroughTheWrapper) {
     OpenNewBook(1);
     office.failingCall = "Item(";
@@ -334,11 +300,21 @@ TEST_F(ExcelTest, ApplicationErrorsPassThroughTheWrapper) {
     }
 }
 
-TEST_F(ExcelTest, AFailingBookCloseStillQuitsTheApplication) {
-    OpenNewBook(1);
+TEST(ExcelLifetime, DestructionOrAFailingCloseStillQuitsTheApplication) {
+    FakeOffice office;
+    {
+        CExcel excel(office.Factory());
+        ASSERT_EQ(excel.BookNew(), 0);
+    }
+    EXPECT_EQ(office.quits, 1);
+    EXPECT_TRUE(office.books[0]->closed);
+    EXPECT_FALSE(office.books[0]->closedWith.has_value());
+
+    CExcel excel(office.Factory());
+    ASSERT_EQ(excel.BookNew(), 0);
     office.failingCall = "Close(";
     EXPECT_THROW(excel.AppClose(2), SpreadsheetError);
-    EXPECT_EQ(office.quits, 1);
+    EXPECT_EQ(office.quits, 2);
     EXPECT_EQ(office.appsAlive, 0);
 }
 

@@ -4,7 +4,7 @@
 #include "ExportCommand.h"
 #include "PuzzleInput.h"
 #include "RecordingSpreadsheet.h"
-#include "TempDirectory.h"
+#include "support/TempDirectory.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
@@ -24,7 +24,7 @@ protected:
     void SetUp() override {
         sorvat::SetDefaultSpreadsheetAppFactory(office.Factory());
         previous = fs::current_path();
-        fs::current_path(dir.path());
+        fs::current_path(dir.Path());
         std::ofstream("puzzle.md1") << "// comment\r\nL115\r\nF213\r\n";
     }
     void TearDown() override {
@@ -53,8 +53,8 @@ TEST_F(ExportCliTest, WritesTheBoardToTheGivenFileFromTheGivenTemplate) {
     const std::string printed = testing::internal::GetCapturedStdout();
     ASSERT_EQ(office.books.size(), 1u);
     const auto& book = *office.books[0];
-    EXPECT_EQ(book.source, (dir.path() / "mine.xls").string());
-    EXPECT_EQ(book.savedAs, (dir.path() / "out.xls").string());
+    EXPECT_EQ(book.source, (dir.Path() / "mine.xls").string());
+    EXPECT_EQ(book.savedAs, (dir.Path() / "out.xls").string());
     EXPECT_EQ(printed, "out.xls\n");
     EXPECT_EQ(book.sheets[0].At(2, 2)->text, "5");
     EXPECT_EQ(book.sheets[0].At(3, 2)->text, "3");
@@ -68,7 +68,7 @@ TEST_F(ExportCliTest, NamesTheWorkbookAfterTheClockInTheCurrentDirectory) {
     const std::string printed = testing::internal::GetCapturedStdout();
     ASSERT_EQ(office.books.size(), 1u);
     EXPECT_EQ(office.books[0]->source, ""); // no _Template.xls here: a new workbook
-    const std::string prefix = dir.path().string() + "/SorvatQ.";
+    const std::string prefix = dir.Path().string() + "/SorvatQ.";
     ASSERT_EQ(printed.size(), prefix.size() + std::string("YYMMDD.HHMMSS.xls\n").size()) << printed;
     EXPECT_EQ(printed.substr(0, prefix.size()), prefix);
     const std::string stamp = printed.substr(prefix.size(), 13);

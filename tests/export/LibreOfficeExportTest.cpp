@@ -1,7 +1,7 @@
 // The export through a real headless LibreOffice, read back with xlrd.
 // Skipped when this build has no LibreOffice backend or the office or
 // python3-xlrd is not installed.
-#include "TempDirectory.h"
+#include "support/TempDirectory.h"
 
 #include "export/SpreadsheetExport.h"
 #include "model/CellBoard.h"
@@ -98,12 +98,12 @@ TEST_F(LibreOfficeExportTest, ExportsTheThreeLayoutsIntoTheTemplate) {
     board->Analyze();
     board->Confirm(4, 4, 0); // 1 determined, not entered, in the centre cell
 
-    const fs::path templateCopy = dir.path() / "_Template.xls";
+    const fs::path templateCopy = dir.Path() / "_Template.xls";
     fs::copy_file(SORVAT_SHIPPED_TEMPLATE, templateCopy);
     const auto templateTime = fs::last_write_time(templateCopy);
     ExportRequest request;
     request.templateName = templateCopy.string();
-    request.outputPath = (dir.path() / "SorvatQ.260102.030405.xls").string();
+    request.outputPath = (dir.Path() / "SorvatQ.260102.030405.xls").string();
     std::string output;
     request.output = [&](const std::string& text) { output += text; };
 
@@ -162,54 +162,30 @@ TEST_F(LibreOfficeExportTest, ExportsTheThreeLayoutsIntoTheTemplate) {
     EXPECT_FALSE(candidates["cells"].contains("F3"));
 }
 
-TEST_F(LibreOfficeExportTest, WrapperOperationsOnTheRealOffice) {
+// What the recording fake cannot show: text through the office's own
+// strings, a name the office has loaded, errors raised inside the office and
+// the clean-up after them without an orderly close.
+TEST_F(LibreOfficeExportTest, RealOfficeNamesErrorsAndCleanUp) {
     const fs::path previous = fs::current_path();
-    fs::current_path(dir.path());
+    fs::current_path(dir.Path());
     {
         CExcel excel;
         std::string output;
         excel.m_pfnOutput = [&](const std::string& text) { output += text; };
         ASSERT_EQ(excel.AppOpen(false), 0);
-        EXPECT_EQ(OwnOfficeProcesses() > 0, true);
-
-        EXPECT_EQ(excel.BookOpen("_Template.xls"), 3); // missing: a new workbook of three sheets
-        EXPECT_EQ(excel.SheetSelect(4), 3);
-        EXPECT_EQ(excel.SheetSelect(2), 0);
+        EXPECT_GT(OwnOfficeProcesses(), 0);
+        EXPECT_EQ(excel.BookOpen("_Template.xls"), 3);  // missing: a new workbook of three sheets
         EXPECT_EQ(excel.CellWrite(3, 4, "テキスト"), 0);
-        EXPECT_EQ(excel.CellWriteNumber(1, 1, 42), 0);
-        EXPECT_EQ(excel.RangeBackColor("A1", "B2", 20 + 57), 0);
-        EXPECT_EQ(excel.RangeFontSize(1, 1, 1, 1, 14), 0);
-        EXPECT_EQ(excel.RangeMerge("E5", "F6"), 0);
         EXPECT_EQ(excel.BookSaveAs("book.xls"), 0);
         // The workbook now carries that name in the office: saving onto it again is refused.
         EXPECT_EQ(excel.BookSaveAs("BOOK.xls"), 1);
         EXPECT_THAT(output, ::testing::HasSubstr("## CExcel::BookSaveAs Warning"));
-        // A failure inside the office comes out as an error.
-        EXPECT_THROW(excel.RangeFontSize(1, 1, 1, 1, 0), SpreadsheetError);
-        EXPECT_EQ(excel.AppClose(2), 0);
-        EXPECT_EQ(OwnOfficeProcesses(), 0);
-    }
-    fs::current_path(previous);
-
-    const json book = ReadBack(dir.path() / "book.xls");
-    const json& sheets = book["sheets"];
-    ASSERT_EQ(sheets.size(), 3u);
-    const json& second = sheets[1];
-    EXPECT_EQ(second["cells"]["C4"]["value"], "テキスト");
-    EXPECT_EQ(second["cells"]["A1"]["value"], 42);
-    EXPECT_EQ(second["cells"]["A1"]["font_height"], 14 * 20);
-    EXPECT_EQ(second["cells"]["B2"]["back_rgb"], LightTurquoise);
-    EXPECT_EQ(second["merges"], json({"E5:F6"}));
-}
-
-TEST_F(LibreOfficeExportTest, AnErrorInsideTheOfficeLeavesNoProcessBehind) {
-    {
-        CExcel excel;
-        ASSERT_EQ(excel.BookNew(), 0);
         EXPECT_THROW(excel.RangeFontSize("A1", "A1", -3), SpreadsheetError);
         // The wrapper goes away without an orderly close.
     }
+    fs::current_path(previous);
     EXPECT_EQ(OwnOfficeProcesses(), 0);
+    EXPECT_EQ(ReadBack(dir.Path() / "book.xls")["sheets"][2]["cells"]["C4"]["value"], "テキスト");
 }
 
 } // namespace

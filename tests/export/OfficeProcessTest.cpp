@@ -1,7 +1,7 @@
 // The office process helper against a stand-in "soffice" script, so the
 // start, the arguments and the clean-up are checked without an office.
 #ifdef SORVAT_HAVE_LIBREOFFICE
-#include "TempDirectory.h"
+#include "support/TempDirectory.h"
 
 #include "export/lo/OfficeProcess.h"
 
@@ -42,10 +42,10 @@ bool WaitFor(const fs::path& path) {
 class OfficeProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::create_directory(programs.path() / "program");
+        fs::create_directory(programs.Path() / "program");
         // Records its arguments and what the profile holds, then starts a
         // child of its own and waits, as the office's launcher does.
-        const fs::path script = programs.path() / "program" / "soffice";
+        const fs::path script = programs.Path() / "program" / "soffice";
         std::ofstream(script) << "#!/bin/sh\n"
                                  "here=$(dirname \"$0\")\n"
                                  "for a in \"$@\"; do echo \"$a\"; done > \"$here/args\"\n"
@@ -55,7 +55,7 @@ protected:
                                  "echo $! > \"$here/child.pid\"\n"
                                  "wait\n";
         fs::permissions(script, fs::perms::owner_all);
-        ::setenv("TMPDIR", profiles.path().c_str(), 1);
+        ::setenv("TMPDIR", profiles.Path().c_str(), 1);
     }
     void TearDown() override { ::unsetenv("TMPDIR"); }
 
@@ -64,14 +64,14 @@ protected:
 };
 
 TEST_F(OfficeProcessTest, AMissingOfficeDoesNotStartAndLeavesNoProfileBehind) {
-    OfficeProcess office((programs.path() / "elsewhere").string());
+    OfficeProcess office((programs.Path() / "elsewhere").string());
     EXPECT_FALSE(office.Start());
     EXPECT_FALSE(office.IsRunning());
-    EXPECT_TRUE(fs::is_empty(profiles.path()));
+    EXPECT_TRUE(fs::is_empty(profiles.Path()));
 }
 
 TEST_F(OfficeProcessTest, StartsHeadlessWithItsOwnProfileAndPipe) {
-    const fs::path dir = programs.path() / "program";
+    const fs::path dir = programs.Path() / "program";
     OfficeProcess office(dir.string());
     ASSERT_TRUE(office.Start());
     ASSERT_TRUE(WaitFor(dir / "child.pid"));
@@ -80,7 +80,7 @@ TEST_F(OfficeProcessTest, StartsHeadlessWithItsOwnProfileAndPipe) {
     const std::string args = ReadFile(dir / "args");
     for (const char* option : {"--headless", "--invisible", "--norestore", "--nologo", "--nodefault", "--nolockcheck"})
         EXPECT_THAT(args, HasSubstr(std::string(option) + "\n"));
-    EXPECT_THAT(args, HasSubstr("-env:UserInstallation=file://" + profiles.path().string() + "/sorvat-office-"));
+    EXPECT_THAT(args, HasSubstr("-env:UserInstallation=file://" + profiles.Path().string() + "/sorvat-office-"));
     EXPECT_THAT(office.ConnectUrl(), HasSubstr("uno:pipe,name=sorvat_export_"));
     const std::string pipe = office.ConnectUrl().substr(std::string("uno:pipe,name=").size());
     EXPECT_THAT(args, HasSubstr("--accept=pipe,name=" + pipe + "\n"));
@@ -89,37 +89,28 @@ TEST_F(OfficeProcessTest, StartsHeadlessWithItsOwnProfileAndPipe) {
     EXPECT_EQ(ReadFile(dir / "profile"), "registrymodifications.xcu\n");
 }
 
-TEST_F(OfficeProcessTest, StopEndsTheWholeProcessGroupAndRemovesTheProfile) {
-    const fs::path dir = programs.path() / "program";
-    int child = 0;
-    {
-        OfficeProcess office(dir.string());
-        ASSERT_TRUE(office.Start());
-        ASSERT_TRUE(WaitFor(dir / "child.pid"));
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        child = std::stoi(ReadFile(dir / "child.pid"));
-        EXPECT_FALSE(IsGone(child));
-        office.Stop(std::chrono::milliseconds(100));
-        EXPECT_FALSE(office.IsRunning());
+TEST_F(OfficeProcessTest, StopOrDestructionEndsTheWholeProcessGroupAndRemovesTheProfile) {
+    const fs::path dir = programs.Path() / "program";
+    for (const bool stop : {true, false}) {
+        SCOPED_TRACE(stop ? "Stop" : "destruction");
+        fs::remove(dir / "child.pid");
+        int child = 0;
+        {
+            OfficeProcess office(dir.string());
+            ASSERT_TRUE(office.Start());
+            ASSERT_TRUE(WaitFor(dir / "child.pid"));
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            child = std::stoi(ReadFile(dir / "child.pid"));
+            EXPECT_FALSE(IsGone(child));
+            if (stop) {
+                office.Stop(std::chrono::milliseconds(100));
+                EXPECT_FALSE(office.IsRunning());
+            }
+        }
+        for (int i = 0; i < 100 && !IsGone(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_TRUE(IsGone(child));
+        EXPECT_TRUE(fs::is_empty(profiles.Path()));
     }
-    for (int i = 0; i < 100 && !IsGone(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_TRUE(IsGone(child));
-    EXPECT_TRUE(fs::is_empty(profiles.path()));
-}
-
-TEST_F(OfficeProcessTest, DestructionEndsARunningOffice) {
-    const fs::path dir = programs.path() / "program";
-    int child = 0;
-    {
-        OfficeProcess office(dir.string());
-        ASSERT_TRUE(office.Start());
-        ASSERT_TRUE(WaitFor(dir / "child.pid"));
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        child = std::stoi(ReadFile(dir / "child.pid"));
-    }
-    for (int i = 0; i < 100 && !IsGone(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_TRUE(IsGone(child));
-    EXPECT_TRUE(fs::is_empty(profiles.path()));
 }
 
 } // namespace
