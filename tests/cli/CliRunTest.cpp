@@ -1,44 +1,16 @@
 #include "CliTestSupport.h"
 #include "files/PuzzleFile.h"
 #include "files/PuzzleLines.h"
-#include "support/Puzzles.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
 using namespace sorvat;
 using namespace sorvat::test;
 
-namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
-std::string PuzzlesOf(const std::vector<PuzzleCase>& cases) {
-    std::string text;
-    for (const auto& c : cases) text += c.puzzle + "\n";
-    return text;
-}
-
-// Row 1 holds 1..8 and a 9 below its last cell: that cell can take nothing.
-std::string Contradictory() {
-    std::string p(81, '.');
-    for (int x = 0; x < 8; ++x) p[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
-    p[17] = '9';
-    return p;
-}
-
-} // namespace
-
 TEST(CliSolve, PrintsOneLinePerPuzzleAndCountsTheSummary) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const auto cases = ReadPuzzleCases("qqwing.txt");
     const std::string input = dir.Write("in/mixed.txt", "# header\n" + cases[0].puzzle + "\nthis is no puzzle\n" +
                                                             Contradictory() + "\n" + std::string(81, '0') + "\n");
@@ -55,7 +27,7 @@ TEST(CliSolve, PrintsOneLinePerPuzzleAndCountsTheSummary) {
 }
 
 TEST(CliSolve, JobsDoNotChangeTheOutputOrder) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const auto cases = ReadPuzzleCases("qqwing.txt");
     std::string text;
     for (int copy = 0; copy < 4; ++copy) text += PuzzlesOf(cases);
@@ -79,7 +51,7 @@ TEST(CliSolve, JobsDoNotChangeTheOutputOrder) {
 }
 
 TEST(CliSolve, GridShowsTheSourceAndNineRows) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const auto cases = ReadPuzzleCases("qqwing.txt");
     const std::string md2 = dir.Write("in/one.md2", PuzzleFile::Format("one.md2", LocksFromLine(cases[0].puzzle)));
     const CliRun run = RunCli(dir, "solve --format grid " + Quoted(md2));
@@ -92,8 +64,8 @@ TEST(CliSolve, GridShowsTheSourceAndNineRows) {
 }
 
 TEST(CliSolve, BadInvocationsFailWithOneLine) {
-    ScratchDirectory dir;
-    const CliRun missing = RunCli(dir, "solve " + Quoted((dir.path / "none.txt").string()));
+    TempDirectory dir;
+    const CliRun missing = RunCli(dir, "solve " + Quoted((dir / "none.txt").string()));
     EXPECT_NE(missing.exitCode, 0);
     EXPECT_NE(missing.err.find("none.txt: no such file or directory"), std::string::npos) << missing.err;
     const CliRun format = RunCli(dir, "solve --format xml -");
@@ -104,7 +76,7 @@ TEST(CliSolve, BadInvocationsFailWithOneLine) {
 }
 
 TEST(CliGrade, RatesEachPuzzleAndPrintsAHistogram) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const auto cases = ReadPuzzleCases("qqwing.txt");
     const std::string input = dir.Write("in/q.txt", PuzzlesOf(cases) + Contradictory() + "\n");
     const CliRun run = RunCli(dir, "grade -j 2 " + Quoted(input));
@@ -129,10 +101,10 @@ TEST(CliGrade, RatesEachPuzzleAndPrintsAHistogram) {
 }
 
 TEST(CliImport, WritesNumberedMd2FilesAndNeverOverwrites) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const auto cases = ReadPuzzleCases("qqwing.txt");
     const std::string input = dir.Write("in/q.txt", PuzzlesOf(cases));
-    const auto queue = dir.path / "queue";
+    const auto queue = dir / "queue";
     const CliRun run = RunCli(dir, "import " + Quoted(input) + " " + Quoted(queue.string()));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -140,7 +112,7 @@ TEST(CliImport, WritesNumberedMd2FilesAndNeverOverwrites) {
         name.insert(0, 9 - name.size(), '0');
         EntryList list;
         PuzzleFile reader;
-        ASSERT_EQ(reader.ReadBytes(ReadText(queue / name), name, list), 0) << name;
+        ASSERT_EQ(reader.ReadBytes(ReadBytes(queue / name), name, list), 0) << name;
         EXPECT_EQ(PuzzleOfLocks(list), cases[i].puzzle) << name;
     }
 
@@ -151,19 +123,19 @@ TEST(CliImport, WritesNumberedMd2FilesAndNeverOverwrites) {
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_NE(again.err.find("x.00001.md2: already exists, not overwritten"), std::string::npos) << again.err;
     EXPECT_NE(again.err.find("00002.md2: already exists, not overwritten"), std::string::npos) << again.err;
-    EXPECT_EQ(ReadText(queue / "00002.md2"), "edited");
+    EXPECT_EQ(ReadBytes(queue / "00002.md2"), "edited");
     EXPECT_FALSE(std::filesystem::exists(queue / "00001.md2"));
     for (const auto& entry : std::filesystem::directory_iterator(queue))
         EXPECT_NE(entry.path().extension(), ".part") << entry.path();
 }
 
 TEST(CliImport, StandardInputGetsSevenDigitNames) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const auto cases = ReadPuzzleCases("qqwing.txt");
     const std::string input = dir.Write("in/two.txt", cases[0].puzzle + "\n" + cases[1].puzzle + "\n");
-    const CliRun run = RunCli(dir, "import --prefix set- - " + Quoted((dir.path / "q").string()), input);
+    const CliRun run = RunCli(dir, "import --prefix set- - " + Quoted((dir / "q").string()), input);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(std::filesystem::exists(dir.path / "q/set-0000001.md2"));
-    EXPECT_TRUE(std::filesystem::exists(dir.path / "q/set-0000002.md2"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "q/set-0000001.md2"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "q/set-0000002.md2"));
     EXPECT_NE(run.out.find("imported 2 puzzles"), std::string::npos) << run.out;
 }

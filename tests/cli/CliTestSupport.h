@@ -1,47 +1,14 @@
 #pragma once
-#include <gtest/gtest.h>
+#include "support/Puzzles.h"
+#include "support/TempDirectory.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 namespace sorvat::test {
-
-// A fresh directory for one test, removed with everything in it afterwards.
-class ScratchDirectory {
-public:
-    ScratchDirectory() {
-        std::string pattern = ::testing::TempDir() + "sorvat-cli-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make " + pattern);
-        path = pattern;
-    }
-    ~ScratchDirectory() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        const auto file = path / name;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-
-    std::filesystem::path path;
-};
-
-inline std::string ReadText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 inline std::string Quoted(const std::string& s) {
     std::string out = "'";
@@ -57,19 +24,35 @@ struct CliRun {
 
 // Runs the built sorvat-cli with `args` (already quoted for the shell),
 // optionally with a file as standard input.
-inline CliRun RunCli(const ScratchDirectory& scratch, const std::string& args, const std::string& input = "") {
-    const auto out = scratch.path / "stdout.txt";
-    const auto err = scratch.path / "stderr.txt";
+inline CliRun RunCli(const TempDirectory& scratch, const std::string& args, const std::string& input = "") {
+    const auto out = scratch / "stdout.txt";
+    const auto err = scratch / "stderr.txt";
     std::string command = Quoted(SORVAT_CLI) + " " + args + " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
     command += input.empty() ? " </dev/null" : " <" + Quoted(input);
     const int status = std::system(command.c_str());
-    CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadText(out);
-    run.err = ReadText(err);
-    return run;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
 }
 
-inline std::string DataFile(const std::string& name) { return std::string(SORVAT_TEST_DATA) + "/" + name; }
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+// The puzzles, one a line.
+inline std::string PuzzlesOf(const std::vector<PuzzleCase>& cases) {
+    std::string text;
+    for (const auto& c : cases) text += c.puzzle + "\n";
+    return text;
+}
+
+// Row 1 holds 1..8 and a 9 below its last cell: that cell can take nothing.
+inline std::string Contradictory() {
+    std::string p(81, '.');
+    for (int x = 0; x < 8; ++x) p[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
+    p[17] = '9';
+    return p;
+}
 
 } // namespace sorvat::test

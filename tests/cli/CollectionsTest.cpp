@@ -8,7 +8,7 @@
 
 using namespace sorvat;
 using namespace sorvat::cli;
-using sorvat::test::ScratchDirectory;
+using sorvat::test::TempDirectory;
 
 namespace {
 
@@ -44,7 +44,7 @@ const std::vector<sorvat::test::PuzzleCase>& Cases() {
 } // namespace
 
 TEST(Collections, FileKindFollowsTheNameThenTheContent) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const std::string line = Cases()[0].puzzle + "\n";
     EXPECT_EQ(KindOfFile(dir.Write("a.md2", line)), InputKind::Md2);
     EXPECT_EQ(KindOfFile(dir.Write("a.MD2", line)), InputKind::Md2);
@@ -55,7 +55,7 @@ TEST(Collections, FileKindFollowsTheNameThenTheContent) {
 }
 
 TEST(Collections, LineFilesMd2AndMd1GiveTheirLocksInInputOrder) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const std::string p0 = Cases()[0].puzzle, p1 = Cases()[1].puzzle, p2 = Cases()[2].puzzle;
     const std::string lines = dir.Write("in/list.txt", "# two\n" + p0 + "\nnot a puzzle\n" + p1 + " 3.1\n");
     const std::string md2 = dir.Write("in/one.md2", Md2Of(p2));
@@ -71,31 +71,30 @@ TEST(Collections, LineFilesMd2AndMd1GiveTheirLocksInInputOrder) {
 }
 
 TEST(Collections, DirectoryGivesItsPuzzleFilesInNameOrder) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const std::string p0 = Cases()[0].puzzle, p1 = Cases()[1].puzzle, p2 = Cases()[2].puzzle;
     dir.Write("q/b.md2", Md2Of(p1));
     dir.Write("q/a.txt", p0 + "\n");
     dir.Write("q/x.c.md2", Md2Of(p2));
     dir.Write("q/.hidden.md2", Md2Of(p2));
     dir.Write("q/README.txt", "Puzzles to play.\n");
-    std::filesystem::create_directories(dir.path / "q/sub");
     dir.Write("q/sub/z.md2", Md2Of(p2));
 
-    const Collected c = Collect({(dir.path / "q").string()});
+    const Collected c = Collect({(dir / "q").string()});
     EXPECT_EQ(c.puzzles, (std::vector<std::string>{p0, p1, p2}));
     EXPECT_TRUE(c.problems.empty());
 }
 
 TEST(Collections, MissingEmptyAndGivenlessInputsAreReportedAndSkipped) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const std::string p0 = Cases()[0].puzzle;
-    const std::string missing = (dir.path / "nope.txt").string();
+    const std::string missing = (dir / "nope.txt").string();
     const std::string empty = dir.Write("empty.md2", "");
     const std::string noLocks = dir.Write("fix.md1", "F115\n");
     const std::string lines = dir.Write("ok.txt", p0);
-    std::filesystem::create_directories(dir.path / "nothing");
+    std::filesystem::create_directories(dir / "nothing");
 
-    const Collected c = Collect({missing, empty, noLocks, (dir.path / "nothing").string(), lines});
+    const Collected c = Collect({missing, empty, noLocks, (dir / "nothing").string(), lines});
     EXPECT_EQ(c.puzzles, (std::vector<std::string>{p0}));
     ASSERT_EQ(c.problems.size(), 4u);
     EXPECT_NE(c.problems[0].find("nope.txt: no such file"), std::string::npos);
@@ -105,7 +104,7 @@ TEST(Collections, MissingEmptyAndGivenlessInputsAreReportedAndSkipped) {
 }
 
 TEST(Collections, PuzzleHandlerStopsTheReading) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const std::string lines = dir.Write("l.txt", Cases()[0].puzzle + "\n" + Cases()[1].puzzle + "\n");
     int seen = 0;
     CollectionReader reader([&](CollectionPuzzle&&) { return ++seen < 1; }, nullptr);

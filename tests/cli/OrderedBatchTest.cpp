@@ -12,7 +12,7 @@
 
 using namespace sorvat;
 using namespace sorvat::cli;
-using sorvat::test::ScratchDirectory;
+using sorvat::test::TempDirectory;
 
 namespace {
 
@@ -63,7 +63,7 @@ BatchRecord RunNumbered(const std::string& file, int jobs, std::size_t window) {
 } // namespace
 
 TEST(OrderedBatch, OutputKeepsInputOrderWithAnyNumberOfJobs) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const std::string file = dir.Write("n.txt", NumberedCollection(300));
     const BatchRecord one = RunNumbered(file, 1, 8);
     const BatchRecord four = RunNumbered(file, 4, 8);
@@ -76,7 +76,7 @@ TEST(OrderedBatch, OutputKeepsInputOrderWithAnyNumberOfJobs) {
 }
 
 TEST(OrderedBatch, NoMoreThanTheWindowIsInFlight) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const std::string file = dir.Write("n.txt", NumberedCollection(200));
     const BatchRecord record = RunNumbered(file, 4, 5);
     EXPECT_EQ(record.emitted.size(), 200u);
@@ -84,7 +84,7 @@ TEST(OrderedBatch, NoMoreThanTheWindowIsInFlight) {
 }
 
 TEST(OrderedBatch, AFailingWorkerEndsTheBatchWithItsError) {
-    ScratchDirectory dir;
+    TempDirectory dir;
     const std::string file = dir.Write("n.txt", NumberedCollection(100));
     std::atomic<int> calls{0};
     const PuzzleWork work = [&](const CollectionPuzzle&, PuzzleOutcome&) {

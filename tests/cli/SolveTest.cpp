@@ -1,11 +1,12 @@
+#include "CliTestSupport.h"
 #include "PuzzleSolving.h"
 #include "files/PuzzleLines.h"
-#include "support/Puzzles.h"
 
 #include <gtest/gtest.h>
 
 using namespace sorvat;
 using namespace sorvat::cli;
+using sorvat::test::Contradictory;
 
 namespace {
 
@@ -13,23 +14,36 @@ const std::string Solution = "92647153887526394113498527658934671264715238931279
 
 } // namespace
 
-TEST(Solve, AnswersAgreeWithQqwingSolutions) {
+// The answer board determines only digits of the unique solution and is
+// solved exactly when it equals it; a grade is a level that solves and no
+// lower one does.
+TEST(Solve, AnswersAndGradesAgreeWithQqwingSolutions) {
     for (const std::string file : {"qqwing.txt", "hard.txt"}) {
         int solved = 0;
-        const auto cases = sorvat::test::ReadPuzzleCases(file);
-        for (const auto& c : cases) {
+        for (const auto& c : sorvat::test::ReadPuzzleCases(file)) {
+            SCOPED_TRACE(c.puzzle);
+            const EntryList locks = LocksFromPuzzle(c.puzzle);
             PuzzleOutcome out;
-            AnalyzeLocks(LocksFromPuzzle(c.puzzle), 9, out);
+            AnalyzeLocks(locks, 9, out);
             ASSERT_EQ(out.answer.size(), 81u);
-            EXPECT_FALSE(out.deadCell) << c.puzzle;
-            // Every digit the answer board determines is the puzzle's unique solution.
+            EXPECT_FALSE(out.deadCell);
             for (std::size_t i = 0; i < 81; ++i) {
                 if (out.answer[i] != '.') {
-                    ASSERT_EQ(out.answer[i], c.solution[i]) << c.puzzle << " cell " << i;
+                    ASSERT_EQ(out.answer[i], c.solution[i]) << "cell " << i;
                 }
             }
             solved += IsSolvedOutcome(out);
-            EXPECT_EQ(IsSolvedOutcome(out), out.answer == c.solution) << c.puzzle;
+            EXPECT_EQ(IsSolvedOutcome(out), out.answer == c.solution);
+
+            PuzzleOutcome graded;
+            GradeLocks(locks, graded);
+            if (graded.grade < 0) continue;
+            EXPECT_EQ(graded.answer, c.solution);
+            if (graded.grade > 0) {
+                PuzzleOutcome below;
+                AnalyzeLocks(locks, graded.grade - 1, below);
+                EXPECT_FALSE(IsSolvedOutcome(below));
+            }
         }
         EXPECT_GT(solved, 0) << file;
     }
@@ -47,34 +61,25 @@ TEST(Solve, FullGridAndOneBlankAreSolvedAtLevelZero) {
     EXPECT_EQ(one.answer, Solution);
 }
 
-TEST(Solve, ACellLeftWithoutCandidatesIsAContradiction) {
-    // Row 1 holds 1..8 and the 9 below its last cell leaves that cell
-    // nothing; at level 0 nothing fills the cell before the 9 arrives.
-    std::string puzzle(81, '.');
-    for (int x = 0; x < 8; ++x) puzzle[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
-    puzzle[17] = '9';
-    PuzzleOutcome out;
-    AnalyzeLocks(LocksFromPuzzle(puzzle), 0, out);
-    EXPECT_TRUE(out.deadCell);
-    EXPECT_EQ(out.answer[8], '.');
-    EXPECT_STREQ(StatusOf(out), "contradiction");
-    PuzzleOutcome graded;
-    GradeLocks(LocksFromPuzzle(puzzle), graded);
-    EXPECT_EQ(graded.grade, -1);
-}
+// At level 0 nothing fills the last cell of row 1 before the 9 below it
+// arrives: a dead cell. At level 9 that cell is determined as 9 first: no
+// cell is dead, but column 9 holds two 9s. Both are contradictions.
+TEST(Solve, DeadCellsAndConflictingDigitsAreContradictions) {
+    PuzzleOutcome dead;
+    AnalyzeLocks(LocksFromPuzzle(Contradictory()), 0, dead);
+    EXPECT_TRUE(dead.deadCell);
+    EXPECT_EQ(dead.answer[8], '.');
+    EXPECT_STREQ(StatusOf(dead), "contradiction");
 
-TEST(Solve, ADigitDeterminedBeforeAConflictingGivenIsAContradiction) {
-    // The same givens at level 9: the last cell of row 1 is determined as 9
-    // before the 9 below it is placed; no cell is dead, but column 9 holds
-    // two 9s.
-    std::string puzzle(81, '.');
-    for (int x = 0; x < 8; ++x) puzzle[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
-    puzzle[17] = '9';
-    PuzzleOutcome out;
-    AnalyzeLocks(LocksFromPuzzle(puzzle), 9, out);
-    EXPECT_TRUE(out.conflict);
-    EXPECT_FALSE(IsSolvedOutcome(out));
-    EXPECT_STREQ(StatusOf(out), "contradiction");
+    PuzzleOutcome conflict;
+    AnalyzeLocks(LocksFromPuzzle(Contradictory()), 9, conflict);
+    EXPECT_TRUE(conflict.conflict);
+    EXPECT_FALSE(IsSolvedOutcome(conflict));
+    EXPECT_STREQ(StatusOf(conflict), "contradiction");
+
+    PuzzleOutcome graded;
+    GradeLocks(LocksFromPuzzle(Contradictory()), graded);
+    EXPECT_EQ(graded.grade, -1);
 }
 
 TEST(Solve, ConflictsAreFoundInRowsColumnsAndBoxes) {
@@ -89,19 +94,4 @@ TEST(Solve, ConflictsAreFoundInRowsColumnsAndBoxes) {
     std::string apart = blank;
     apart[0] = apart[30] = '4';  // different row, column and box
     EXPECT_FALSE(HasConflict(apart));
-}
-
-TEST(Solve, AGradeIsALevelThatSolvesAndNoLowerOneDoes) {
-    for (const auto& c : sorvat::test::ReadPuzzleCases("qqwing.txt")) {
-        const EntryList locks = LocksFromPuzzle(c.puzzle);
-        PuzzleOutcome graded;
-        GradeLocks(locks, graded);
-        if (graded.grade < 0) continue;
-        EXPECT_EQ(graded.answer, c.solution);
-        if (graded.grade > 0) {
-            PuzzleOutcome below;
-            AnalyzeLocks(locks, graded.grade - 1, below);
-            EXPECT_FALSE(IsSolvedOutcome(below)) << c.puzzle;
-        }
-    }
 }
