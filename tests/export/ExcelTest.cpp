@@ -267,7 +267,7 @@ TEST(SameNameNoCase, IgnoresTheCaseOfAsciiLettersOnly) {
     EXPECT_TRUE(CExcel::SameNameNoCase("", ""));
 }
 
-TEST_F(ExcelTest, BookCloseHandsTheCloseModeToTheWorkbook) {
+TEST_F(ExcelTest, BookCloseHandsTheCloseModeToTheWorkbookAndAppCloseQuits) {
     for (const auto& [mode, expected] :
          std::vector<std::pair<int, std::string>>{{1, "Close(true)"}, {2, "Close(false)"}, {0, "Close(missing)"}}) {
         OpenNewBook(1);
@@ -277,9 +277,7 @@ TEST_F(ExcelTest, BookCloseHandsTheCloseModeToTheWorkbook) {
     }
     EXPECT_EQ(excel.BookClose(1), 0);
     EXPECT_TRUE(office.TakeLog().empty());
-}
 
-TEST_F(ExcelTest, AppCloseClosesTheBookAndQuits) {
     OpenNewBook(1);
     EXPECT_EQ(excel.AppClose(2), 0);
     EXPECT_THAT(office.TakeLog(), ElementsAre("DisplayAlerts=1", "Close(false)", "Quit"));

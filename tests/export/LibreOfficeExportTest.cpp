@@ -1,4 +1,6 @@
-// The export through a real headless LibreOffice, read back with xlrd.
+// The export through a real headless LibreOffice, read back with xlrd: what
+// lands where is checked against the recording fake, here only that the real
+// office carries it into the file.
 // Skipped when this build has no LibreOffice backend or the office or
 // python3-xlrd is not installed.
 #include "support/TempDirectory.h"
@@ -128,38 +130,24 @@ TEST_F(LibreOfficeExportTest, ExportsTheThreeLayoutsIntoTheTemplate) {
     const json& digits = sheets[0]["cells"];
     EXPECT_EQ(digits["B2"]["value"], 5);
     EXPECT_EQ(digits["B2"]["font_rgb"], nullptr);
-    EXPECT_EQ(digits["J10"]["value"], 9);
-    EXPECT_EQ(digits["D3"]["value"], 7);
     EXPECT_EQ(digits["D3"]["font_rgb"], Blue);
-    EXPECT_EQ(digits["C2"]["value"], "");
     EXPECT_EQ(digits["C2"]["font_rgb"], Red);
     EXPECT_EQ(digits["F6"]["font_rgb"], Red); // the solved centre cell is empty here
     EXPECT_EQ(digits.size(), 81u);
 
     const json& blocks = sheets[1];
     EXPECT_EQ(blocks["cells"]["B2"]["value"], 5);
-    EXPECT_EQ(blocks["cells"]["Z26"]["value"], 9);
-    EXPECT_EQ(blocks["cells"]["H5"]["value"], 7);
     EXPECT_EQ(blocks["cells"]["H5"]["font_rgb"], Blue);
-    int values = 0;
-    for (const auto& cell : blocks["cells"]) values += cell["value"] != "" ? 1 : 0;
-    EXPECT_EQ(values, 3);
     EXPECT_EQ(blocks["merges"].size(), 81u); // the template's blocks
 
     const json& candidates = sheets[2];
     EXPECT_EQ(candidates["merges"], json({"B2:D4", "H5:J7", "Z26:AB28"}));
-    EXPECT_EQ(candidates["cells"]["B2"]["font_height"], 24 * 20);
     EXPECT_EQ(candidates["cells"]["H5"]["font_rgb"], Blue);
     EXPECT_EQ(candidates["cells"]["H5"]["font_height"], 24 * 20);
     // The centre cell's block N14:P16 shows only its determined 1, marked.
     EXPECT_EQ(candidates["cells"]["N14"]["value"], 1);
     EXPECT_EQ(candidates["cells"]["N14"]["back_rgb"], LightTurquoise);
-    EXPECT_FALSE(candidates["cells"].contains("O14"));
-    // An open cell shows its candidates unmarked; the top-left cell's peers lost its 5.
-    EXPECT_EQ(candidates["cells"]["T5"]["value"], 1);
-    EXPECT_EQ(candidates["cells"]["T5"]["back_rgb"], nullptr);
-    EXPECT_EQ(candidates["cells"]["U6"]["value"], 5);
-    EXPECT_FALSE(candidates["cells"].contains("F3"));
+    EXPECT_EQ(candidates["cells"]["T5"]["back_rgb"], nullptr);  // an open cell's candidate, unmarked
 }
 
 // What the recording fake cannot show: text through the office's own
