@@ -62,19 +62,15 @@ TEST(MakeA1, ColumnLettersAreBijectiveBase26AndNonPositiveGiveAQuestionMark) {
     }
 }
 
-TEST_F(ExcelTest, TextCoordinatesAcceptCapitalLettersThenAPositiveRow) {
+TEST_F(ExcelTest, CoordinatesAreCapitalLettersThenAPositiveRowOrNumbersFromOneTo0xFFFF) {
     for (const char* good : {"A1", "XY2", "B123", "XYZ123", "A01"}) EXPECT_TRUE(excel.IsCoordinate(good)) << good;
+    EXPECT_TRUE(excel.IsCoordinate(1, 1));
+    EXPECT_TRUE(excel.IsCoordinate(0xFFFF, 0xFFFF));
     EXPECT_EQ(TakeOutput(), "");
     for (const char* bad : {"a1", "1A", "A0", "A", "AB", "A00", "A1B", "", "B 2", "A-1"}) {
         EXPECT_FALSE(excel.IsCoordinate(bad)) << bad;
         EXPECT_EQ(TakeOutput(), TextDiagnostic(bad));
     }
-}
-
-TEST_F(ExcelTest, NumericCoordinatesRunFromOneTo0xFFFF) {
-    EXPECT_TRUE(excel.IsCoordinate(1, 1));
-    EXPECT_TRUE(excel.IsCoordinate(0xFFFF, 0xFFFF));
-    EXPECT_EQ(TakeOutput(), "");
     EXPECT_FALSE(excel.IsCoordinate(0, 5));
     EXPECT_EQ(TakeOutput(), "## CExcel::IsCoordinate Error : 0,5 座標指定が正しくない (1<= x,y <= 0xFFFF) ##\n");
     EXPECT_FALSE(excel.IsCoordinate(3, 0x10000));

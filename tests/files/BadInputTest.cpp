@@ -37,6 +37,16 @@ std::string RandomBytes(std::size_t size, unsigned seed) {
     return bytes;
 }
 
+// Reads the puzzle file at `path` through an open file, as a load does;
+// gives the reader's result, or -1 when the file does not open.
+int ReadPuzzleFile(const std::filesystem::path& path, EntryList& list, const char** memo = nullptr) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return -1;
+    const int result = PuzzleFile().Read(file, path.filename().string(), list, memo);
+    std::fclose(file);
+    return result;
+}
+
 long PeakRssKb() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
@@ -80,11 +90,8 @@ TEST(BadPuzzleFile, NulFilledFileEmptiesTheListAndShowsNoMemo) {
     WriteBytes(path, std::string(1 << 20, '\0'));
     EntryList list;
     list.Add(Entry(0, 0, 0, Lock));
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    ASSERT_NE(file, nullptr);
     const char* memo = nullptr;
-    EXPECT_EQ(PuzzleFile().Read(file, "zeros.md1", list, &memo), 0);
-    std::fclose(file);
+    EXPECT_EQ(ReadPuzzleFile(path, list, &memo), 0);
     EXPECT_EQ(list.Count(), 0);
     EXPECT_STREQ(memo, "");
 }
@@ -113,10 +120,7 @@ TEST(BadPuzzleFile, TwoHundredMegabytesWithEndlessLineAndMemoReadInConstantMemor
     const long before = PeakRssKb();
     EntryList list;
     const char* memo = nullptr;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(PuzzleFile().Read(file, "huge.md1", list, &memo), 0);
-    std::fclose(file);
+    EXPECT_EQ(ReadPuzzleFile(path, list, &memo), 0);
     const long grownKb = PeakRssKb() - before;
 
     ASSERT_EQ(list.Count(), 3);
@@ -202,7 +206,8 @@ TEST(BadSettingsFile, ShortLongAndRandomFilesGiveUsableSettings) {
             EXPECT_LE(settings.CurrentPath().size(), CurrentPathFieldSize);
             const std::string record = settings.ToBytes();
             ASSERT_EQ(record.size(), SettingsSize);
-            // Only the analysis level may differ from the file's own bytes.
+            // Only the analysis level may differ from the file's own bytes: values
+            // the program does not interpret survive a load and a save.
             const std::size_t kept = std::min(size, SettingsSize);
             for (std::size_t i = 0; i < kept; ++i) {
                 if (i < 76 || i >= 80) {
@@ -231,11 +236,8 @@ TEST(BadSettingsFile, PathsThatAreNotUtf8) {
 
     const auto puzzle = strange / "\xfe.md2";
     WriteBytes(puzzle, "123\n");
-    std::FILE* file = std::fopen(puzzle.c_str(), "rb");
-    ASSERT_NE(file, nullptr);
     EntryList list;
-    EXPECT_EQ(PuzzleFile().Read(file, puzzle.filename().string(), list), 0);
-    std::fclose(file);
+    EXPECT_EQ(ReadPuzzleFile(puzzle, list), 0);
     EXPECT_EQ(list.Count(), 3);
 }
 

@@ -95,18 +95,6 @@ TEST(Analysis, TrialNeedsSixteenEntriesAndLevelEight) {
     }
 }
 
-TEST(Analysis, AutoConfirmWritesEveryDeterminedCellBack) {
-    EntryList list = LocksFromLine(ReadPuzzleCases("qqwing.txt").at(0).puzzle);
-    const int givens = list.Count();
-    auto b = Analysed(list, 9, true, true);
-    ASSERT_EQ(b->solvedCount, 81);
-    EXPECT_EQ(list.Count(), 81);
-    EXPECT_EQ(list.Position(), 81);
-    EXPECT_EQ(b->enteredCount, 81);
-    for (int i = givens; i < list.Count(); ++i) EXPECT_EQ(list.At(i).kind, Fix);
-    EXPECT_TRUE(b->IsSolved());
-}
-
 TEST(Analysis, AnswerBoardsMatchThePeerSolutions) {
     int solved = 0;
     for (const auto& pc : ReadPuzzleCases("qqwing.txt")) {
@@ -137,9 +125,10 @@ TEST(Analysis, ContradictoryLocksEndInADeadCellOrUnsolved) {
     EXPECT_TRUE(b->HasDeadCell());
 }
 
-// The auto-confirm repetition ends with the analysis of its final list: the
-// board equals a fresh analysis of that list, and the list is what adding
-// the determined cells round by round gives.
+// The auto-confirm repetition writes every determined cell back as a Fix
+// entry and ends with the analysis of its final list: the list is what adding
+// the determined cells round by round gives, and the board equals a fresh
+// analysis of that list.
 TEST(Analysis, AutoConfirmEndsWithTheAnalysisOfItsFinalList) {
     auto cases = ReadPuzzleCases("qqwing.txt");
     for (const auto& hard : ReadPuzzleCases("hard.txt")) cases.push_back(hard);

@@ -127,33 +127,6 @@ TEST(SettingsFile, AnalysisLevelOutsideTheRangeBecomesZero) {
     EXPECT_EQ(Int32At(ReadBytes(dir / "Sorvat.ini"), 76), 0);
 }
 
-TEST(SettingsFile, UninterpretedValuesSurviveARun) {
-    TempDirectory dir;
-    std::string stored = Settings().ToBytes();
-    stored[68] = 5;                 // displayMode out of range
-    stored[10] = '\x7F';            // reserved
-    stored[74] = '\x55';            // padding
-    stored[4099] = 'z';             // after the path's terminator
-    WriteBytes(dir / "Sorvat.ini", stored);
-
-    Settings settings;
-    ASSERT_TRUE(LoadSettings(settings, dir / "Sorvat.ini", 8));
-    EXPECT_EQ(settings.displayMode, 5);
-    settings.windowLeft = 300;
-    settings.windowTop = 200;
-    ASSERT_TRUE(SaveSettings(settings, dir / "Sorvat.ini", 8));
-
-    const std::string written = ReadBytes(dir / "Sorvat.ini");
-    ASSERT_EQ(written.size(), stored.size());
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        if (i < 80 || i >= 88) {
-            EXPECT_EQ(written[i], stored[i]) << "offset " << i;
-        }
-    }
-    EXPECT_EQ(Int32At(written, 80), 300);
-    EXPECT_EQ(Int32At(written, 84), 200);
-}
-
 TEST(SettingsPath, StoringKeepsTheLimitAndReadingStopsAtTheFieldEnd) {
     Settings settings;
     const std::string longest(3999, 'a');
