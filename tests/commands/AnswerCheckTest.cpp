@@ -1,12 +1,9 @@
-#include "CommandFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "commands/CommandTexts.h"
 
-#include <QDir>
-#include <QTest>
-
 using namespace sorvat;
-using namespace sorvat::testing;
+using namespace sorvat::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -21,15 +18,12 @@ protected:
         fs::create_directories(puzzles);
     }
 
-    fs::path Puzzle(const std::string& name) { return WritePuzzle(name, Givens(), {}, puzzles); }
-
-    void PlayInQueue(const std::string& name) {
-        view->LoadFile(Puzzle(name).string());
-        AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
-        view->m_board.Analyze();
+    fs::path Puzzle(const std::string& name, const EntryList& list = Givens()) {
+        return WritePuzzle(name, list, {}, puzzles);
     }
-
-    QString Pattern() const { return QString::fromStdString((puzzles / "*").string()); }
+    QString Text(const char* text, const fs::path& filledIn = {}) const {
+        return QString::fromUtf8(text).replace("%s", QString::fromStdString(filledIn.string()));
+    }
 
     fs::path puzzles;
 };
@@ -37,14 +31,14 @@ protected:
 } // namespace
 
 TEST_F(AnswerCheck, CorrectBoardWithNoKeepsEverything) {
-    PlayInQueue("q1.md2");
+    PlaySolved(Puzzle("q1.md2"));
     Puzzle("q2.md2");
     boxes.Answer(MessageResult::No);
     const int count = view->m_moves.Count();
     view->CheckAnswer();
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].title, QString::fromUtf8("正解です"));
-    EXPECT_EQ(Boxes()[0].text, QString::fromUtf8(texts::CorrectText));
+    EXPECT_EQ(Boxes()[0].text, Text(texts::CorrectText));
     EXPECT_EQ(Boxes()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(Boxes()[0].owner, view);
     EXPECT_TRUE(fs::exists(puzzles / "q1.md2"));
@@ -56,12 +50,10 @@ TEST_F(AnswerCheck, CorrectBoardWithYesMarksTheFileAndLoadsTheNextOne) {
     // Passed over: the directory entry, a sub-directory, hidden and finished
     // files. A capital "X." is not the mark.
     fs::create_directories(puzzles / "a-sub");
-    WritePuzzle(".hidden", Givens(), {}, puzzles);
-    WritePuzzle("x.done.md2", Givens(), {}, puzzles);
-    PlayInQueue("q1.md2");
-    EntryList other;
-    AddGrid(other, EasySolution, Lock);
-    WritePuzzle("X.upper.md1", other, {}, puzzles);
+    Puzzle(".hidden");
+    Puzzle("x.done.md2");
+    PlaySolved(Puzzle("q1.md2"));
+    Puzzle("X.upper.md1", Givens(EasySolution));
     Puzzle("q2.md2");
 
     view->CheckAnswer();
@@ -73,15 +65,14 @@ TEST_F(AnswerCheck, CorrectBoardWithYesMarksTheFileAndLoadsTheNextOne) {
 }
 
 TEST_F(AnswerCheck, LastPuzzleOfTheDirectoryEndsWithAllFinished) {
-    PlayInQueue("q1.md2");
-    WritePuzzle("x.q0.md2", Givens(), {}, puzzles);
+    PlaySolved(Puzzle("q1.md2"));
+    Puzzle("x.q0.md2");
     const int count = view->m_moves.Count();
     view->CheckAnswer();
     ASSERT_EQ(Boxes().size(), 2u);
-    const MessageBoxRequest& done = Boxes()[1];
-    EXPECT_EQ(done.title, QString::fromUtf8("全問終了"));
-    EXPECT_EQ(done.text, QString::fromUtf8(texts::AllFinishedText).replace("%s", Pattern()));
-    EXPECT_EQ(done.buttons, MessageButtons::Ok);
+    EXPECT_EQ(Boxes()[1].title, QString::fromUtf8("全問終了"));
+    EXPECT_EQ(Boxes()[1].text, Text(texts::AllFinishedText, puzzles / "*"));
+    EXPECT_EQ(Boxes()[1].buttons, MessageButtons::Ok);
     EXPECT_TRUE(fs::exists(puzzles / "x.q1.md2"));
     // The board keeps the solved puzzle.
     EXPECT_EQ(view->m_moves.Count(), count);
@@ -90,15 +81,13 @@ TEST_F(AnswerCheck, LastPuzzleOfTheDirectoryEndsWithAllFinished) {
 
 TEST_F(AnswerCheck, WrongBoardIsReportedWithoutAnOffer) {
     view->LoadFile(Puzzle("q1.md2").string());
-    std::string wrong(EasySolution);
-    std::swap(wrong[2], wrong[3]);
-    AddAnswers(view->m_moves, EasyPuzzle, wrong);
+    AddAnswers(view->m_moves, EasyPuzzle, SwappedSolution());
     view->m_board.Analyze();
     const int count = view->m_moves.Count();
     view->CheckAnswer();
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].title, QString::fromUtf8("残念。間違いです。"));
-    EXPECT_EQ(Boxes()[0].text, QString::fromUtf8(texts::WrongText));
+    EXPECT_EQ(Boxes()[0].text, Text(texts::WrongText));
     EXPECT_EQ(Boxes()[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(Boxes()[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(fs::exists(puzzles / "q1.md2"));
@@ -108,53 +97,57 @@ TEST_F(AnswerCheck, WrongBoardIsReportedWithoutAnOffer) {
 TEST_F(AnswerCheck, GivensEnteredAsFixAreJudgedByTheBoardAlone) {
     EntryList fixes;
     AddGrid(fixes, EasySolution, Fix);
-    view->LoadFile(WritePuzzle("f1.md1", fixes, {}, puzzles).string());
-    WritePuzzle("f2.md1", fixes, {}, puzzles);
+    view->LoadFile(Puzzle("f1.md1", fixes).string());
+    Puzzle("f2.md1", fixes);
     view->CheckAnswer();
     ASSERT_GE(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].title, QString::fromUtf8(texts::UnsolvedConsistentTitle));
-    EXPECT_EQ(Boxes()[0].text, QString::fromUtf8(texts::UnsolvedConsistentText));
+    EXPECT_EQ(Boxes()[0].title, Text(texts::UnsolvedConsistentTitle));
+    EXPECT_EQ(Boxes()[0].text, Text(texts::UnsolvedConsistentText));
     EXPECT_EQ(Boxes()[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(fs::exists(puzzles / "x.f1.md1"));
     EXPECT_EQ(CurrentPath(), (puzzles / "f2.md1").string());
 
-    std::string broken(EasySolution);
-    std::swap(broken[2], broken[3]);
     EntryList wrongFixes;
-    AddGrid(wrongFixes, broken, Fix);
-    view->LoadFile(WritePuzzle("f3.md1", wrongFixes, {}, puzzles).string());
+    AddGrid(wrongFixes, SwappedSolution(), Fix);
+    view->LoadFile(Puzzle("f3.md1", wrongFixes).string());
     view->CheckAnswer();
     const MessageBoxRequest& last = Boxes().back();
     EXPECT_EQ(last.title, QString::fromUtf8("残念。矛盾があります。"));
-    EXPECT_EQ(last.text, QString::fromUtf8(texts::UnsolvedContradictionText));
+    EXPECT_EQ(last.text, Text(texts::UnsolvedContradictionText));
     EXPECT_EQ(last.buttons, MessageButtons::Ok);
     EXPECT_EQ(last.icon, MessageIcon::Warning);
     EXPECT_TRUE(fs::exists(puzzles / "f3.md1"));
 }
 
-TEST_F(AnswerCheck, NextProblemStopsWithoutAUsablePath) {
-    settings().SetCurrentPath("");
-    EXPECT_EQ(view->LoadNextProblem(), -1);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].title, "Info");
-    EXPECT_EQ(Boxes()[0].text, QString::fromUtf8(texts::NoCurrentPathText));
-    EXPECT_EQ(Boxes()[0].buttons, MessageButtons::Ok);
-
-    // A path without "/" (after the missing-file warning).
-    settings().SetCurrentPath("q1.md2");
-    EXPECT_EQ(view->LoadNextProblem(), -3);
-    ASSERT_EQ(Boxes().size(), 3u);
-    EXPECT_EQ(Boxes()[1].title, "Warning");
-    EXPECT_EQ(Boxes()[1].text, QString::fromUtf8(texts::FileMissingText).replace("%s", "q1.md2"));
-    EXPECT_EQ(Boxes()[1].icon, MessageIcon::Warning);
-    EXPECT_EQ(Boxes()[2].title, "Info");
-    EXPECT_EQ(Boxes()[2].text, QString::fromUtf8(texts::NoSlashText));
-
-    // Only a leading "/": the directory part is empty.
-    settings().SetCurrentPath("/q1.md2");
-    EXPECT_EQ(view->LoadNextProblem(), -4);
-    EXPECT_EQ(Boxes().back().text, QString::fromUtf8(texts::EmptyPartText));
-    EXPECT_EQ(Boxes().back().title, "Info");
+TEST_F(AnswerCheck, NextProblemStopsWithoutAUsableDirectory) {
+    struct Case {
+        std::string path;
+        int result;
+        bool fileMissing;  // warned about before the stop
+        const char* title;
+        QString text;
+    };
+    const Case cases[] = {
+        {"", -1, false, "Info", Text(texts::NoCurrentPathText)},
+        {"q1.md2", -3, true, "Info", Text(texts::NoSlashText)},        // no "/"
+        {"/q1.md2", -4, true, "Info", Text(texts::EmptyPartText)},     // empty directory part
+        {(dir / "gone" / "q1.md2").string(), -100, true, "Error", Text(texts::SearchFailedText, dir / "gone" / "*")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::size_t before = Boxes().size();
+        settings().SetCurrentPath(c.path);
+        EXPECT_EQ(view->LoadNextProblem(), c.result);
+        ASSERT_EQ(Boxes().size(), before + (c.fileMissing ? 2 : 1));
+        if (c.fileMissing) {
+            EXPECT_EQ(Boxes()[before].title, "Warning");
+            EXPECT_EQ(Boxes()[before].text, Text(texts::FileMissingText, c.path));
+            EXPECT_EQ(Boxes()[before].icon, MessageIcon::Warning);
+        }
+        EXPECT_EQ(Boxes().back().title, c.title);
+        EXPECT_EQ(Boxes().back().text, c.text);
+        EXPECT_EQ(Boxes().back().icon, c.result == -100 ? MessageIcon::Warning : MessageIcon::None);
+    }
 }
 
 TEST_F(AnswerCheck, BackslashesAreTakenAsSeparators) {
@@ -168,21 +161,9 @@ TEST_F(AnswerCheck, BackslashesAreTakenAsSeparators) {
     EXPECT_EQ(CurrentPath(), (puzzles / "q2.md2").string());
 }
 
-TEST_F(AnswerCheck, MovedDirectoryIsAnError) {
-    settings().SetCurrentPath((dir / "gone" / "q1.md2").string());
-    EXPECT_EQ(view->LoadNextProblem(), -100);
-    ASSERT_EQ(Boxes().size(), 2u);
-    EXPECT_EQ(Boxes()[0].title, "Warning");
-    EXPECT_EQ(Boxes()[1].title, "Error");
-    EXPECT_EQ(Boxes()[1].icon, MessageIcon::Warning);
-    EXPECT_EQ(Boxes()[1].text, QString::fromUtf8(texts::SearchFailedText)
-                                   .replace("%s", QString::fromStdString((dir / "gone" / "*").string())));
-}
-
 TEST_F(AnswerCheck, MissingFileWarnsAndLoadsTheFirstUnfinishedFile) {
     Puzzle("q2.md2");
-    const std::string stored = (puzzles / "q1.md2").string();
-    settings().SetCurrentPath(stored);
+    settings().SetCurrentPath((puzzles / "q1.md2").string());
     EXPECT_EQ(view->LoadNextProblem(), 0);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].title, "Warning");
@@ -191,8 +172,8 @@ TEST_F(AnswerCheck, MissingFileWarnsAndLoadsTheFirstUnfinishedFile) {
 }
 
 TEST_F(AnswerCheck, TakenMarkedNameNeverReloadsTheSolvedPuzzle) {
-    WritePuzzle("x.q1.md2", Givens(), {}, puzzles);  // an earlier copy, finished
-    PlayInQueue("q1.md2");
+    Puzzle("x.q1.md2");  // an earlier copy, finished
+    PlaySolved(Puzzle("q1.md2"));
     const int count = view->m_moves.Count();
     view->CheckAnswer();
     // The refusal is reported, the solved file stays as it is and, being the
@@ -209,22 +190,4 @@ TEST_F(AnswerCheck, TakenMarkedNameNeverReloadsTheSolvedPuzzle) {
     Puzzle("q2.md2");
     view->CheckAnswer();
     EXPECT_EQ(CurrentPath(), (puzzles / "q2.md2").string());
-}
-
-TEST_F(AnswerCheck, FillingTheLastCellWithAClickStartsTheCheck) {
-    PlayInQueue("q1.md2");
-    // Take out the answer of (2,0) again and enter it with a right click on
-    // its square (digit 4: column 0, row 1 of the cell's squares).
-    view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 2, 0), Fix));
-    view->m_board.Analyze();
-    ASSERT_EQ(view->m_board.enteredCount, 80);
-    boxes.Answer(MessageResult::No);
-    view->OnMouseMove(QPoint(23 + 57 * 2 + 9, 23 + 19 + 9));
-    view->OnRButtonUp();
-    ASSERT_EQ(view->m_board.enteredCount, 81);
-    EXPECT_TRUE(Boxes().empty());  // not before the timer has run
-    for (int i = 0; i < 40 && Boxes().empty(); ++i) QTest::qWait(25);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].title, QString::fromUtf8("正解です"));
-    EXPECT_TRUE(fs::exists(puzzles / "q1.md2"));
 }

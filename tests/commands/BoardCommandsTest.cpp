@@ -1,59 +1,61 @@
-#include "CommandFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "commands/CommandTexts.h"
 #include "shell/CommandIds.h"
 #include "shell/LevelEdit.h"
-#include "shell/StatusDialogBar.h"
 #include "text/Cp932.h"
 
 #include <QAbstractButton>
 
 using namespace sorvat;
-using namespace sorvat::testing;
+using namespace sorvat::test;
 
 namespace {
 
-using BoardCommands = CommandFixture;
+class BoardCommands : public CommandFixture {
+protected:
+    // The easy puzzle loaded from a file: 30 givens as Locks.
+    void LoadPuzzle() { view->LoadFile(WritePuzzle("q1.md2").string()); }
+
+    // The givens as Locks, the answers as Fix entries except that the answers
+    // of (2,0) and (3,0) are swapped.
+    void PlayWithTwoWrongCells() {
+        AddGrid(view->m_moves, EasyPuzzle, Lock);
+        AddAnswers(view->m_moves, EasyPuzzle, SwappedSolution());
+        view->ApplySettings();
+    }
+
+    // Fix entries with the right digits in `cells`, then the boards rebuilt.
+    void EnterAnswers(std::initializer_list<std::pair<int, int>> cells) {
+        for (auto [x, y] : cells) view->m_moves.Add(Entry(x, y, DigitAt(EasySolution, x, y), Fix));
+        view->ApplySettings();
+    }
+};
 
 int CountOfKind(const EntryList& list, int kind) {
     int n = 0;
-    for (int i = 0; i < list.Position(); ++i)
-        if (list.At(i).kind == kind) ++n;
+    for (int i = 0; i < list.Position(); ++i) n += list.At(i).kind == kind ? 1 : 0;
     return n;
-}
-
-// The easy puzzle's givens as Locks, its answers as Fix entries except that
-// the answers of (2,0) and (3,0) are swapped.
-void PlayWithTwoWrongCells(CSorvatView& view) {
-    std::string wrong(EasySolution);
-    std::swap(wrong[2], wrong[3]);
-    AddGrid(view.m_moves, EasyPuzzle, Lock);
-    AddAnswers(view.m_moves, EasyPuzzle, wrong);
-    view.ApplySettings();
 }
 
 } // namespace
 
 TEST_F(BoardCommands, QuickSaveAndQuickLoadKeepTheCurrentPuzzlePath) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
+    LoadPuzzle();
+    view->OnQuickLoad();  // no quick file yet: nothing changes
+    EXPECT_EQ(view->m_moves.Count(), 30);
+
     const std::string current = CurrentPath();
     view->m_moves.Add(Entry(2, 0, 3, Fix));
     view->OnQuickSave();
     ASSERT_TRUE(std::filesystem::exists(dir / "_Sorvat.Quick.md1"));
-
     view->OnFullReset();
     ASSERT_EQ(view->m_moves.Count(), 0);
     view->OnQuickLoad();
-    EXPECT_EQ(view->m_moves.Count(), 31);  // 30 givens and the Fix entry
+    EXPECT_EQ(view->m_moves.Count(), 31);
     EXPECT_EQ(view->m_board.Cell(2, 0).enteredDigit, 3);
     EXPECT_EQ(CurrentPath(), current);
     EXPECT_TRUE(Boxes().empty());
-}
-
-TEST_F(BoardCommands, QuickLoadWithoutAQuickFileChangesNothing) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
-    view->OnQuickLoad();
-    EXPECT_EQ(view->m_moves.Count(), 30);
 }
 
 TEST_F(BoardCommands, ModesAndRepeatFollowTheSettingsAndTheDialogBar) {
@@ -88,30 +90,26 @@ TEST_F(BoardCommands, CommandsNeedingTheMainFrameDoNothingBeforeIt) {
 }
 
 TEST_F(BoardCommands, LevelEditChangesTheLevelWithinMaxLevelOnly) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
+    LoadPuzzle();
     CLevelEdit* edit = frame->m_wndLevelEdit;
-    edit->setText(QStringLiteral("5"));
-    view->OnLevelChanged();
+    auto enter = [&](const char* text) {
+        edit->setText(QString::fromUtf8(text));
+        view->OnLevelChanged();
+    };
+    enter("5");
     EXPECT_EQ(settings().analysisLevel, 5);
     EXPECT_EQ(view->m_board.level, 5);
-
-    edit->setText(QStringLiteral("9"));  // above MaxLevel 8
-    view->OnLevelChanged();
-    edit->setText(QStringLiteral("4x"));
-    view->OnLevelChanged();
-    edit->setText(QString());
-    view->OnLevelChanged();
+    for (const char* refused : {"9", "4x", ""}) enter(refused);  // 9 is above MaxLevel 8
     EXPECT_EQ(settings().analysisLevel, 5);
 
     // The same level again does not analyse the board again.
     view->m_board.ResetCells();
-    edit->setText(QStringLiteral("15"));
-    view->OnLevelChanged();
+    enter("15");
     EXPECT_EQ(view->m_board.enteredCount, 0);
 }
 
 TEST_F(BoardCommands, ApplySettingsConfiguresBothBoards) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
+    LoadPuzzle();
     settings().analysisLevel = 3;
     settings().repeatFlag = 1;
     view->ApplySettings();
@@ -126,24 +124,21 @@ TEST_F(BoardCommands, ApplySettingsConfiguresBothBoards) {
 }
 
 TEST_F(BoardCommands, NextMoveShowsTheExplanationInAnInfoBox) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
-    const int before = view->m_moves.Count();
+    LoadPuzzle();
     view->OnNextMove();
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].title, "Info");
     EXPECT_EQ(Boxes()[0].buttons, MessageButtons::Ok);
-    EXPECT_TRUE(Boxes()[0].text.contains(u'X'));
-    EXPECT_EQ(view->m_moves.Count(), before);
-
+    EXPECT_EQ(view->m_moves.Count(), 30);
     char buffer[NextMoveBufferSize] = {};
     view->m_board.NextMove(buffer, NextMoveBufferSize);
+    EXPECT_TRUE(Boxes()[0].text.contains(u'X'));
     EXPECT_EQ(Boxes()[0].text, QString::fromStdString(Cp932ToUtf8(buffer)));
 }
 
 TEST_F(BoardCommands, EraseWrongCellsRefusesWithFewerThanFourteenLocks) {
     // 13 Locks of the answer.
-    for (int i = 0; i < 13; ++i)
-        view->m_moves.Add(Entry(i % 9, i / 9, DigitAt(EasySolution, i % 9, i / 9), Lock));
+    for (int i = 0; i < 13; ++i) view->m_moves.Add(Entry(i % 9, i / 9, DigitAt(EasySolution, i % 9, i / 9), Lock));
     view->m_moves.Add(Entry(8, 8, 0, Fix));
     view->ApplySettings();
     view->OnEraseWrongCells();
@@ -161,36 +156,30 @@ TEST_F(BoardCommands, EraseWrongCellsRefusesWithFewerThanFourteenLocks) {
     EXPECT_EQ(view->m_moves.Count(), 15);
 }
 
-TEST_F(BoardCommands, EraseWrongCellsTakesOutWrongFixDigitsOnly) {
-    PlayWithTwoWrongCells(*view);
+TEST_F(BoardCommands, EraseWrongCellsTakesOutWrongFixDigitsAndTheRedoTail) {
+    PlayWithTwoWrongCells();
     const int before = view->m_moves.Count();
+    view->OnUndo();  // a right answer goes to the redo tail
+    ASSERT_EQ(view->m_moves.Position(), before - 1);
     view->OnEraseWrongCells();
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].text, QString::fromUtf8("2個の間違いを消去しました。"));
     EXPECT_EQ(Boxes()[0].title, "Sorvat");
-    EXPECT_EQ(view->m_moves.Count(), before - 2);
+    EXPECT_EQ(view->m_moves.Count(), before - 3);
+    EXPECT_EQ(view->m_moves.Position(), view->m_moves.Count());
     EXPECT_FALSE(view->m_board.Cell(2, 0).HasEntered());
     EXPECT_FALSE(view->m_board.Cell(3, 0).HasEntered());
-    EXPECT_EQ(view->m_board.enteredCount, 79);
+    EXPECT_EQ(view->m_board.enteredCount, 78);
 
     view->OnEraseWrongCells();
     ASSERT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(Boxes()[1].text, QString::fromUtf8("間違いは見当たりません。"));
-    EXPECT_EQ(view->m_moves.Count(), before - 2);
-}
-
-TEST_F(BoardCommands, EraseWrongCellsCutsTheRedoTail) {
-    PlayWithTwoWrongCells(*view);
-    view->OnUndo();  // a right answer goes to the redo tail
-    ASSERT_LT(view->m_moves.Position(), view->m_moves.Count());
-    view->OnEraseWrongCells();
-    EXPECT_EQ(view->m_moves.Position(), view->m_moves.Count());
+    EXPECT_EQ(view->m_moves.Count(), before - 3);
 }
 
 TEST_F(BoardCommands, CopyAnalysisToSelfAtLevelZeroMarksEveryCandidate) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
-    view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 2, 0), Fix));
-    view->ApplySettings();
+    LoadPuzzle();
+    EnterAnswers({{2, 0}});
     view->OnCopyAnalysisToSelf();
 
     const EntryList& moves = view->m_moves;
@@ -207,13 +196,12 @@ TEST_F(BoardCommands, CopyAnalysisToSelfAtLevelZeroMarksEveryCandidate) {
             const SCell& cell = view->m_board.Cell(x, y);
             if (cell.HasEntered()) continue;
             EXPECT_GT(cell.possibleCount, 0) << x << "," << y;
-            for (int d = 0; d < 9; ++d)
-                EXPECT_EQ(cell.Has(d, PossibleBit), cell.Has(d, CandidateBit)) << x << y << d;
+            for (int d = 0; d < 9; ++d) EXPECT_EQ(cell.Has(d, PossibleBit), cell.Has(d, CandidateBit)) << x << y << d;
         }
 }
 
 TEST_F(BoardCommands, CopyAnalysisToSelfMarksSolvedDigitsAtHigherLevels) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
+    LoadPuzzle();
     settings().analysisLevel = 8;
     settings().repeatFlag = 1;
     view->ApplySettings();
@@ -226,11 +214,9 @@ TEST_F(BoardCommands, CopyAnalysisToSelfMarksSolvedDigitsAtHigherLevels) {
 }
 
 TEST_F(BoardCommands, LockAllTurnsFixDigitsIntoLocks) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
-    view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 2, 0), Fix));
-    view->m_moves.Add(Entry(3, 0, DigitAt(EasySolution, 3, 0), Fix));
+    LoadPuzzle();
     view->m_moves.Add(Entry(5, 5, 0, Possible));
-    view->ApplySettings();
+    EnterAnswers({{2, 0}, {3, 0}});
     view->OnLockAll();
     EXPECT_EQ(CountOfKind(view->m_moves, Lock), 32);
     EXPECT_EQ(CountOfKind(view->m_moves, Fix), 0);
@@ -245,7 +231,7 @@ TEST_F(BoardCommands, LockAllTurnsFixDigitsIntoLocks) {
 }
 
 TEST_F(BoardCommands, AutoConfirmIsOneShotAndRepeatsWithRepeatOn) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
+    LoadPuzzle();
     view->OnAutoConfirm();  // level 0: naked singles, two passes
     const int oncePass = view->m_moves.Count() - 30;
     EXPECT_GT(oncePass, 0);
@@ -257,7 +243,7 @@ TEST_F(BoardCommands, AutoConfirmIsOneShotAndRepeatsWithRepeatOn) {
     view->OnUndo();
     EXPECT_EQ(view->m_moves.Position(), view->m_moves.Count() - 1);
 
-    view->LoadFile((dir / "q1.md2").string());
+    LoadPuzzle();
     view->OnToggleRepeat();
     view->OnAutoConfirm();
     EXPECT_EQ(view->m_board.enteredCount, 81);

@@ -1,30 +1,12 @@
-#include "CommandFixture.h"
+#include "guisupport/ScriptedKeysAndShell.h"
+#include "guisupport/WindowFixture.h"
 
 #include "platform/ProgramPath.h"
-#include "platform/ShellOpen.h"
 
 using namespace sorvat;
-using namespace sorvat::testing;
-
-namespace {
-
-class RecordedShellOpen final : public ShellOpenService {
-public:
-    RecordedShellOpen() : previous(SetShellOpenService(this)) {}
-    ~RecordedShellOpen() override { SetShellOpenService(previous); }
-    bool Open(const QString& path) override {
-        opened.append(path);
-        return true;
-    }
-    QStringList opened;
-
-private:
-    ShellOpenService* previous;
-};
+using namespace sorvat::test;
 
 using Help = CommandFixture;
-
-} // namespace
 
 TEST_F(Help, OpensTheHelpFileBesideTheProgramOrWarns) {
     const std::filesystem::path help = ProgramDirectoryPath() / "SorvatHelp.chm";
@@ -39,7 +21,7 @@ TEST_F(Help, OpensTheHelpFileBesideTheProgramOrWarns) {
                                    .arg(QString::fromStdString(help.string())));
     EXPECT_TRUE(shell.opened.isEmpty());
 
-    std::ofstream(help) << "help";
+    WriteBytes(help, "help");
     view->OnHelp();
     std::filesystem::remove(help);
     EXPECT_EQ(Boxes().size(), 1u);

@@ -1,28 +1,14 @@
-#include "CommandFixture.h"
+#include "guisupport/ScriptedKeysAndShell.h"
+#include "guisupport/WindowFixture.h"
 
 #include "commands/NextMoveText.h"
 #include "commands/VirtualKeys.h"
-#include "platform/KeyState.h"
 #include "text/Cp932.h"
 
-#include <set>
-
 using namespace sorvat;
-using namespace sorvat::testing;
+using namespace sorvat::test;
 
 namespace {
-
-// Modifier keys held down, as the key-state query reports them.
-class HeldKeys final : public KeyStateService {
-public:
-    HeldKeys() : previous(SetKeyStateService(this)) {}
-    ~HeldKeys() override { SetKeyStateService(previous); }
-    bool IsKeyDown(int virtualKey) override { return held.count(virtualKey) != 0; }
-    std::set<int> held;
-
-private:
-    KeyStateService* previous;
-};
 
 using Keyboard = CommandFixture;
 
@@ -48,14 +34,12 @@ TEST(NextMoveTextTest, CellIsReadAfterTheFirstXAndY) {
 }
 
 TEST_F(Keyboard, KeyAEntersTheAnswerOfTheExplainedCell) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
+    view->LoadFile(WritePuzzle("q1.md2").string());
     const QString expected = NextMoveText(view->m_board);
     const auto cell = MoveCellOfText(expected);
     ASSERT_TRUE(cell.has_value());
-    const int count = view->m_moves.Count();
-
     view->HandleKey(VK_KeyA);
-    EXPECT_EQ(view->m_moves.Count(), count + 1);
+    EXPECT_EQ(view->m_moves.Count(), 31);
     const SCell& entered = view->m_board.Cell(cell->x, cell->y);
     EXPECT_EQ(entered.enteredDigit, DigitAt(EasySolution, cell->x, cell->y));
     EXPECT_FALSE(entered.IsLocked());
@@ -80,28 +64,26 @@ TEST_F(Keyboard, KeyAWithoutLocksEntersNothingButExplains) {
 }
 
 TEST_F(Keyboard, KeyAOnACompleteBoardDoesNothing) {
-    PlaySolvedPuzzle();
+    PlaySolved(WritePuzzle("q1.md2"));
     frame->SetStatusText(QStringLiteral("before"));
-    const int count = view->m_moves.Count();
     view->HandleKey(VK_KeyA);
-    EXPECT_EQ(view->m_moves.Count(), count);
+    EXPECT_EQ(view->m_moves.Count(), 81);
     EXPECT_EQ(frame->StatusText(), "before");
 }
 
 TEST_F(Keyboard, CtrlCWritesItsNameIntoTheTitle) {
     HeldKeys keys;
     frame->setWindowTitle(QStringLiteral("q1.md2"));
-    view->HandleKey(VK_KeyC);
-    EXPECT_EQ(frame->windowTitle(), "q1.md2");
-
-    keys.held = {VK_CONTROL_KEY};
-    view->HandleKey(VK_KeyC);
-    EXPECT_EQ(frame->windowTitle(), "CTRL");
-
-    keys.held = {VK_CONTROL_KEY, VK_SHIFT_KEY};
-    view->HandleKey(VK_KeyC);
-    EXPECT_EQ(frame->windowTitle(), "CTRL+SHIFT");
-
+    const std::pair<std::set<int>, const char*> steps[] = {
+        {{}, "q1.md2"},
+        {{VK_CONTROL_KEY}, "CTRL"},
+        {{VK_CONTROL_KEY, VK_SHIFT_KEY}, "CTRL+SHIFT"},
+    };
+    for (const auto& [held, title] : steps) {
+        keys.held = held;
+        view->HandleKey(VK_KeyC);
+        EXPECT_EQ(frame->windowTitle(), title);
+    }
     view->HandleKey(0x5A);  // Ctrl+Shift+Z: nothing
     EXPECT_EQ(frame->windowTitle(), "CTRL+SHIFT");
 

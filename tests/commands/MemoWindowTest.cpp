@@ -1,4 +1,4 @@
-#include "CommandFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "commands/MemoWindow.h"
 #include "text/Cp932.h"
@@ -8,7 +8,7 @@
 #include <QPointer>
 
 using namespace sorvat;
-using namespace sorvat::testing;
+using namespace sorvat::test;
 
 namespace {
 
@@ -39,17 +39,12 @@ TEST(MemoWindowTest, ShowsEachMemoOnceAsPlainTextInAnOwnerlessBox) {
     EXPECT_EQ(box->windowModality(), Qt::NonModal);
     EXPECT_TRUE(box->isVisible());
 
-    // OK closes it; the memo does not come back.
+    // OK closes it; the memo does not come back, and an empty memo shows nothing.
     box->button(QMessageBox::Ok)->click();
     Settle();
     EXPECT_FALSE(memo.IsShowing());
     memo.ShowPending();
     EXPECT_FALSE(memo.IsShowing());
-}
-
-TEST(MemoWindowTest, EmptyMemoShowsNothing) {
-    MemoWindow memo;
-    memo.Start();
     memo.Publish("");
     Settle();
     EXPECT_FALSE(memo.IsShowing());
@@ -89,16 +84,13 @@ TEST(MemoWindowTest, MemoPublishedBeforeStartShowsAfterIt) {
 }
 
 TEST_F(MemoOfLoadedFile, LoadingTheNextFileClosesTheBoxOfThePreviousOne) {
-    const auto a = WritePuzzle("a.md2", Givens(), Utf8ToCp932("メモA\r\n"));
-    const auto b = WritePuzzle("b.md2", Givens(), "Note B\r\n");
-    const auto c = WritePuzzle("c.md2", Givens());
-    view->LoadFile(a.string());
+    view->LoadFile(WritePuzzle("a.md2", Givens(), Utf8ToCp932("メモA\r\n")).string());
     Settle();
     QPointer<QMessageBox> first = Memo(*view).Box();
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(first->text(), QString::fromUtf8("メモA\n"));
 
-    view->LoadFile(b.string());
+    view->LoadFile(WritePuzzle("b.md2", Givens(), "Note B\r\n").string());
     // The first box is gone before the second memo is shown.
     EXPECT_TRUE(first.isNull() || !first->isVisible());
     EXPECT_FALSE(Memo(*view).IsShowing());
@@ -107,7 +99,7 @@ TEST_F(MemoOfLoadedFile, LoadingTheNextFileClosesTheBoxOfThePreviousOne) {
     EXPECT_EQ(Memo(*view).Box()->text(), "Note B\n");
 
     // A file without a memo closes the box and shows none.
-    view->LoadFile(c.string());
+    view->LoadFile(WritePuzzle("c.md2").string());
     Settle();
     EXPECT_FALSE(Memo(*view).IsShowing());
     EXPECT_TRUE(Boxes().empty());  // memos never go through the modal boxes
@@ -122,10 +114,7 @@ TEST_F(MemoOfLoadedFile, ExitClosesTheBoxAndWritesTheContinueFile) {
     view->OnDestroy();
     Settle();
     EXPECT_TRUE(box.isNull());
-    ASSERT_TRUE(std::filesystem::exists(dir / "_Sorvat.Continue.md1"));
     EntryList restored;
-    std::ifstream in(dir / "_Sorvat.Continue.md1", std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-    PuzzleFile().ReadBytes(bytes, "_Sorvat.Continue.md1", restored);
+    PuzzleFile().ReadBytes(ReadBytes(dir / "_Sorvat.Continue.md1"), "_Sorvat.Continue.md1", restored);
     EXPECT_EQ(restored.Count(), 31);
 }

@@ -1,8 +1,8 @@
 // The next-move explanation shown in English: every template of the engine
 // is recognised, the numbers and the named cell survive, and the Japanese
 // interface shows the engine's text unchanged.
-#include "PuzzleFixtures.h"
 #include "guisupport/JapaneseText.h"
+#include "guisupport/PuzzleFixtures.h"
 
 #include "commands/ExportMessages.h"
 #include "commands/MoveTextTranslation.h"
@@ -17,7 +17,7 @@
 #include <optional>
 #include <vector>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 QString Decoded(const char* cp932) { return QString::fromStdString(Cp932ToUtf8(cp932)); }
@@ -52,8 +52,7 @@ std::vector<QString> EveryTemplateFilledIn() {
 // to its end at `level`, entering each move's digit as a Fix.
 std::vector<QString> ExplanationsOfAGame(int level) {
     std::vector<QString> texts;
-    EntryList list;
-    AddGrid(list, EasyPuzzle, Lock);
+    EntryList list = Givens();
     CellBoard board;
     board.entries = &list;
     board.SetLevel(level);
@@ -69,6 +68,19 @@ std::vector<QString> ExplanationsOfAGame(int level) {
     return texts;
 }
 
+// The English text of `text` has no Japanese left and names the same cell.
+void ExpectEnglishNamingTheSameCell(const QString& text) {
+    const QString shown = LocalizedMoveText(text);
+    EXPECT_FALSE(HasJapanese(shown)) << shown.toStdString();
+    const std::optional<MoveCell> japaneseCell = MoveCellOfText(text);
+    const std::optional<MoveCell> englishCell = MoveCellOfText(shown);
+    ASSERT_EQ(japaneseCell.has_value(), englishCell.has_value()) << shown.toStdString();
+    if (japaneseCell) {
+        EXPECT_EQ(englishCell->x, japaneseCell->x);
+        EXPECT_EQ(englishCell->y, japaneseCell->y);
+    }
+}
+
 TEST(MoveTextTranslationTest, JapaneseInterfaceShowsTheEngineTextUnchanged) {
     for (const QString& text : EveryTemplateFilledIn()) EXPECT_EQ(LocalizedMoveText(text), text);
     for (const QString& text : ExplanationsOfAGame(5)) EXPECT_EQ(LocalizedMoveText(text), text);
@@ -77,17 +89,7 @@ TEST(MoveTextTranslationTest, JapaneseInterfaceShowsTheEngineTextUnchanged) {
 TEST(MoveTextTranslationTest, EveryTemplateAndBoxNameIsTranslatedKeepingNumbersAndCell) {
     const UiTranslations english(UiLanguage::English);
     ASSERT_TRUE(english.HasProgramTexts());
-    for (const QString& text : EveryTemplateFilledIn()) {
-        const QString shown = LocalizedMoveText(text);
-        EXPECT_FALSE(test::HasJapanese(shown)) << shown.toStdString();
-        const std::optional<MoveCell> japaneseCell = MoveCellOfText(text);
-        const std::optional<MoveCell> englishCell = MoveCellOfText(shown);
-        ASSERT_EQ(japaneseCell.has_value(), englishCell.has_value()) << shown.toStdString();
-        if (japaneseCell) {
-            EXPECT_EQ(englishCell->x, japaneseCell->x);
-            EXPECT_EQ(englishCell->y, japaneseCell->y);
-        }
-    }
+    for (const QString& text : EveryTemplateFilledIn()) ExpectEnglishNamingTheSameCell(text);
     const std::vector<QString> texts = EveryTemplateFilledIn();
     EXPECT_EQ(LocalizedMoveText(texts[0]), QStringLiteral("Analysis up to level 2 settles (X3,Y5) = 8."));
     EXPECT_EQ(LocalizedMoveText(texts[3]),
@@ -102,17 +104,7 @@ TEST(MoveTextTranslationTest, ExplanationsOfAWholeGameAreEnglishAndNameTheSameCe
     for (int level : {1, 2, 8}) {
         const std::vector<QString> texts = ExplanationsOfAGame(level);
         ASSERT_GT(texts.size(), 40u);
-        for (const QString& text : texts) {
-            const QString shown = LocalizedMoveText(text);
-            EXPECT_FALSE(test::HasJapanese(shown)) << shown.toStdString();
-            const auto japaneseCell = MoveCellOfText(text);
-            const auto englishCell = MoveCellOfText(shown);
-            ASSERT_EQ(japaneseCell.has_value(), englishCell.has_value());
-            if (japaneseCell) {
-                EXPECT_EQ(englishCell->x, japaneseCell->x);
-                EXPECT_EQ(englishCell->y, japaneseCell->y);
-            }
-        }
+        for (const QString& text : texts) ExpectEnglishNamingTheSameCell(text);
     }
 }
 
@@ -139,9 +131,9 @@ TEST(ExportMessagesTest, OutcomesInBothLanguages) {
     EXPECT_EQ(ExportOutcomeText(saved),
               QStringLiteral("The workbook was saved as\r\n  /tmp/SorvatQ.261206.101500.xls\r\n"));
     for (const ExportResult& result : {saved, failed, noOffice})
-        EXPECT_FALSE(test::HasJapanese(ExportOutcomeText(result)));
+        EXPECT_FALSE(HasJapanese(ExportOutcomeText(result)));
     EXPECT_TRUE(ExportOutcomeText(failed).contains(QStringLiteral("Font.Size: disposed")));
 }
 
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

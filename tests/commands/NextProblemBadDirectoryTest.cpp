@@ -2,7 +2,7 @@
 // directories, links in a loop or to nothing, unreadable entries, a FIFO,
 // thousands of files and a directory that may not be changed. The queue never
 // hangs, never loads a directory, and no puzzle file is lost or overwritten.
-#include "CommandFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "support/Permissions.h"
 
@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 using namespace sorvat;
-using namespace sorvat::testing;
+using namespace sorvat::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -22,19 +22,13 @@ protected:
         CommandFixture::SetUp();
         puzzles = dir / "puzzles";
         fs::create_directories(puzzles);
-        other = EntryList();
-        AddGrid(other, EasySolution, Lock);  // tells the next puzzle from the solved one
     }
 
     // The solved puzzle "q1.md2" is the current one; Yes to every box.
-    void PlayFirst() {
-        view->LoadFile(WritePuzzle("q1.md2", Givens(), {}, puzzles).string());
-        AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
-        view->m_board.Analyze();
-    }
+    void PlayFirst() { PlaySolved(WritePuzzle("q1.md2", Givens(), {}, puzzles)); }
 
     fs::path puzzles;
-    EntryList other;
+    const EntryList other = Givens(EasySolution);  // tells the next puzzle from the solved one
 };
 
 } // namespace
@@ -104,7 +98,7 @@ TEST_F(NextProblemBadDirectory, ThousandsOfFilesFindTheOnlyUnfinishedOne) {
     for (int i = 0; i < 5000; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "x.%05d.md2", i);
-        std::ofstream(puzzles / name) << "123\r\n";
+        WriteBytes(puzzles / name, "123\r\n");
     }
     for (int i = 0; i < 200; ++i) fs::create_directory(puzzles / ("dir" + std::to_string(i)));
     PlayFirst();
@@ -136,6 +130,5 @@ TEST_F(NextProblemBadDirectory, ReadOnlyDirectoryKeepsEveryFile) {
     EXPECT_TRUE(fs::exists(puzzles / "q1.md2"));
     EXPECT_FALSE(fs::exists(puzzles / "x.q1.md2"));
     EXPECT_EQ(CurrentPath(), (puzzles / "q2.md1").string());
-    std::ifstream in(puzzles / "q1.md2", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), firstBytes);
+    EXPECT_EQ(ReadBytes(puzzles / "q1.md2"), firstBytes);
 }

@@ -1,4 +1,4 @@
-#include "CommandFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "shell/AboutDlg.h"
 #include "shell/PrintSetDlg.h"
@@ -14,7 +14,7 @@
 #include <QTimer>
 
 using namespace sorvat;
-using namespace sorvat::testing;
+using namespace sorvat::test;
 
 namespace {
 
@@ -118,7 +118,7 @@ TEST_F(Printing, NarrowDeviceStillPrintsTheWholeBoard) {
 TEST_F(Printing, PrintSettingsDialogEditsBlindPrintAtOnce) {
     settings().blindPrint = 1;
     {
-        CPrintSetDlg dialog(frame.get());
+        CPrintSetDlg dialog(frame);
         dialog.show();
         ASSERT_NE(dialog.m_pBlind, nullptr);
         EXPECT_TRUE(dialog.m_pBlind->isChecked());
@@ -128,7 +128,7 @@ TEST_F(Printing, PrintSettingsDialogEditsBlindPrintAtOnce) {
         EXPECT_EQ(settings().blindPrint, 1);
     }
     {
-        CPrintSetDlg dialog(frame.get());
+        CPrintSetDlg dialog(frame);
         dialog.show();
         dialog.m_pBlind->click();
         EXPECT_FALSE(dialog.m_pBlind->isChecked());
@@ -136,7 +136,7 @@ TEST_F(Printing, PrintSettingsDialogEditsBlindPrintAtOnce) {
         EXPECT_EQ(settings().blindPrint, 0);
     }
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(CPrintSetDlg(frame.get()).windowTitle(), QString::fromUtf8("印刷設定"));
+    EXPECT_EQ(CPrintSetDlg(frame).windowTitle(), QString::fromUtf8("印刷設定"));
 }
 
 TEST_F(Printing, PrintSettingsDialogWithoutAFrameReportsIt) {

@@ -1,12 +1,8 @@
 #include "commands/ProblemQueue.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
+#include "guisupport/TempDirFixture.h"
 
 using namespace sorvat;
-namespace fs = std::filesystem;
+using namespace sorvat::test;
 
 namespace {
 
@@ -16,25 +12,7 @@ std::vector<DirectoryEntry> Listing(std::initializer_list<DirectoryEntry> entrie
     return list;
 }
 
-class ProblemQueueFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("sorvat-queue-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    void Touch(const std::string& name, const std::string& text = "x") {
-        std::ofstream(dir / name) << text;
-    }
-    static std::string Read(const fs::path& p) {
-        std::ifstream in(p);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    fs::path dir;
-};
+using ProblemQueueFiles = TempDirFixture;
 
 } // namespace
 
@@ -45,35 +23,26 @@ TEST(ProblemQueue, SkipRules) {
     EXPECT_FALSE(IsPassedOverName("xq001.md2"));
     EXPECT_FALSE(IsPassedOverName("notes.txt"));
 
-    const auto list = Listing({{".hidden", false},
-                               {"X.upper", false},
-                               {"a-dir", true},
-                               {"b.md2", false},
-                               {"x.a.md2", false}});
+    const auto list = Listing(
+        {{".hidden", false}, {"X.upper", false}, {"a-dir", true}, {"b.md2", false}, {"x.a.md2", false}});
     ASSERT_EQ(FirstUnfinishedEntry(list), 3u);  // "X.upper" qualifies
     EXPECT_EQ(list[*FirstUnfinishedEntry(list, "X.upper")].name, "b.md2");
     EXPECT_FALSE(FirstUnfinishedEntry(Listing({{"x.a", false}, {"sub", true}})).has_value());
-}
 
-TEST(ProblemQueue, FirstListedEntryIsNeverExamined) {
-    // Whatever comes first stands for the directory itself.
-    const std::vector<DirectoryEntry> list{{"a.md1", false}, {"b.md1", false}};
-    EXPECT_EQ(FirstUnfinishedEntry(list), 1u);
+    // Whatever is listed first stands for the directory itself.
+    EXPECT_EQ(FirstUnfinishedEntry({{"a.md1", false}, {"b.md1", false}}), 1u);
     EXPECT_FALSE(FirstUnfinishedEntry({}).has_value());
 }
 
-TEST_F(ProblemQueueFiles, MarkFinishedRenamesWithThePrefix) {
-    Touch("q1.md2", "puzzle");
+TEST_F(ProblemQueueFiles, MarkFinishedRenamesWithThePrefixButNeverOverAMarkedFile) {
+    WriteBytes(dir / "q1.md2", "puzzle");
     EXPECT_EQ(MarkFinished(dir.string(), "q1.md2"), MarkResult::Renamed);
-    EXPECT_FALSE(fs::exists(dir / "q1.md2"));
-    EXPECT_EQ(Read(dir / "x.q1.md2"), "puzzle");
+    EXPECT_FALSE(std::filesystem::exists(dir / "q1.md2"));
+    EXPECT_EQ(ReadBytes(dir / "x.q1.md2"), "puzzle");
     EXPECT_EQ(MarkFinished(dir.string(), "q1.md2"), MarkResult::Missing);
-}
 
-TEST_F(ProblemQueueFiles, MarkFinishedNeverReplacesAnExistingMarkedFile) {
-    Touch("q1.md2", "new");
-    Touch("x.q1.md2", "old");
+    WriteBytes(dir / "q1.md2", "new");
     EXPECT_EQ(MarkFinished(dir.string(), "q1.md2"), MarkResult::TargetExists);
-    EXPECT_EQ(Read(dir / "q1.md2"), "new");
-    EXPECT_EQ(Read(dir / "x.q1.md2"), "old");
+    EXPECT_EQ(ReadBytes(dir / "q1.md2"), "new");
+    EXPECT_EQ(ReadBytes(dir / "x.q1.md2"), "puzzle");
 }

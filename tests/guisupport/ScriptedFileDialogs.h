@@ -1,4 +1,5 @@
 #pragma once
+#include "guisupport/InstalledService.h"
 #include "platform/FileDialogs.h"
 
 #include <QStringList>
@@ -6,14 +7,9 @@
 namespace sorvat::test {
 
 // Answers file dialogs from a script (an empty answer is a cancel) and
-// counts the questions. Installed for its lifetime.
-class ScriptedFileDialogs final : public FileDialogService {
+// counts the questions.
+class ScriptedFileDialogs final : public InstalledService<FileDialogService, &SetFileDialogService> {
 public:
-    ScriptedFileDialogs() : m_previous(SetFileDialogService(this)) {}
-    ~ScriptedFileDialogs() override { SetFileDialogService(m_previous); }
-    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
-    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
-
     void Answer(const QString& path) { m_answers.append(path); }
     int OpenQuestions() const { return m_openQuestions; }
     int SaveQuestions() const { return m_saveQuestions; }
@@ -30,7 +26,6 @@ public:
 private:
     QString Next() { return m_answers.isEmpty() ? QString() : m_answers.takeFirst(); }
 
-    FileDialogService* m_previous;
     QStringList m_answers;
     int m_openQuestions = 0;
     int m_saveQuestions = 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include "guisupport/InstalledService.h"
 #include "platform/MessageBox.h"
 
 #include <deque>
@@ -7,14 +8,9 @@
 namespace sorvat::test {
 
 // Records every message box and answers from a script; without a scripted
-// answer a box is answered with its first button. Installed for its lifetime.
-class ScriptedMessageBox final : public MessageBoxService {
+// answer a box is answered with its first button.
+class ScriptedMessageBox final : public InstalledService<MessageBoxService, &SetMessageBoxService> {
 public:
-    ScriptedMessageBox() : m_previous(SetMessageBoxService(this)) {}
-    ~ScriptedMessageBox() override { SetMessageBoxService(m_previous); }
-    ScriptedMessageBox(const ScriptedMessageBox&) = delete;
-    ScriptedMessageBox& operator=(const ScriptedMessageBox&) = delete;
-
     void Answer(MessageResult result) { m_answers.push_back(result); }
     const std::vector<MessageBoxRequest>& Boxes() const { return m_boxes; }
 
@@ -35,7 +31,6 @@ public:
     }
 
 private:
-    MessageBoxService* m_previous;
     std::deque<MessageResult> m_answers;
     std::vector<MessageBoxRequest> m_boxes;
 };

@@ -1,4 +1,4 @@
-#include "guisupport/ScriptedMessageBox.h"
+#include "guisupport/ScriptedKeysAndShell.h"
 #include "platform/DirectoryListing.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
@@ -8,9 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -69,60 +67,35 @@ private:
     }
 };
 
-TEST(RealMessageBox, FirstButtonIsTheDefaultAndTextIsPlain) {
-    BoxAnswerer answerer(Qt::Key_Return);
-    const MessageResult result = ShowMessageBox(nullptr, QStringLiteral("<b>a</b>\r\nb"),
-                                                QStringLiteral("Info"), MessageButtons::YesNo,
-                                                MessageIcon::Question);
-    EXPECT_EQ(result, MessageResult::Yes);
-    EXPECT_EQ(answerer.text, QStringLiteral("<b>a</b>\nb"));
-    EXPECT_EQ(answerer.format, Qt::PlainText);
-}
+TEST(RealMessageBox, FirstButtonIsTheDefaultEscapeAnswersNoAndTextIsPlain) {
+    BoxAnswerer enter(Qt::Key_Return);
+    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("<b>a</b>\r\nb"), QStringLiteral("Info"),
+                             MessageButtons::YesNo, MessageIcon::Question),
+              MessageResult::Yes);
+    EXPECT_EQ(enter.text, QStringLiteral("<b>a</b>\nb"));
+    EXPECT_EQ(enter.format, Qt::PlainText);
 
-TEST(RealMessageBox, EscapeAnswersNoInAYesNoBox) {
-    BoxAnswerer answerer(Qt::Key_Escape);
+    BoxAnswerer escape(Qt::Key_Escape);
     EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("?"), QStringLiteral("t"), MessageButtons::YesNo),
               MessageResult::No);
 }
 
-TEST(ScriptedMessageBox, RecordsBoxesAndAnswersFromTheScript) {
-    test::ScriptedMessageBox boxes;
-    boxes.Answer(MessageResult::No);
-    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("one"), QStringLiteral("T"), MessageButtons::YesNo),
-              MessageResult::No);
-    EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("two"), QStringLiteral("T"), MessageButtons::YesNo),
-              MessageResult::Yes);
-    ASSERT_EQ(boxes.Boxes().size(), 2u);
-    EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("two"));
-}
-
-class FakeKeys final : public KeyStateService {
-public:
-    bool IsKeyDown(int virtualKey) override { return virtualKey == VK_CONTROL_KEY; }
-};
-
-class FakeShell final : public ShellOpenService {
-public:
-    bool Open(const QString& path) override {
-        opened.append(path);
-        return true;
+TEST(PlatformServices, InstalledReplacementsAnswerUntilRemoved) {
+    {
+        test::HeldKeys keys;
+        keys.held = {VK_CONTROL_KEY};
+        EXPECT_TRUE(IsKeyDown(VK_CONTROL_KEY));
+        EXPECT_FALSE(IsKeyDown(VK_SHIFT_KEY));
+        test::RecordedShellOpen shell;
+        EXPECT_TRUE(ShellOpen(QStringLiteral("/opt/help.html")));
+        EXPECT_EQ(shell.opened, QStringList{QStringLiteral("/opt/help.html")});
+        {
+            test::HeldKeys inner;  // over another replacement, and handing back to it
+            EXPECT_FALSE(IsKeyDown(VK_CONTROL_KEY));
+        }
+        EXPECT_TRUE(IsKeyDown(VK_CONTROL_KEY));
     }
-    QStringList opened;
-};
-
-TEST(PlatformServices, InstalledFakesAnswerUntilRemoved) {
-    FakeKeys keys;
-    KeyStateService* previousKeys = SetKeyStateService(&keys);
-    EXPECT_TRUE(IsKeyDown(VK_CONTROL_KEY));
-    EXPECT_FALSE(IsKeyDown(VK_SHIFT_KEY));
-    SetKeyStateService(previousKeys);
-    EXPECT_FALSE(IsKeyDown(0x41));  // not a modifier: never down
-
-    FakeShell shell;
-    ShellOpenService* previousShell = SetShellOpenService(&shell);
-    EXPECT_TRUE(ShellOpen(QStringLiteral("/opt/help.html")));
-    EXPECT_EQ(shell.opened, QStringList{QStringLiteral("/opt/help.html")});
-    SetShellOpenService(previousShell);
+    EXPECT_FALSE(IsKeyDown(0x41));  // the real keyboard: not a modifier, never down
 }
 
 } // namespace

@@ -2,27 +2,17 @@
 // size or that is a directory: the window comes up, draws in every mode,
 // plays and closes; what it writes at exit is a whole record with a level in
 // range (a directory is left alone).
-#include "view/WindowFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "shell/CommandIds.h"
 
-#include <fstream>
-#include <iterator>
 #include <random>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 class BadSettingsStartup : public WindowFixture {
 protected:
-    void WriteSettingsFile(const std::string& bytes) {
-        std::ofstream out(dir / "Sorvat.ini", std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    std::string ReadSettingsFile() {
-        std::ifstream in(dir / "Sorvat.ini", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
     // Starts, draws in the three modes, plays a little and closes.
     void RunOnce() {
         Start();
@@ -40,13 +30,12 @@ protected:
 
 TEST_F(BadSettingsStartup, RandomAndWronglySizedFilesStartAndEndWithAWholeRecord) {
     std::mt19937 random(4100);
-    for (std::size_t size : {std::size_t{4100}, std::size_t{4100}, std::size_t{4100}, std::size_t{3},
-                             std::size_t{90}, std::size_t{9000}}) {
+    for (std::size_t size : {4100u, 4100u, 4100u, 3u, 90u, 9000u}) {
         std::string bytes(size, '\0');
         for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
-        WriteSettingsFile(bytes);
+        WriteBytes(dir / "Sorvat.ini", bytes);
         RunOnce();
-        const std::string written = ReadSettingsFile();
+        const std::string written = ReadBytes(dir / "Sorvat.ini");
         ASSERT_EQ(written.size(), SettingsSize) << "size " << size;
         Settings settings;
         settings.OverlayBytes(written);
@@ -62,4 +51,4 @@ TEST_F(BadSettingsStartup, DirectoryInPlaceOfTheSettingsFileIsLeftAlone) {
 }
 
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

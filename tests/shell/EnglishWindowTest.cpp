@@ -2,7 +2,7 @@
 // dialog-bar control or the status bar; the dialog-bar texts fit their
 // fixed places; the boxes of the answer check, the wrong-cell eraser and the
 // next move are English, and the hinted cell is still found.
-#include "view/WindowFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "guisupport/JapaneseText.h"
 
@@ -23,7 +23,7 @@
 
 #include <optional>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 class EnglishWindowTest : public WindowFixture {
@@ -68,7 +68,7 @@ protected:
         const auto texts = VisibleTexts(root);
         EXPECT_GE(texts.size(), atLeast);
         for (const auto& [where, text] : texts)
-            EXPECT_FALSE(test::HasJapanese(text)) << where.toStdString() << ": " << text.toStdString();
+            EXPECT_FALSE(HasJapanese(text)) << where.toStdString() << ": " << text.toStdString();
     }
 
     QString EngineNextMove() {
@@ -124,7 +124,7 @@ TEST_F(EnglishWindowTest, DialogsHaveNoJapanese) {
     EXPECT_EQ(printSettings.windowTitle(), QStringLiteral("Print Settings"));
 }
 
-TEST_F(EnglishWindowTest, AnswerCheckVerdictsAreEnglish) {
+TEST_F(EnglishWindowTest, AnswerCheckVerdictsAndWrongCellCountsAreEnglish) {
     LoadGivens();
     AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
     view->m_board.Analyze();
@@ -135,32 +135,24 @@ TEST_F(EnglishWindowTest, AnswerCheckVerdictsAreEnglish) {
     EXPECT_EQ(boxes.Boxes()[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(boxes.Boxes()[1].text.startsWith(QStringLiteral("Sorvat cannot tell which file")));
 
-    std::string wrong(EasySolution);
-    std::swap(wrong[2], wrong[3]);
     LoadGivens();
-    AddAnswers(view->m_moves, EasyPuzzle, wrong);
+    AddAnswers(view->m_moves, EasyPuzzle, SwappedSolution());
     view->m_board.Analyze();
     view->CheckAnswer();
     ASSERT_EQ(boxes.Boxes().size(), 3u);
     EXPECT_EQ(boxes.Boxes()[2].title, QStringLiteral("Sorry, that is not correct"));
     EXPECT_TRUE(boxes.Boxes()[2].text.contains(QStringLiteral("Edit --> Erase Wrong Cells")));
-    for (const MessageBoxRequest& box : boxes.Boxes()) {
-        EXPECT_FALSE(test::HasJapanese(box.title)) << box.title.toStdString();
-        EXPECT_FALSE(test::HasJapanese(box.text)) << box.text.toStdString();
-    }
-}
 
-TEST_F(EnglishWindowTest, EraseWrongCellsCountsInEnglish) {
-    LoadGivens();
-    view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 3, 0), Fix));  // wrong
-    view->m_moves.Add(Entry(3, 0, DigitAt(EasySolution, 2, 0), Fix));  // wrong
-    view->m_moves.Add(Entry(5, 0, DigitAt(EasySolution, 5, 0), Fix));  // right
-    view->m_board.Analyze();
+    // The wrong-cell eraser counts in English.
     view->OnEraseWrongCells();
     view->OnEraseWrongCells();
-    ASSERT_EQ(boxes.Boxes().size(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Erased 2 wrong digits."));
-    EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("No wrong digits found."));
+    ASSERT_EQ(boxes.Boxes().size(), 5u);
+    EXPECT_EQ(boxes.Boxes()[3].text, QStringLiteral("Erased 2 wrong digits."));
+    EXPECT_EQ(boxes.Boxes()[4].text, QStringLiteral("No wrong digits found."));
+    for (const MessageBoxRequest& box : boxes.Boxes()) {
+        EXPECT_FALSE(HasJapanese(box.title)) << box.title.toStdString();
+        EXPECT_FALSE(HasJapanese(box.text)) << box.text.toStdString();
+    }
 }
 
 TEST_F(EnglishWindowTest, NextMoveIsExplainedInEnglishAndKeyAStillFindsTheCell) {
@@ -172,7 +164,7 @@ TEST_F(EnglishWindowTest, NextMoveIsExplainedInEnglishAndKeyAStillFindsTheCell) 
     view->OnNextMove();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     const QString shown = boxes.Boxes()[0].text;
-    EXPECT_FALSE(test::HasJapanese(shown)) << shown.toStdString();
+    EXPECT_FALSE(HasJapanese(shown)) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("(X%1,Y%2)").arg(cell->x + 1).arg(cell->y + 1)));
     const std::optional<MoveCell> shownCell = MoveCellOfText(shown);
     ASSERT_TRUE(shownCell.has_value());
@@ -185,4 +177,4 @@ TEST_F(EnglishWindowTest, NextMoveIsExplainedInEnglishAndKeyAStillFindsTheCell) 
 }
 
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

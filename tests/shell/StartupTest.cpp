@@ -1,6 +1,6 @@
 // Start-up and shutdown of the whole program: window place and size, the
 // settings file read before the window exists and written first at exit.
-#include "view/WindowFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "shell/CommandIds.h"
 #include "shell/LevelEdit.h"
@@ -16,22 +16,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include <fstream>
-#include <iterator>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 class StartupTest : public WindowFixture {
 protected:
-    void WriteSettings(const Settings& settings) {
-        std::ofstream out(dir / "Sorvat.ini", std::ios::binary);
-        out << settings.ToBytes();
-    }
-    std::string ReadSettingsFile() {
-        std::ifstream in(dir / "Sorvat.ini", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    void WriteSettings(const Settings& settings) { WriteBytes(dir / "Sorvat.ini", settings.ToBytes()); }
     static std::int32_t Int32At(const std::string& bytes, std::size_t offset) {
         std::int32_t value = 0;
         for (int i = 3; i >= 0; --i)
@@ -93,7 +84,7 @@ TEST_F(StartupTest, ExitWritesTheSettingsWithTheLastWindowPosition) {
     g_pSettings->displayMode = ModeAnalysis;
     frame->close();
     ProcessEvents();
-    const std::string bytes = ReadSettingsFile();
+    const std::string bytes = ReadBytes(dir / "Sorvat.ini");
     ASSERT_EQ(bytes.size(), SettingsSize);
     EXPECT_EQ(Int32At(bytes, 80), 200);
     EXPECT_EQ(Int32At(bytes, 84), 150);
@@ -204,10 +195,7 @@ TEST_F(StartupTest, ModeButtonsDoNotChangeByThemselves) {
 TEST_F(StartupTest, FileDroppedOnTheFrameIsLoadedByTheView) {
     Start();
     const std::filesystem::path puzzle = dir / "dropped.md1";
-    {
-        std::ofstream out(puzzle, std::ios::binary);
-        out << "L115\r\nL223\r\n";
-    }
+    WriteBytes(puzzle, "L115\r\nL223\r\n");
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(puzzle.string()))});
     const QPoint onToolBar = frame->ToolBar()->geometry().center();
@@ -221,11 +209,5 @@ TEST_F(StartupTest, FileDroppedOnTheFrameIsLoadedByTheView) {
     EXPECT_EQ(g_pSettings->CurrentPath(), puzzle.string());
 }
 
-TEST_F(StartupTest, SetStatusTextWritesTheMessagePane) {
-    Start();
-    frame->SetStatusText(QStringLiteral("CTRL"));
-    EXPECT_EQ(frame->StatusText(), QStringLiteral("CTRL"));
-}
-
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

@@ -14,7 +14,7 @@
 #include <map>
 #include <vector>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 const QString SourceDir = QStringLiteral(SORVAT_SOURCE_DIR);
@@ -113,4 +113,4 @@ TEST(TranslationCompletenessTest, EveryTextOfTheSourcesHasAFinishedEnglishTransl
 }
 
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

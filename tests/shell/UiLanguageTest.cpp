@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 const QLocale AmericanEnglish(QLocale::English, QLocale::UnitedStates);
@@ -64,7 +64,7 @@ TEST(UiLanguageTest, AnUnknownValueIsRefusedAndTheLocaleDecides) {
     const UiTranslations english(UiLanguage::English);
     const QString message = UnknownLanguageMessage(QStringLiteral("fr"));
     EXPECT_TRUE(message.contains(QStringLiteral("'fr'")));
-    EXPECT_FALSE(test::HasJapanese(message));
+    EXPECT_FALSE(HasJapanese(message));
 }
 
 QString HelpText() {
@@ -75,17 +75,17 @@ QString HelpText() {
 
 TEST(UiLanguageTest, HelpIsJapaneseByDefaultAndEnglishWithTheEnglishTranslations) {
     const QString japanese = HelpText();
-    EXPECT_TRUE(test::HasJapanese(japanese));
+    EXPECT_TRUE(HasJapanese(japanese));
     EXPECT_TRUE(japanese.contains(QStringLiteral("--lang <ja|en>")));
 
     const UiTranslations english(UiLanguage::English);
     ASSERT_TRUE(english.HasProgramTexts());  // built into the program
     const QString text = HelpText();
-    EXPECT_FALSE(test::HasJapanese(text)) << text.toStdString();
+    EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("--lang <ja|en>")));
     EXPECT_TRUE(text.contains(QStringLiteral("number-placement puzzles")));
     EXPECT_TRUE(text.contains(QStringLiteral("[file]")));
 }
 
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

@@ -5,7 +5,6 @@
 // was there is lost, and the boards stay consistent with the entries.
 #include "ViewFixture.h"
 
-#include "guisupport/ScriptedMessageBox.h"
 #include "settings/ReplacingFile.h"
 #include "support/EntryInvariants.h"
 #include "support/Permissions.h"
@@ -46,25 +45,20 @@ protected:
     void SetUp() override {
         ViewTest::SetUp();
         g_pMainFrame = FakeMainFrame();
-        m_view->m_moves = LocksFromLine(PuzzleLine);
-        m_view->m_moves.Add(Entry(2, 0, SolutionDigit(2, 0), Fix));
-        m_view->m_moves.Add(Entry(3, 0, 0, Possible));
+        Play();
         m_view->m_board.Analyze();
         m_settings.SetCurrentPath("/earlier/q.md1");
         m_before = EntriesText();
     }
 
-    // The entries, the path and the boards are as they were before.
+    // The entries and the path are as they were before.
     void ExpectUnchanged() {
         EXPECT_EQ(EntriesText(), m_before);
         EXPECT_EQ(CurrentPath(), "/earlier/q.md1");
     }
 
-    int FilesIn(const std::string& directory = {}) const {
-        return static_cast<int>(std::distance(std::filesystem::directory_iterator(PathOf(directory)), {}));
-    }
+    int FilesIn() const { return static_cast<int>(std::distance(std::filesystem::directory_iterator(dir), {})); }
 
-    ScriptedMessageBox m_boxes;
     std::string m_before;
 };
 
@@ -74,33 +68,32 @@ TEST_F(BadFilesTest, FifoGivenAsPuzzleFileDoesNotHang) {
     // run in a child so that a hang ends in a failure instead.
     const int status = InChild([&] {
         m_view->LoadFile(PathOf("pipe.md1"));
-        m_view->OnDropFiles({QString::fromStdString(PathOf("pipe.md1"))});
-        const bool opened = m_document->OnOpenDocument(QString::fromStdString(PathOf("pipe.md1")));
+        m_view->OnDropFiles({FilePath("pipe.md1")});
+        const bool opened = m_document->OnOpenDocument(FilePath("pipe.md1"));
         return EntriesText() == m_before && CurrentPath() == "/earlier/q.md1" && !opened ? 0 : 1;
     });
     EXPECT_EQ(status, 0) << (status == 100 + SIGALRM ? "the load hung on a FIFO" : "state changed");
 }
 
-TEST_F(BadFilesTest, DirectoryGivenAsPuzzleFileChangesNothing) {
-    QDir().mkpath(m_dir.filePath(QStringLiteral("folder.md2")));
-    m_view->LoadFile(PathOf("folder.md2"));
-    m_view->OnDropFiles({m_dir.filePath(QStringLiteral("folder.md2"))});
-    ExpectUnchanged();
-    EXPECT_FALSE(m_document->OnOpenDocument(m_dir.filePath(QStringLiteral("folder.md2"))));
-    ASSERT_EQ(m_boxes.Boxes().size(), 1u);  // the document says why
-    ExpectUnchanged();
-}
-
-TEST_F(BadFilesTest, UnreadableFileChangesNothingAndTheDocumentSaysWhy) {
+// A directory, then a file that may not be read: loads and drops change
+// nothing, and the document says why it cannot open them.
+TEST_F(BadFilesTest, DirectoryOrUnreadableFileChangesNothingAndTheDocumentSaysWhy) {
+    MakeDirectory("folder.md2");
     WriteFile("locked.md2", PuzzleMd2());
     ::chmod(PathOf("locked.md2").c_str(), 0);
-    WithoutPermissionOverride asUser;
-    if (CanRead(PathOf("locked.md2"))) GTEST_SKIP() << "permissions do not bind";
-    m_view->LoadFile(PathOf("locked.md2"));
-    ExpectUnchanged();
-    EXPECT_FALSE(m_document->OnOpenDocument(m_dir.filePath(QStringLiteral("locked.md2"))));
-    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
-    ExpectUnchanged();
+    for (const char* name : {"folder.md2", "locked.md2"}) {
+        SCOPED_TRACE(name);
+        WithoutPermissionOverride asUser;
+        if (CanRead(PathOf(name)) && !std::filesystem::is_directory(PathOf(name)))
+            GTEST_SKIP() << "permissions do not bind";
+        const std::size_t boxes = Boxes().size();
+        m_view->LoadFile(PathOf(name));
+        m_view->OnDropFiles({FilePath(name)});
+        ExpectUnchanged();
+        EXPECT_FALSE(m_document->OnOpenDocument(FilePath(name)));
+        EXPECT_EQ(Boxes().size(), boxes + 1);
+        ExpectUnchanged();
+    }
 }
 
 TEST_F(BadFilesTest, BinaryAndNulFilledFilesGiveConsistentBoards) {
@@ -127,18 +120,11 @@ TEST_F(BadFilesTest, BinaryAndNulFilledFilesGiveConsistentBoards) {
 
 TEST_F(BadFilesTest, NamesThatAreNotUtf8LoadAndSave) {
     const std::string directory = "\xff\xfe\x80";
-    ASSERT_EQ(::mkdir(PathOf(directory).c_str(), 0700) == 0 || errno == EEXIST, true);
     const std::string name = directory + "/q\x82\xa0\xff.md2";
-    {
-        std::FILE* out = std::fopen(PathOf(name).c_str(), "wb");
-        ASSERT_NE(out, nullptr);
-        const std::string bytes = PuzzleMd2();
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
-        std::fclose(out);
-    }
+    WriteFile(name, PuzzleMd2());
     m_view->LoadFile(PathOf(name));
     EXPECT_EQ(CurrentPath(), PathOf(name));  // the bytes as they are
-    EXPECT_EQ(m_view->m_moves.Count(), LocksFromLine(PuzzleLine).Count());
+    EXPECT_EQ(m_view->m_moves.Count(), Givens(PuzzleLine).Count());
     EXPECT_FALSE(m_document->GetTitle().isEmpty());
 
     m_view->m_moves.Add(Entry(2, 0, SolutionDigit(2, 0), Fix));
@@ -175,7 +161,7 @@ TEST_F(BadFilesTest, FullDiskDuringSavesLosesNothing) {
             failures += m_document->OnSaveDocument(QString::fromStdString(PathOf("puzzle.md1"))) ? 1 : 0;
             failures += CurrentPath() == "/earlier/q.md1" ? 0 : 2;
             failures += SaveSettings(m_settings, PathOf(SettingsFileName), 8) ? 4 : 0;
-            failures += m_boxes.Boxes().size() == 1 ? 0 : 8;  // the document's save reports
+            failures += Boxes().size() == 1 ? 0 : 8;  // the document's save reports
             return failures;
         },
         64);

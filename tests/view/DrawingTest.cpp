@@ -1,12 +1,12 @@
 // The board as it appears on the screen: frames, entered digits, marks in the
 // three display modes, the hover drawing, and the screenshots of the modes.
-#include "WindowFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "view/BoardPainter.h"
 
 #include <QPainter>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 class DrawingTest : public WindowFixture {
@@ -24,7 +24,7 @@ protected:
     static QPoint FillPoint(int x, int y, int d) { return SquareCorner(x, y, d) + QPoint(2, 2); }
 };
 
-TEST_F(DrawingTest, FramesHaveTheirColoursAndPlaces) {
+TEST_F(DrawingTest, FramesHaveTheirColoursAndPlacesAndLabelsTheirs) {
     const QImage image = Render();
     // Outer frame red on the board's edges, box frames blue between boxes,
     // cell frames black between cells.
@@ -38,10 +38,7 @@ TEST_F(DrawingTest, FramesHaveTheirColoursAndPlaces) {
     EXPECT_EQ(image.pixelColor(23 + 19, 30), colors::Grey);
     // Outside the board the window is white.
     EXPECT_EQ(image.pixelColor(560 - 30, 560 - 10), colors::White);
-}
-
-TEST_F(DrawingTest, LabelsStandOverTheColumnsAndBesideTheRows) {
-    const QImage image = Render();
+    // The labels stand over the columns and beside the rows.
     auto inkIn = [&](const QRect& rect) {
         int dark = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
@@ -241,27 +238,5 @@ TEST(BoardPainterTest, BlindPrintingLeavesOutTheCandidateSquares) {
     EXPECT_EQ(blind.pixelColor(100 + 171 + 30, 300), colors::White);
 }
 
-// Screenshots of the three modes for a look by eye.
-TEST_F(DrawingTest, ScreenshotsOfTheThreeModes) {
-    LoadGivens();
-    view->m_moves.Add(Entry(2, 0, 3, Fix));
-    view->m_moves.Add(Entry(3, 0, 8, Fix));  // wrong
-    view->m_moves.Add(Entry(5, 0, 7, Possible));
-    view->m_board.SetPossibleAt(5, 0, 7, Toggle);
-    view->m_moves.Add(Entry(5, 0, 1, Possible));
-    view->m_board.SetPossibleAt(5, 0, 1, Toggle);
-    view->m_moves.Add(Entry(6, 0, 8, Possible));
-    view->m_board.SetPossibleAt(6, 0, 8, Toggle);
-    view->m_board.Analyze();
-    const char* names[] = {"self", "hint", "analysis"};
-    for (int mode : {ModeSelf, ModeHint, ModeAnalysis}) {
-        view->SetBoardMode(mode);
-        MoveTo(QPoint(550, 300));
-        MoveTo(SquareCentre(2, 1, 4));
-        const QString path = QStringLiteral("/tmp/sorvat-%1.png").arg(names[mode]);
-        EXPECT_TRUE(frame->grab().save(path));
-    }
-}
-
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

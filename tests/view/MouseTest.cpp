@@ -1,10 +1,10 @@
 // Playing with the mouse: the hit test, the three buttons, and the answer
 // timer a full board starts.
-#include "WindowFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include <QElapsedTimer>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 class MouseTest : public WindowFixture {
@@ -57,14 +57,6 @@ TEST_F(MouseTest, RightClickEntersTheDigitAndASecondRightClickTakesItBack) {
     EXPECT_EQ(view->m_moves.Position(), count);
 }
 
-TEST_F(MouseTest, RightClickOnALockDigitChangesNothing) {
-    const int count = view->m_moves.Count();
-    Click(Qt::RightButton, SquareCentre(0, 0, 0));
-    EXPECT_EQ(CellAt(0, 0).enteredDigit, 4);
-    EXPECT_TRUE(CellAt(0, 0).Has(4, LockBit));
-    EXPECT_EQ(view->m_moves.Count(), count);
-}
-
 TEST_F(MouseTest, MiddleClickSwitchesBetweenFixAndLock) {
     const int givens = SolutionLocks();
     Click(Qt::RightButton, SquareCentre(2, 0, 3));
@@ -91,32 +83,31 @@ TEST_F(MouseTest, LeftClickTogglesTheMarkAndADoubleClickLeavesItAsItWas) {
     EXPECT_FALSE(CellAt(2, 0).Has(1, PossibleBit));
 }
 
-TEST_F(MouseTest, RightDoubleClickOnAnEmptyCellEntersAndTakesBack) {
-    DoubleClick(Qt::RightButton, SquareCentre(2, 0, 3));
+// A right click on a Lock digit, a right double click on an empty cell,
+// clicks outside the board and clicks before the main frame is published.
+TEST_F(MouseTest, ClicksThatChangeNothing) {
+    const int givens = view->m_moves.Count();
+    Click(Qt::RightButton, SquareCentre(0, 0, 0));
+    EXPECT_EQ(CellAt(0, 0).enteredDigit, 4);
+    EXPECT_TRUE(CellAt(0, 0).Has(4, LockBit));
+    EXPECT_EQ(view->m_moves.Count(), givens);
+    DoubleClick(Qt::RightButton, SquareCentre(2, 0, 3));  // enters and takes back
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
-}
 
-TEST_F(MouseTest, ClickOutsideTheBoardDoesNothing) {
-    Click(Qt::RightButton, SquareCentre(2, 0, 3));
     const int count = view->m_moves.Count();
     const int position = view->m_moves.Position();
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         Click(button, QPoint(550, 300));
-    EXPECT_EQ(view->m_moves.Count(), count);
-    EXPECT_EQ(view->m_moves.Position(), position);
-    EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
-}
 
-TEST_F(MouseTest, ClicksBeforeTheMainFrameIsPublishedAreIgnored) {
     MoveTo(SquareCentre(2, 0, 3));
     CMainFrame* published = g_pMainFrame;
     g_pMainFrame = nullptr;
-    const int count = view->m_moves.Count();
     view->OnRButtonUp();
     view->OnLButtonUp();
     view->OnMButtonUp();
     g_pMainFrame = published;
     EXPECT_EQ(view->m_moves.Count(), count);
+    EXPECT_EQ(view->m_moves.Position(), position);
 }
 
 TEST_F(MouseTest, TheLastDigitStartsTheAnswerCheckAndALeftClickNever) {
@@ -143,6 +134,7 @@ TEST_F(MouseTest, TheLastDigitStartsTheAnswerCheckAndALeftClickNever) {
         QTest::qWait(20);
     EXPECT_GE(clock.elapsed(), 250);
     ASSERT_FALSE(boxes.Boxes().empty());
+    EXPECT_EQ(boxes.Boxes()[0].title, QString::fromUtf8("正解です"));
     EXPECT_FALSE(view->IsAnswerTimerActive());
 }
 
@@ -171,4 +163,4 @@ TEST_F(MouseTest, LeavingTheWindowClearsTheHover) {
 }
 
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

@@ -3,16 +3,12 @@
 #include "ViewFixture.h"
 
 #include "guisupport/ScriptedFileDialogs.h"
-#include "guisupport/ScriptedMessageBox.h"
 
 namespace sorvat::test {
 namespace {
 
 class SorvatDocTest : public ViewTest {
 protected:
-    QString FilePath(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
-
-    ScriptedMessageBox m_boxes;
     ScriptedFileDialogs m_dialogs;
 };
 
@@ -44,14 +40,14 @@ TEST_F(SorvatDocTest, OpeningAFileLoadsItAndRemembersIt) {
     EXPECT_EQ(m_dialogs.OpenQuestions(), 1);
     EXPECT_EQ(m_document->GetPathName(), FilePath("q.md2"));
     EXPECT_EQ(CurrentPath(), PathOf("q.md2"));
-    EXPECT_EQ(m_view->m_moves.Count(), LocksFromLine(PuzzleLine).Count());
+    EXPECT_EQ(m_view->m_moves.Count(), Givens(PuzzleLine).Count());
     ASSERT_FALSE(titles.isEmpty());
     EXPECT_EQ(titles.last(), QStringLiteral("q.md2"));
     EXPECT_EQ(m_document->RecentFiles().Files().value(0), FilePath("q.md2"));
 
     m_document->OnFileOpen();  // cancelled
     EXPECT_EQ(m_document->GetPathName(), FilePath("q.md2"));
-    EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(SorvatDocTest, OpeningTheOpenFileAgainReadsItFromDisk) {
@@ -61,9 +57,9 @@ TEST_F(SorvatDocTest, OpeningTheOpenFileAgainReadsItFromDisk) {
     m_document->SetModifiedFlag();
 
     ASSERT_TRUE(m_document->OpenDocumentFile(FilePath("q.md2")));
-    EXPECT_EQ(EntriesText(), PuzzleFile::Format("entries.md1", LocksFromLine(PuzzleLine)));
+    EXPECT_EQ(EntriesText(), PuzzleFile::Format("entries.md1", Givens(PuzzleLine)));
     EXPECT_FALSE(m_document->IsModified());
-    EXPECT_TRUE(m_boxes.Boxes().empty());  // no question
+    EXPECT_TRUE(Boxes().empty());  // no question
 }
 
 TEST_F(SorvatDocTest, AFileThatCannotBeOpenedIsReportedAndLeavesTheRecentFiles) {
@@ -73,20 +69,20 @@ TEST_F(SorvatDocTest, AFileThatCannotBeOpenedIsReportedAndLeavesTheRecentFiles) 
     ASSERT_TRUE(QFile::remove(FilePath("q.md2")));
 
     EXPECT_FALSE(m_document->OpenRecentFile(0));
-    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_TRUE(m_boxes.Boxes()[0].text.contains(FilePath("q.md2")));
-    EXPECT_EQ(m_boxes.Boxes()[0].icon, MessageIcon::Warning);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_TRUE(Boxes()[0].text.contains(FilePath("q.md2")));
+    EXPECT_EQ(Boxes()[0].icon, MessageIcon::Warning);
     EXPECT_EQ(EntriesText(), before);
     EXPECT_FALSE(m_document->RecentFiles().Files().contains(FilePath("q.md2")));
 
-    QDir().mkpath(FilePath("folder.md1"));
+    MakeDirectory("folder.md1");
     EXPECT_FALSE(m_document->OpenDocumentFile(FilePath("folder.md1")));
-    EXPECT_EQ(m_boxes.Boxes().size(), 2u);
+    EXPECT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(EntriesText(), before);
 }
 
 TEST_F(SorvatDocTest, SaveAsksForANameOnlyWhenTheDocumentHasNone) {
-    m_view->m_moves = LocksFromLine(PuzzleLine);
+    m_view->m_moves = Givens(PuzzleLine);
     m_view->m_moves.Add(Entry(3, 0, 2, Possible));
 
     m_dialogs.Answer(FilePath("saved.md1"));
@@ -123,8 +119,8 @@ TEST_F(SorvatDocTest, AFailedSaveIsReportedAndChangesNothing) {
     m_settings.SetCurrentPath("/earlier/q.md1");
     m_dialogs.Answer(FilePath("missing/q.md1"));
     m_document->OnFileSaveAs();
-    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_TRUE(m_boxes.Boxes()[0].text.contains(FilePath("missing/q.md1")));
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_TRUE(Boxes()[0].text.contains(FilePath("missing/q.md1")));
     EXPECT_EQ(CurrentPath(), "/earlier/q.md1");
     EXPECT_TRUE(m_document->GetPathName().isEmpty());
 }

@@ -4,7 +4,7 @@
 // the entries in effect. The resident memory before and after is reported
 // (and, outside the address sanitizer, whose quarantine keeps freed memory
 // resident, bounded).
-#include "WindowFixture.h"
+#include "guisupport/WindowFixture.h"
 
 #include "files/PuzzleFile.h"
 #include "shell/CommandIds.h"
@@ -14,12 +14,11 @@
 #include <QTest>
 
 #include <cstdio>
-#include <fstream>
 #include <cstdlib>
 #include <random>
 #include <unistd.h>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 namespace {
 
 long ResidentKb() {
@@ -55,9 +54,9 @@ protected:
     // invariants and the working board shows exactly the Fix and Lock digits
     // in effect (entered, or determined right after auto-confirm).
     std::string Inconsistency() const {
-        std::string violation = test::EntryListViolation(view->m_moves);
+        std::string violation = EntryListViolation(view->m_moves);
         if (!violation.empty()) return "working list: " + violation;
-        violation = test::EntryListViolation(view->m_solutionMoves);
+        violation = EntryListViolation(view->m_solutionMoves);
         if (!violation.empty()) return "answer list: " + violation;
         int entered[9][9];
         for (auto& row : entered)
@@ -144,8 +143,8 @@ TEST_F(StressTest, TenThousandRandomActionsKeepTheStateConsistent) {
             std::string actions;
             for (std::size_t k = 1; k <= std::size(recent); ++k)
                 actions += recent[(i + k) % std::size(recent)] + "\n";
-            std::ifstream quick(dir / "_Sorvat.Quick.md1", std::ios::binary);
-            FAIL() << problem << "\nafter the actions\n" << actions << "quick file:\n" << quick.rdbuf();
+            FAIL() << problem << "\nafter the actions\n"
+                   << actions << "quick file:\n" << ReadBytes(dir / "_Sorvat.Quick.md1");
         }
         // Now and then a new puzzle, so play never stalls on a full board.
         if (i % 1000 == 999) LoadGivens();
@@ -160,4 +159,4 @@ TEST_F(StressTest, TenThousandRandomActionsKeepTheStateConsistent) {
 }
 
 } // namespace
-} // namespace sorvat::testing
+} // namespace sorvat::test

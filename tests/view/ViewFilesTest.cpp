@@ -12,14 +12,6 @@ protected:
         ViewTest::SetUp();
         g_pMainFrame = FakeMainFrame();  // the title follows currentPath
     }
-
-    // Some play on top of the puzzle: a Fix and two Possible marks.
-    void Play() {
-        m_view->m_moves = LocksFromLine(PuzzleLine);
-        m_view->m_moves.Add(Entry(2, 0, SolutionDigit(2, 0), Fix));
-        m_view->m_moves.Add(Entry(3, 0, 0, Possible));
-        m_view->m_moves.Add(Entry(3, 0, 6, Possible));
-    }
 };
 
 TEST_F(ViewFilesTest, RelativeNameGivesAnAbsolutePathTitleAndLocks) {
@@ -56,7 +48,7 @@ TEST_F(ViewFilesTest, MissingFileChangesNothing) {
     const std::string before = EntriesText();
     m_view->LoadFile("nowhere.md1");
     m_view->LoadFile("");
-    QDir().mkpath(m_dir.filePath(QStringLiteral("folder.md1")));
+    MakeDirectory("folder.md1");
     m_view->LoadFile("folder.md1");
     EXPECT_EQ(EntriesText(), before);
     EXPECT_EQ(CurrentPath(), "/earlier/q.md1");
@@ -105,7 +97,7 @@ TEST_F(ViewFilesTest, AnyPathContainingAFixedNameLeavesThePathAlone) {
 
     m_view->OnFullReset();
     m_view->LoadFile("x._Sorvat.Quick.md1");
-    EXPECT_EQ(m_view->m_moves.Count(), LocksFromLine(PuzzleLine).Count() + 3);
+    EXPECT_EQ(m_view->m_moves.Count(), Givens(PuzzleLine).Count() + 3);
     EXPECT_EQ(CurrentPath(), "/earlier/q.md1");
     EXPECT_TRUE(IsFixedFile("/a/b_Sorvat.Continue.md1/c.md2"));
     EXPECT_FALSE(IsFixedFile("/a/_sorvat.quick.md1"));
@@ -126,18 +118,18 @@ TEST_F(ViewFilesTest, SavingOverAFileReplacesItWhole) {
     Play();
     m_view->SaveFile("q.md1");
     EXPECT_EQ(ReadFile("q.md1"), EntriesText());
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 }
 
 TEST_F(ViewFilesTest, AFileThatCannotBeWrittenChangesNothing) {
     m_settings.SetCurrentPath("/earlier/q.md1");
-    QDir().mkpath(m_dir.filePath(QStringLiteral("adir")));
+    MakeDirectory("adir");
     Play();
     m_view->SaveFile("adir");
     m_view->SaveFile("missing/q.md1");
     m_view->SaveFile("");
     EXPECT_EQ(CurrentPath(), "/earlier/q.md1");
-    EXPECT_TRUE(QFileInfo(m_dir.filePath(QStringLiteral("adir"))).isDir());
+    EXPECT_TRUE(std::filesystem::is_directory(PathOf("adir")));
 }
 
 TEST_F(ViewFilesTest, TooLongAPathEmptiesCurrentPath) {
@@ -147,7 +139,6 @@ TEST_F(ViewFilesTest, TooLongAPathEmptiesCurrentPath) {
     while (PathOf(deep).size() + 201 + 6 < 4050)
         deep += std::string(200, 'd') + "/";
     deep += std::string(4050 - PathOf(deep).size() - 6, 'e') + "/";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(PathOf(deep))));
     WriteFile(deep + "q.md2", PuzzleMd2());
     ASSERT_GT(PathOf(deep + "q.md2").size(), 4000u);
 

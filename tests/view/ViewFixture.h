@@ -1,17 +1,11 @@
 #pragma once
+#include "guisupport/PuzzleFixtures.h"
+#include "guisupport/TempDirFixture.h"
+
 #include "files/PuzzleFile.h"
-#include "settings/Settings.h"
-#include "view/Globals.h"
 #include "view/MemoHandoff.h"
 #include "view/SorvatDoc.h"
 #include "view/SorvatView.h"
-
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -39,14 +33,24 @@ inline CMainFrame* FakeMainFrame() {
     return reinterpret_cast<CMainFrame*>(&marker);
 }
 
-// A view with its document and settings, working in a temporary current
-// directory. The application-wide references are restored afterwards.
-class ViewTest : public ::testing::Test {
+// A puzzle with a unique solution (0 = empty), and that solution.
+inline constexpr std::string_view PuzzleLine =
+    "920000500000000041034000200580000012000000300300000405000510004008039020790804000";
+inline constexpr std::string_view SolutionLine =
+    "926471538875263941134985276589346712647152389312798465263517894458639127791824653";
+
+inline int SolutionDigit(int x, int y) { return DigitAt(SolutionLine, x, y); }
+
+// The puzzle's Locks as an md2 file.
+inline std::string PuzzleMd2() { return PuzzleFile::Format("q.md2", Givens(PuzzleLine)); }
+
+// A view with its document and settings, without a main frame, in a
+// temporary current directory. The application-wide references are restored
+// afterwards.
+class ViewTest : public TempDirFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_previousDirectory = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+        TempDirFixture::SetUp();
         g_pSettings = &m_settings;
         g_pMainFrame = nullptr;
         g_pView = nullptr;
@@ -62,62 +66,37 @@ protected:
         g_pSettings = nullptr;
         g_pMainFrame = nullptr;
         g_pView = nullptr;
-        QDir::setCurrent(m_previousDirectory);
+        TempDirFixture::TearDown();
     }
 
-    // The absolute path of `name` inside the temporary directory.
-    std::string PathOf(const std::string& name) const {
-        return QFile::encodeName(m_dir.filePath(QString::fromStdString(name))).toStdString();
-    }
+    // The absolute path of `name` inside the temporary directory, as bytes.
+    std::string PathOf(const std::string& name) const { return (dir / name).string(); }
+    QString FilePath(const std::string& name) const { return QString::fromStdString(PathOf(name)); }
 
     void WriteFile(const std::string& name, const std::string& bytes) const {
-        QFile file(QString::fromStdString(PathOf(name)));
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        std::filesystem::create_directories(std::filesystem::path(PathOf(name)).parent_path());
+        WriteBytes(PathOf(name), bytes);
     }
+    std::string ReadFile(const std::string& name) const { return ReadBytes(PathOf(name)); }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
+    void MakeDirectory(const std::string& name) const { std::filesystem::create_directories(PathOf(name)); }
 
-    std::string ReadFile(const std::string& name) const {
-        QFile file(QString::fromStdString(PathOf(name)));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return file.readAll().toStdString();
+    // The puzzle's Locks, then a Fix with the right digit at (2,0) and
+    // Possible marks of 1 and 7 at (3,0).
+    void Play() {
+        m_view->m_moves = Givens(PuzzleLine);
+        m_view->m_moves.Add(Entry(2, 0, SolutionDigit(2, 0), Fix));
+        m_view->m_moves.Add(Entry(3, 0, 0, Possible));
+        m_view->m_moves.Add(Entry(3, 0, 6, Possible));
     }
-
-    bool Exists(const std::string& name) const { return QFile::exists(QString::fromStdString(PathOf(name))); }
-
-    std::string CurrentPath() const { return std::string(m_settings.CurrentPath()); }
 
     // The entries in effect, as an md1 file would hold them.
     std::string EntriesText() const { return PuzzleFile::Format("entries.md1", m_view->m_moves); }
 
-    QTemporaryDir m_dir;
-    QString m_previousDirectory;
     Settings m_settings;
     std::vector<std::string> m_memoLog;
     std::unique_ptr<CSorvatView> m_view;
     std::unique_ptr<CSorvatDoc> m_document;
 };
-
-// Lock entries from an 81-character line ('.' or '0' for a blank).
-inline EntryList LocksFromLine(const std::string& line) {
-    EntryList list;
-    for (int i = 0; i < 81 && i < static_cast<int>(line.size()); ++i) {
-        if (line[i] >= '1' && line[i] <= '9')
-            list.Add(Entry(i % 9, i / 9, line[i] - '1', Lock));
-    }
-    return list;
-}
-
-// A puzzle with a unique solution, and that solution.
-inline const std::string PuzzleLine =
-    "92....5.........41.34...2..58.....12......3..3.....4.5...51...4..8.39.2.79.8.4...";
-inline const std::string SolutionLine =
-    "926471538875263941134985276589346712647152389312798465263517894458639127791824653";
-
-inline int SolutionDigit(int x, int y) { return SolutionLine[y * 9 + x] - '1'; }
-
-// The puzzle's Locks as an md2 file.
-inline std::string PuzzleMd2() { return PuzzleFile::Format("q.md2", LocksFromLine(PuzzleLine)); }
 
 } // namespace sorvat::test

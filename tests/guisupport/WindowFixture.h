@@ -1,55 +1,46 @@
 #pragma once
-#include "commands/PuzzleFixtures.h"
-#include "guisupport/ScriptedMessageBox.h"
+#include "guisupport/PuzzleFixtures.h"
+#include "guisupport/TempDirFixture.h"
 
-#include "settings/Settings.h"
+#include "files/PuzzleFile.h"
 #include "shell/MainFrame.h"
 #include "shell/SorvatApp.h"
 #include "shell/StatusDialogBar.h"
-#include "view/Globals.h"
 #include "view/SorvatView.h"
 
-#include <QCoreApplication>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <memory>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 
 // How many pixels of `rect` have `color`.
 inline int CountColor(const QImage& image, const QRect& rect, const QColor& color) {
     int count = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
-            if (image.pixelColor(x, y) == color)
-                ++count;
+            if (image.pixelColor(x, y) == color) ++count;
     return count;
 }
 
-// The whole program started in a temporary directory that is both the
-// program directory (settings file) and the current directory (continue and
-// quick files). Message boxes are scripted.
-class WindowFixture : public ::testing::Test {
+// The program's window in a temporary directory that is both the program
+// directory (settings file) and the current directory: either the whole
+// program (Start) or the main frame with its view alone (OpenFrame).
+class WindowFixture : public TempDirFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(tempDir.isValid());
-        dir = std::filesystem::path(tempDir.path().toStdString());
-        previousDirectory = std::filesystem::current_path();
-        std::filesystem::current_path(dir);
+        TempDirFixture::SetUp();
         MaxLevel = 8;
     }
 
     void TearDown() override {
-        if (app && app->MainFrame())
-            app->MainFrame()->close();
+        if (app && app->MainFrame()) app->MainFrame()->close();
         app.reset();
-        std::filesystem::current_path(previousDirectory);
+        if (ownFrame) ownFrame->DestroyWindow();
+        ownFrame.reset();
+        TempDirFixture::TearDown();
         MaxLevel = 8;
     }
 
@@ -65,12 +56,40 @@ protected:
         ProcessEvents();
     }
 
+    // The frame and its view without the application; the frame is
+    // published as g_pMainFrame.
+    void OpenFrame() {
+        ownFrame = std::make_unique<CMainFrame>(dir);
+        frame = ownFrame.get();
+        view = new CSorvatView;
+        ASSERT_EQ(frame->OnCreate(view, nullptr, {QStringLiteral("sorvat")}), 0);
+        view->ApplySettings();
+    }
+
     // Loads `puzzle` (0 = empty) as Lock entries, analysed as after a load.
     void LoadGivens(std::string_view puzzle = EasyPuzzle) {
         view->m_moves.Clear();
         AddGrid(view->m_moves, puzzle, Lock);
         view->OnReset();
         ProcessEvents();
+    }
+
+    // Writes a puzzle file of `list` (md1 or md2 by the name) into `directory`
+    // (the temporary directory by default), optionally with a memo block.
+    std::filesystem::path WritePuzzle(const std::string& name, const EntryList& list = Givens(),
+                                      const std::string& memo = {},
+                                      const std::filesystem::path& directory = {}) {
+        const std::filesystem::path path = (directory.empty() ? dir : directory) / name;
+        WriteBytes(path, PuzzleFile::Format(name, list) + (memo.empty() ? "" : "M\r\n" + memo + "M\r\n"));
+        return path;
+    }
+
+    // Loads the easy puzzle's givens from `path` and enters every answer as
+    // a Fix entry.
+    void PlaySolved(const std::filesystem::path& path) {
+        view->LoadFile(path.string());
+        AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
+        view->m_board.Analyze();
     }
 
     void SetMode(int mode) {
@@ -108,18 +127,20 @@ protected:
         return view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
-    static void ProcessEvents() {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    }
-
-    QTemporaryDir tempDir;
-    std::filesystem::path dir;
-    std::filesystem::path previousDirectory;
-    test::ScriptedMessageBox boxes;
     std::unique_ptr<CSorvatApp> app;
+    std::unique_ptr<CMainFrame> ownFrame;
     CMainFrame* frame = nullptr;
-    CSorvatView* view = nullptr;
+    CSorvatView* view = nullptr;  // owned by the frame
 };
 
-} // namespace sorvat::testing
+// The command tests: the frame and its view are open before each test.
+class CommandFixture : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        OpenFrame();
+    }
+    Settings& settings() { return *g_pSettings; }
+};
+
+} // namespace sorvat::test

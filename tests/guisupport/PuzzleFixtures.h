@@ -2,9 +2,10 @@
 #include "model/CellBoard.h"
 #include "model/EntryList.h"
 
+#include <string>
 #include <string_view>
 
-namespace sorvat::testing {
+namespace sorvat::test {
 
 // An easy puzzle (0 = empty) and its only solution, row by row.
 inline constexpr std::string_view EasyPuzzle =
@@ -21,11 +22,25 @@ inline void AddGrid(EntryList& list, std::string_view grid, int kind) {
             if (grid[y * 9 + x] != '0') list.Add(Entry(x, y, DigitAt(grid, x, y), kind));
 }
 
+// The givens of `grid` as Lock entries.
+inline EntryList Givens(std::string_view grid = EasyPuzzle) {
+    EntryList list;
+    AddGrid(list, grid, Lock);
+    return list;
+}
+
 // Adds Fix entries for the cells of `solution` that `puzzle` leaves empty.
 inline void AddAnswers(EntryList& list, std::string_view puzzle, std::string_view solution) {
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x)
             if (puzzle[y * 9 + x] == '0') list.Add(Entry(x, y, DigitAt(solution, x, y), Fix));
+}
+
+// The easy solution with the answers of cells (2,0) and (3,0) swapped.
+inline std::string SwappedSolution() {
+    std::string wrong(EasySolution);
+    std::swap(wrong[2], wrong[3]);
+    return wrong;
 }
 
 // Rebuilds `board` from `list` at level 0 without repetition (the entered
@@ -36,4 +51,4 @@ inline void BuildBoard(CellBoard& board, EntryList& list) {
     board.Analyze();
 }
 
-} // namespace sorvat::testing
+} // namespace sorvat::test
