@@ -141,9 +141,19 @@ int CellBoard::Analyze() {
         const int countBefore = entries->Count();
         bool added = false;
         bool appendedOnly = true;
+        // Cells named by an entry in effect: only there can Add find something.
+        bool named[81] = {};
+        for (int i = 0; i < entries->Position(); ++i) {
+            const Entry e = entries->At(i);
+            if (e.x >= 0 && e.x <= 8 && e.y >= 0 && e.y <= 8) named[e.y * 9 + e.x] = true;
+        }
         auto add = [&](int x, int y, int d) {
             const int count = entries->Count();
-            entries->Add(Entry(x, y, d, Fix));
+            if (named[y * 9 + x])
+                entries->Add(Entry(x, y, d, Fix));
+            else
+                entries->AddAtFreeCell(Entry(x, y, d, Fix));
+            named[y * 9 + x] = true;
             added = true;
             if (entries->Count() != count + 1 || entries->Position() != count + 1) appendedOnly = false;
         };

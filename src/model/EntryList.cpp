@@ -54,6 +54,12 @@ void EntryList::Add(const Entry& entry) {
             RemoveAt(found);
         }
     }
+    AddAtFreeCell(entry);
+}
+
+void EntryList::AddAtFreeCell(const Entry& entry) {
+    count = position;
+    if (!InRange(entry.x) || !InRange(entry.y) || !InRange(entry.digit)) return;
     if (count + 1 >= capacity) {
         std::unique_ptr<Entry[]> grown(new Entry[capacity * 2]);
         std::copy(items.get(), items.get() + count, grown.get());

@@ -20,6 +20,9 @@ public:
     int Capacity() const { return capacity; }
     Entry At(int i) const;
     void Add(const Entry& entry);
+    // Add for an entry whose cell no entry in effect names: nothing to find
+    // or replace, so the list is not searched.
+    void AddAtFreeCell(const Entry& entry);
     int Undo();
     int Redo();
     int FindSame(const Entry& entry) const;
