@@ -130,6 +130,14 @@
         <source>ｶﾅ</source>
         <translation>KANA</translation>
     </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀの設定</source>
+        <translation>Printer Setup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CPrintSetDlg</name>

@@ -49,14 +49,33 @@ private:
 
 } // namespace
 
-void CSorvatView::OnFilePrint() {
+namespace {
+
+// The window's printer, so that the printer setup holds for every print;
+// a view without a main frame prints with a printer of its own.
+template <typename F>
+void WithPrinter(F print) {
+    if (g_pMainFrame != nullptr) {
+        print(g_pMainFrame->Printer());
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
-    if (!OnPreparePrinting(printer, false)) return;
-    PrintBoard(printer);
+    print(printer);
+}
+
+} // namespace
+
+void CSorvatView::OnFilePrint() {
+    WithPrinter([this](QPrinter& printer) {
+        if (OnPreparePrinting(printer, false)) PrintBoard(printer);
+    });
 }
 
 void CSorvatView::OnFilePrintPreview() {
-    QPrinter printer(QPrinter::HighResolution);
+    WithPrinter([this](QPrinter& printer) { PreviewBoard(printer); });
+}
+
+void CSorvatView::PreviewBoard(QPrinter& printer) {
     OnPreparePrinting(printer, true);
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {

@@ -20,6 +20,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -277,6 +281,24 @@ void CMainFrame::ShowAbout() {
     about.exec();
 }
 
+QPrinter& CMainFrame::Printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void CMainFrame::ShowPrintSetup() {
+    // The print dialog chooses the printer and its page for later prints; a
+    // page setup dialog would refuse the PDF printer of a system without
+    // printers. Its button only confirms the choice here.
+    QPrintDialog dialog(&Printer(), this);
+    dialog.setWindowTitle(tr("ﾌﾟﾘﾝﾀの設定"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(tr("OK"));
+    dialog.exec();
+}
+
 void CMainFrame::OnCommand(int id) {
     switch (id) {
     case ID_APP_EXIT: close(); return;
@@ -285,6 +307,7 @@ void CMainFrame::OnCommand(int id) {
             m_wndToolBar->setVisible(!m_wndToolBar->isVisible());
         return;
     case ID_APP_ABOUT: ShowAbout(); return;
+    case ID_FILE_PRINT_SETUP: ShowPrintSetup(); return;
     case ID_FILE_NEW:
         if (m_pDocument)
             m_pDocument->OnFileNew();

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <filesystem>
+#include <memory>
 
 class CLevelEdit;
 class CSorvatDoc;
@@ -13,6 +14,7 @@ class CStatusDialogBar;
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QStatusBar;
 class QToolBar;
 
@@ -57,6 +59,9 @@ public:
     // The menu action of a command id, or null.
     QAction* Action(int id) const;
     std::filesystem::path SettingsFile() const;
+    // The printer every print and preview of this window uses, so that what
+    // ﾌﾟﾘﾝﾀの設定 chose (paper, orientation, margins) holds for the session.
+    QPrinter& Printer();
 
     sorvat::Settings m_settings;
     CLevelEdit* m_wndLevelEdit = nullptr;  // the dialog bar's level edit 1004
@@ -80,6 +85,7 @@ private:
     void UpdateRecentFiles(const QStringList& files);
     void ShowTitle(const QString& documentTitle);
     void ShowAbout();
+    void ShowPrintSetup();
     void StoreWindowPosition();
 
     std::filesystem::path m_programDirectory;
@@ -90,4 +96,5 @@ private:
     QAction* m_pRecentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;
     bool m_bDestroyed = false;
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -248,6 +248,7 @@ public:
     // Printing: the 印刷設定 dialog first, then the print dialog or preview.
     void OnFilePrint();
     void OnFilePrintPreview();
+    void PreviewBoard(class QPrinter& printer);
     // Shows the print settings dialog, then the print dialog (not for a
     // preview); false when the print dialog was cancelled.
     bool OnPreparePrinting(class QPrinter& printer, bool preview);

@@ -1,12 +1,17 @@
 #include "guisupport/WindowFixture.h"
 
 #include "shell/AboutDlg.h"
+#include "shell/CommandIds.h"
+#include "shell/MainFrame.h"
 #include "shell/PrintSetDlg.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
 #include <QPageSize>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -171,6 +176,43 @@ TEST_F(Printing, PrintAndPreviewShowThePrintSettingsFirst) {
     ASSERT_EQ(seen.size(), 2);
     EXPECT_EQ(seen[0], "CPrintSetDlg");
     EXPECT_EQ(seen[1], "QPrintDialog");
+}
+
+TEST_F(Printing, PrinterSetupHoldsForLaterPrintsAndPreviews) {
+    // The setup shows the window's printer with what was chosen before and
+    // keeps it; the preview then prints with that same printer.
+    frame->Printer().setPageOrientation(QPageLayout::Landscape);
+    QStringList seen;
+    QPrinter* shown = nullptr;
+    QString okText;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        seen.append(QString::fromLatin1(modal->metaObject()->className()));
+        if (auto* setup = qobject_cast<QPrintDialog*>(modal)) {
+            shown = setup->printer();
+            if (auto* buttons = setup->findChild<QDialogButtonBox*>())
+                okText = buttons->button(QDialogButtonBox::Ok)->text();
+            QMetaObject::invokeMethod(setup, "accept", Qt::QueuedConnection);
+            return;
+        }
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) shown = preview->printer();
+        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+    });
+    closer.start(20);
+
+    frame->OnCommand(ID_FILE_PRINT_SETUP);
+    ASSERT_EQ(seen, QStringList{QStringLiteral("QPrintDialog")});
+    EXPECT_EQ(shown, &frame->Printer());
+    EXPECT_EQ(okText, QStringLiteral("OK"));  // it only confirms the choice
+    EXPECT_EQ(frame->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+
+    shown = nullptr;
+    view->OnFilePrintPreview();
+    EXPECT_EQ(seen.value(2), QStringLiteral("QPrintPreviewDialog"));
+    EXPECT_EQ(shown, &frame->Printer());
+    EXPECT_EQ(frame->Printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 TEST(AboutBox, ShowsNameAndVersion) {
