@@ -110,8 +110,8 @@ void Pointing(WorkMasks& pass, bool columns) {
                 // Cell (column c, row r) of the box is bit r * 9 + c.
                 const std::uint32_t box = (pass.plane[d][br] >> (bc * 3)) & BoxInBand;
                 const int line = columns ? __builtin_ctz(ColumnsOf(box)) : __builtin_ctz(box) / 9;
-                const int k = columns ? __builtin_ctz(box) / 9 : __builtin_ctz(box) % 9;
-                SCell& cell = w.cells[br * 3 + (columns ? k : line)][bc * 3 + (columns ? line : k)];
+                const int first = columns ? __builtin_ctz(box) / 9 : __builtin_ctz(box) % 9;
+                SCell& cell = w.cells[br * 3 + (columns ? first : line)][bc * 3 + (columns ? line : first)];
                 if (cell.flags[d] & doneBit) continue;
                 cell.flags[d] |= doneBit;
                 ++pass.changes;
