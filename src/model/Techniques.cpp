@@ -196,16 +196,15 @@ bool HasBits(unsigned digits, int n) {
     return digits != 0;
 }
 
-template <typename F>
-void ForEachPair(unsigned digits, F f) {
-    ForEachDigit(digits, [&](int d1) { ForEachDigit(digits & ~((2u << d1) - 1), [&](int d2) { f(d1, d2); }); });
-}
-
-template <typename F>
-void ForEachTriple(unsigned digits, F f) {
-    ForEachPair(digits, [&](int d1, int d2) {
-        ForEachDigit(digits & ~((2u << d2) - 1), [&](int d3) { f(d1, d2, d3); });
-    });
+// Calls f with each subset of `Size` digits of `digits` as a mask, in the
+// order of its lowest digit, then its next, and so on.
+template <int Size, typename F>
+void ForEachSubset(unsigned digits, F& f, unsigned chosen = 0) {
+    if constexpr (Size == 0) {
+        f(chosen);
+    } else {
+        ForEachDigit(digits, [&](int d) { ForEachSubset<Size - 1>(digits & ~((2u << d) - 1), f, chosen | (1u << d)); });
+    }
 }
 
 // Positions in the group of the cells whose mask passes `holds`.
@@ -229,32 +228,20 @@ void KeepOnly(WorkMasks& pass, GroupMasks& masks, const int* holders, int count,
     }
 }
 
-// Hidden pair: two digits that are candidates in exactly two cells, the same
-// two cells for both, leave those cells with only the two digits.
-void HiddenPairIn(WorkMasks& pass, int group) {
-    const unsigned twice = pass.DigitsWithCount(group, 2);
-    if (!HasBits(twice, 2)) return;
+// Hidden pair (Size 2) and hidden triple (Size 3): `Size` digits that are
+// candidates in exactly `Size` cells, all of them in each of those cells,
+// leave those cells with only these digits.
+template <int Size>
+void HiddenSubsetIn(WorkMasks& pass, int group) {
+    const unsigned digits = pass.DigitsWithCount(group, Size);
+    if (!HasBits(digits, Size)) return;
     GroupMasks masks(pass, group);
-    ForEachPair(twice, [&](int d1, int d2) {
-        const unsigned pair = (1u << d1) | (1u << d2);
+    auto keepSubset = [&](unsigned subset) {
         int holders[9];
-        const int count = Holders(masks, [pair](unsigned m) { return (m & pair) == pair; }, holders);
-        if (count == 2) KeepOnly(pass, masks, holders, count, pair);
-    });
-}
-
-// Hidden triple: three digits that are candidates in exactly three cells,
-// all three in each of three cells, leave those cells with only the three.
-void HiddenTripleIn(WorkMasks& pass, int group) {
-    const unsigned thrice = pass.DigitsWithCount(group, 3);
-    if (!HasBits(thrice, 3)) return;
-    GroupMasks masks(pass, group);
-    ForEachTriple(thrice, [&](int d1, int d2, int d3) {
-        const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
-        int holders[9];
-        const int count = Holders(masks, [triple](unsigned m) { return (m & triple) == triple; }, holders);
-        if (count == 3) KeepOnly(pass, masks, holders, count, triple);
-    });
+        const int count = Holders(masks, [subset](unsigned m) { return (m & subset) == subset; }, holders);
+        if (count == Size) KeepOnly(pass, masks, holders, count, subset);
+    };
+    ForEachSubset<Size>(digits, keepSubset);
 }
 
 // Paired triple: three digits, each a candidate in exactly two cells, that
@@ -263,8 +250,7 @@ void PairedTripleIn(WorkMasks& pass, int group) {
     const unsigned twice = pass.DigitsWithCount(group, 2);
     if (!HasBits(twice, 3)) return;
     GroupMasks masks(pass, group);
-    ForEachTriple(twice, [&](int d1, int d2, int d3) {
-        const unsigned triple = (1u << d1) | (1u << d2) | (1u << d3);
+    auto keepTriple = [&](unsigned triple) {
         int holders[9];
         const int count = Holders(masks, [triple](unsigned m) { return (m & triple) != 0; }, holders);
         if (count != 3) return;
@@ -273,7 +259,8 @@ void PairedTripleIn(WorkMasks& pass, int group) {
             ForEachDigit(masks.cell[holders[h]] & ~triple, [&](int d) { pass.ClearCandidate(at, d); });
             masks.cell[holders[h]] &= triple;
         }
-    });
+    };
+    ForEachSubset<3>(twice, keepTriple);
 }
 
 } // namespace
@@ -347,8 +334,8 @@ bool CellBoard::RunTechniques(CellBoard& w) {
         Claiming(pass, false);
         ReasonScan(*this, w);
     }
-    if ((mask & HiddenPair) && !stopFlag) overAllGroups([](WorkMasks& p, int g) { HiddenPairIn(p, g); }, WorkMasks::Pairs);
-    if ((mask & HiddenTriple) && !stopFlag) overAllGroups([](WorkMasks& p, int g) { HiddenTripleIn(p, g); }, WorkMasks::Triples);
+    if ((mask & HiddenPair) && !stopFlag) overAllGroups([](WorkMasks& p, int g) { HiddenSubsetIn<2>(p, g); }, WorkMasks::Pairs);
+    if ((mask & HiddenTriple) && !stopFlag) overAllGroups([](WorkMasks& p, int g) { HiddenSubsetIn<3>(p, g); }, WorkMasks::Triples);
     if ((mask & PairedTriple) && !stopFlag) overAllGroups([](WorkMasks& p, int g) { PairedTripleIn(p, g); }, WorkMasks::PairedTriples);
     return pass.changes != changesBefore;
 }
