@@ -1,7 +1,7 @@
 // The techniques of one analysis pass. They run on the analysed board M
 // (this: settings and the group counts of the pass start) and change the
-// cells of the work board W. During a pass the candidates of W are also kept
-// as one bit mask per cell, so that scans over groups need no flag decoding.
+// cells of the work board W, reading and changing W's candidates through its
+// masks (WorkMasks), which also tell where a technique has nothing to find.
 #include "model/WorkMasks.h"
 
 #include <cstdint>
@@ -34,7 +34,6 @@ bool SomeCellSolved(const CellBoard& w, const int* index, int d) {
 // single place is confirmed there. A confirmation changes the group, so the
 // digits after it are taken from the changed counts.
 void HiddenSinglesIn(WorkMasks& pass, const CellGroup& group, int groupIndex) {
-    if (pass.Settled(WorkMasks::HiddenSingles, groupIndex)) return;
     const unsigned changes = pass.changes;
     const int* index = Groups.cells[groupIndex];
     unsigned todo = pass.DigitsWithCount(groupIndex, 1);
