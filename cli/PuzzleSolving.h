@@ -10,10 +10,6 @@ namespace sorvat::cli {
 // board itself), with repeat and auto-confirm on.
 void AnalyzeLocks(const EntryList& locks, int level, PuzzleOutcome& outcome);
 
-// True when a digit stands twice in a row, column or box of an 81-character
-// answer ('.' cells are ignored).
-bool HasConflict(const std::string& answer);
-
 // solvedCount 81, no dead cell and no conflict.
 bool IsSolvedOutcome(const PuzzleOutcome& outcome);
 
