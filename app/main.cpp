@@ -1,5 +1,6 @@
 // The windowed program: a player and solver for 9x9 number-placement puzzles.
 #include "QuitOnSignal.h"
+#include "SorvatVersion.h"
 #include "shell/CommandLine.h"
 #include "shell/SorvatApp.h"
 #include "shell/UiLanguage.h"

@@ -1,6 +1,7 @@
 // Benchmarks of the analysis: the answer board, one click's re-analysis,
 // the next-move search and reading puzzle files.
 //   analysis_bench [--benchmark_filter=...]   (SORVAT_BENCH_PUZZLES=file of 81-character lines)
+#include "game/AnswerBoard.h"
 #include "files/PuzzleFile.h"
 #include "model/CellBoard.h"
 
@@ -47,11 +48,8 @@ void BM_AnswerBoard(benchmark::State& state) {
     for (auto _ : state) {
         EntryList list = Locks(puzzles[i++ % puzzles.size()]);
         board->ResetCells();
-        board->entries = &list;
-        board->SetLevel(9);
-        board->repeatUntilStable = 1;
-        board->autoConfirm = 1;
-        benchmark::DoNotOptimize(board->Analyze());
+        AnalyzeGivens(list, *board);
+        benchmark::DoNotOptimize(board->solvedCount);
     }
     state.counters["puzzles"] = static_cast<double>(puzzles.size());
 }
@@ -68,11 +66,7 @@ void BM_ClickAnalysis(benchmark::State& state) {
         state.PauseTiming();
         EntryList solved = Locks(puzzles[p++ % puzzles.size()]);
         answer->ResetCells();
-        answer->entries = &solved;
-        answer->SetLevel(9);
-        answer->repeatUntilStable = 1;
-        answer->autoConfirm = 1;
-        answer->Analyze();
+        AnalyzeGivens(solved, *answer);
         EntryList list = Locks(puzzles[(p - 1) % puzzles.size()]);
         board->ResetCells();
         board->entries = &list;

@@ -11,6 +11,7 @@
 // FILE holds one puzzle per line; "puzzle:solution" lines give the digits the
 // simulated player enters, otherwise the answer board's digits are used and
 // the clicks stop where it leaves cells open.
+#include "game/AnswerBoard.h"
 #include "files/PuzzleLines.h"
 #include "model/CellBoard.h"
 
@@ -72,9 +73,7 @@ double TimeMs(F&& f) {
 void SetUpAnswer(CellBoard& board, EntryList& list) {
     board.ResetCells();
     board.entries = &list;
-    board.SetLevel(9);
-    board.repeatUntilStable = 1;
-    board.autoConfirm = 1;
+    ConfigureAnswerBoard(board);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "BoardText.h"
 #include "PuzzleInput.h"
 #include "files/PuzzleFile.h"
+#include "files/ReplacingFile.h"
+#include "game/AnswerBoard.h"
 #include "text/Cp932.h"
 
 #include <cerrno>
@@ -47,17 +49,14 @@ void RunAnalyze(const BoardOptions& o) {
     auto board = std::make_unique<CellBoard>();
     EntryList answerList;
     EntryList* analysed = &puzzle.entries;
+    int result = 0;
     if (o.answer) {
-        answerList.CopyLocksFrom(puzzle.entries);
+        BuildAnswerBoard(puzzle.entries, answerList, *board);
         analysed = &answerList;
-        board->entries = analysed;
-        board->SetLevel(9);
-        board->repeatUntilStable = 1;
-        board->autoConfirm = 1;
     } else {
         SetUp(*board, puzzle.entries, o);
+        result = board->Analyze();
     }
-    const int result = board->Analyze();
     if (o.json) {
         Json out;
         out["result"] = puzzle.result;
@@ -93,22 +92,7 @@ void RunConvert(const std::string& in, const std::string& out) {
     LoadedPuzzle puzzle = LoadPuzzleFile(in);
     const std::string name = std::filesystem::path(out).filename().string();
     const std::string bytes = PuzzleFile::Format(name, puzzle.entries);
-    // Written beside the target and renamed, so a failed write leaves no half file.
-    const std::string temp = out + ".part";
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(temp.c_str(), "wb"), &std::fclose);
-    if (!file) throw CliError(out + ": cannot write: " + std::strerror(errno));
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed) {
-        std::remove(temp.c_str());
-        throw CliError(out + ": write failed");
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, out, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        throw CliError(out + ": cannot write: " + ec.message());
-    }
+    if (!ReplaceFileContents(out, bytes)) throw CliError(out + ": cannot write: " + std::strerror(errno));
 }
 
 } // namespace

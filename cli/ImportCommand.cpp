@@ -2,6 +2,7 @@
 #include "Collections.h"
 #include "PuzzleInput.h"
 #include "files/PuzzleFile.h"
+#include "files/ReplacingFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -44,25 +45,12 @@ std::string NumberedName(const std::string& prefix, std::uint64_t number, int di
 
 enum class WriteResult { Written, Exists };
 
-// Written to a hidden file beside the target and then linked under its
-// name: the link fails instead of replacing a file that is already there,
-// and a failed write never leaves a half puzzle under the final name.
+// Never replaces a file that is already there, and a failed write never
+// leaves a half puzzle under the final name.
 WriteResult WriteNew(const fs::path& target, const std::string& bytes) {
-    const fs::path temp = target.parent_path() / ("." + target.filename().string() + ".part");
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(temp.c_str(), "wbx"), &std::fclose);
-    if (!file) throw CliError(temp.string() + ": cannot write: " + std::strerror(errno));
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed) {
-        std::remove(temp.c_str());
-        throw CliError(target.string() + ": write failed");
-    }
-    const int linked = ::link(temp.c_str(), target.c_str());
-    const int linkError = errno;
-    std::remove(temp.c_str());
-    if (linked == 0) return WriteResult::Written;
-    if (linkError == EEXIST) return WriteResult::Exists;
-    throw CliError(target.string() + ": cannot write: " + std::strerror(linkError));
+    if (ReplaceFileContents(target, bytes, ReplacingFile::Mode::CreateOnly)) return WriteResult::Written;
+    if (errno == EEXIST) return WriteResult::Exists;
+    throw CliError(target.string() + ": cannot write: " + std::strerror(errno));
 }
 
 void RunImport(const ImportOptions& o, int& exitCode) {

@@ -2,13 +2,14 @@
 #include "CollectionCommands.h"
 #include "ExportCommand.h"
 #include "PuzzleInput.h"
+#include "SorvatVersion.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
 
 int main(int argc, char** argv) {
     CLI::App app{"sorvat-cli: analyse, solve and convert 9x9 number-placement puzzles"};
-    app.set_version_flag("--version", "sorvat-cli 0.101");
+    app.set_version_flag("--version", "sorvat-cli " SORVAT_VERSION);
     app.require_subcommand(1);
     int exitCode = 0;
     sorvat::cli::AddAnalyzeCommands(app, exitCode);

@@ -2,16 +2,13 @@
 // next unfinished puzzle file of the same directory.
 #include "view/SorvatView.h"
 
-#include "commands/AnswerVerdict.h"
+#include "game/AnswerVerdict.h"
 #include "commands/CommandTexts.h"
-#include "commands/ProblemQueue.h"
-#include "platform/DirectoryListing.h"
+#include "game/ProblemQueue.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "view/Globals.h"
 
-#include <algorithm>
-#include <filesystem>
 
 using namespace sorvat;
 
@@ -40,11 +37,6 @@ VerdictBox BoxOf(AnswerVerdict verdict) {
             MessageIcon::Warning};
 }
 
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(path), ec);
-}
-
 } // namespace
 
 void CSorvatView::CheckAnswer() {
@@ -57,53 +49,40 @@ void CSorvatView::CheckAnswer() {
 
 int CSorvatView::LoadNextProblem() {
     const QString info = QString::fromUtf8(texts::InfoTitle);
-    const std::string stored = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
-    if (stored.size() < 2) {
+    const QString warning = QString::fromUtf8(texts::WarningTitle);
+    const std::string path = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
+    const QueueStep step = AdvanceQueue(path);
+    if (step.status == QueueStep::NoCurrentPath) {
         ShowMessageBox(this, texts::UiText(texts::NoCurrentPathText), info);
         return -1;
     }
-    std::string path = stored;
-    std::replace(path.begin(), path.end(), '\\', '/');
-    if (!FileExists(path))
-        ShowMessageBox(this, texts::UiText(texts::FileMissingText, QString::fromStdString(stored)),
-                       QString::fromUtf8(texts::WarningTitle), MessageButtons::Ok, MessageIcon::Warning);
-
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
+    const QString shownPath = QString::fromStdString(path);
+    if (step.fileMissing)
+        ShowMessageBox(this, texts::UiText(texts::FileMissingText, shownPath), warning, MessageButtons::Ok,
+                       MessageIcon::Warning);
+    if (step.status == QueueStep::NoSlash) {
         ShowMessageBox(this, texts::UiText(texts::NoSlashText), info);
         return -3;
     }
-    const std::string directory = path.substr(0, slash);
-    const std::string name = path.substr(slash + 1);
-    if (directory.empty() || name.empty()) {
+    if (step.status == QueueStep::EmptyPart) {
         ShowMessageBox(this, texts::UiText(texts::EmptyPartText), info);
         return -4;
     }
+    if (step.renameRefused)
+        ShowMessageBox(this, texts::UiText(texts::RenameRefusedText, shownPath), warning, MessageButtons::Ok,
+                       MessageIcon::Warning);
 
-    // A file that keeps its name (the marked name is taken, or the rename is
-    // not allowed) is passed over, so the solved puzzle is not loaded again
-    // as the next one.
-    std::string keptName;
-    const MarkResult mark = MarkFinished(directory, name);
-    if (mark == MarkResult::TargetExists || mark == MarkResult::Failed) {
-        keptName = name;
-        ShowMessageBox(this, texts::UiText(texts::RenameRefusedText, QString::fromStdString(path)),
-                       QString::fromUtf8(texts::WarningTitle), MessageButtons::Ok, MessageIcon::Warning);
-    }
-
-    const std::string pattern = directory + "/*";
-    const auto listing = ListDirectory(directory);
-    if (!listing) {
-        ShowMessageBox(this, texts::UiText(texts::SearchFailedText, QString::fromStdString(pattern)),
-                       QString::fromUtf8(texts::ErrorTitle), MessageButtons::Ok, MessageIcon::Warning);
+    const QString pattern = QString::fromStdString(step.directory + "/*");
+    switch (step.status) {
+    case QueueStep::ListingFailed:
+        ShowMessageBox(this, texts::UiText(texts::SearchFailedText, pattern), QString::fromUtf8(texts::ErrorTitle),
+                       MessageButtons::Ok, MessageIcon::Warning);
         return -100;
-    }
-    const auto next = FirstUnfinishedEntry(*listing, keptName);
-    if (!next) {
-        ShowMessageBox(this, texts::UiText(texts::AllFinishedText, QString::fromStdString(pattern)),
-                       texts::UiText(texts::AllFinishedTitle));
+    case QueueStep::AllFinished:
+        ShowMessageBox(this, texts::UiText(texts::AllFinishedText, pattern), texts::UiText(texts::AllFinishedTitle));
+        return 0;
+    default:
+        LoadFile(step.next);
         return 0;
     }
-    LoadFile(directory + "/" + (*listing)[*next].name);
-    return 0;
 }

@@ -4,6 +4,9 @@
 #include "commands/CommandTexts.h"
 #include "commands/LevelText.h"
 #include "commands/MoveTextTranslation.h"
+#include "game/AnswerBoard.h"
+#include "game/BoardRules.h"
+#include "game/MoveHint.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "text/Cp932.h"
@@ -28,14 +31,9 @@ void CSorvatView::ApplySettings() {
     m_board.techniqueMask = 0;
     m_board.SetLevel(settings.analysisLevel);
 
-    m_solutionBoard.repeatUntilStable = 1;
-    m_solutionBoard.autoConfirm = 1;
-    m_solutionBoard.SetLevel(9);
-
     SyncModeControls();
     m_board.Analyze();
-    m_solutionMoves.CopyLocksFrom(m_moves);
-    m_solutionBoard.Analyze();
+    BuildAnswerBoard(m_moves, m_solutionMoves, m_solutionBoard);
     m_bSettingsApplied = true;
 }
 
@@ -66,93 +64,46 @@ void CSorvatView::OnLevelChanged() {
 }
 
 void CSorvatView::OnNextMove() {
-    char buffer[NextMoveBufferSize] = {};
-    m_board.NextMove(buffer, NextMoveBufferSize);
-    ShowMessageBox(this, LocalizedMoveText(QString::fromStdString(Cp932ToUtf8(buffer))),
+    const MoveHint hint = FindNextMove(m_board);
+    ShowMessageBox(this, LocalizedMoveText(QString::fromStdString(Cp932ToUtf8(hint.text))),
                    QString::fromUtf8(texts::InfoTitle));
 }
 
 void CSorvatView::OnEraseWrongCells() {
     const QString caution = texts::UiText(texts::CautionTitle);
-    m_solutionMoves.CopyLocksFrom(m_moves);
-    if (m_solutionMoves.Position() < 14) {
-        ShowMessageBox(this, texts::UiText(texts::TooFewLocksText), caution, MessageButtons::Ok,
-                       MessageIcon::Warning);
-        return;
-    }
-    m_solutionBoard.Analyze();
-    if (m_solutionBoard.solvedCount != 81) {
-        ShowMessageBox(this, texts::UiText(texts::UndeterminedText), caution, MessageButtons::Ok,
-                       MessageIcon::Warning);
-        return;
-    }
-    if (m_solutionBoard.HasDeadCell()) {
-        ShowMessageBox(this, texts::UiText(texts::InconsistentText), caution, MessageButtons::Ok,
-                       MessageIcon::Warning);
-        return;
-    }
-
-    int count = 0;
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            const SCell& cell = m_board.Cell(x, y);
-            const int entered = cell.enteredDigit;
-            if (entered < 0 || entered > 8 || cell.Has(entered, LockBit)) continue;
-            if (entered == m_solutionBoard.Cell(x, y).solvedDigit) continue;
-            ++count;
-            m_moves.Add(Entry(x, y, entered, Fix));  // the equal entry goes out
-        }
-    }
+    const EraseOutcome outcome = EraseWrongFix(m_moves, m_board, m_solutionMoves, m_solutionBoard);
     const QString title = QString::fromUtf8(texts::AppTitle);
-    if (count != 0) {
+    switch (outcome.kind) {
+    case EraseOutcome::TooFewLocks:
+        ShowMessageBox(this, texts::UiText(texts::TooFewLocksText), caution, MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    case EraseOutcome::Undetermined:
+        ShowMessageBox(this, texts::UiText(texts::UndeterminedText), caution, MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    case EraseOutcome::Inconsistent:
+        ShowMessageBox(this, texts::UiText(texts::InconsistentText), caution, MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    case EraseOutcome::Erased:
         m_board.Analyze();
         repaint();  // the corrected board shows before the box
-        ShowMessageBox(this, texts::UiText(texts::ErasedText, count), title);
-    } else {
+        ShowMessageBox(this, texts::UiText(texts::ErasedText, outcome.count), title);
+        return;
+    case EraseOutcome::NoneWrong:
         ShowMessageBox(this, texts::UiText(texts::NoWrongCellsText), title);
+        return;
     }
 }
 
 void CSorvatView::OnCopyAnalysisToSelf() {
-    EntryList rebuilt;
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x) {
-            const SCell& cell = m_board.Cell(x, y);
-            if (cell.HasEntered() && cell.Has(cell.enteredDigit, LockBit))
-                rebuilt.Add(Entry(x, y, cell.enteredDigit, Lock));
-        }
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x) {
-            const SCell& cell = m_board.Cell(x, y);
-            if (cell.HasEntered() && !cell.Has(cell.enteredDigit, LockBit))
-                rebuilt.Add(Entry(x, y, cell.enteredDigit, Fix));
-        }
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x) {
-            const SCell& cell = m_board.Cell(x, y);
-            if (cell.HasSolved()) {
-                if (!cell.HasEntered()) rebuilt.Add(Entry(x, y, cell.solvedDigit, Possible));
-                continue;
-            }
-            for (int d = 0; d < 9; ++d)
-                if (cell.Has(d, CandidateBit)) rebuilt.Add(Entry(x, y, d, Possible));
-        }
-    m_moves.Clear();
-    m_moves.AssignFrom(rebuilt);
+    CopyAnalysisToSelf(m_board, m_moves);
     m_board.Analyze();
     InvalidateBoard();
 }
 
 void CSorvatView::OnLockAll() {
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x) {
-            const SCell& cell = m_board.Cell(x, y);
-            if (cell.HasEntered() && !cell.Has(cell.enteredDigit, LockBit))
-                m_moves.Add(Entry(x, y, cell.enteredDigit, Lock));
-        }
+    LockAll(m_board, m_moves);
     m_board.Analyze();
-    m_solutionMoves.CopyLocksFrom(m_moves);
-    m_solutionBoard.Analyze();
+    RefreshAnswerBoard(m_moves, m_solutionMoves, m_solutionBoard);
     InvalidateBoard();
 }
 

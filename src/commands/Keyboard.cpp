@@ -2,10 +2,10 @@
 #include "view/SorvatView.h"
 
 #include "commands/MoveTextTranslation.h"
-#include "commands/NextMoveText.h"
-#include "commands/VirtualKeys.h"
+#include "game/MoveHint.h"
+#include "platform/VirtualKeys.h"
 #include "platform/KeyState.h"
-#include "shell/MainFrame.h"
+#include "view/FrameServices.h"
 #include "text/Cp932.h"
 #include "view/Globals.h"
 
@@ -20,23 +20,18 @@ constexpr int KeyNextMoveBufferSize = 1010;
 
 void CSorvatView::HandleKey(int virtualKey) {
     if (virtualKey == VK_KeyA) {
-        char buffer[KeyNextMoveBufferSize] = {};
-        m_board.NextMove(buffer, KeyNextMoveBufferSize);
-        const QString text = QString::fromStdString(Cp932ToUtf8(buffer));
-        const std::optional<MoveCell> cell = MoveCellOfText(text);
-        if (!cell) return;
-        // The answer of the cell, not a digit read from the text; an invalid
-        // coordinate or an undetermined answer is refused by Add.
-        int digit = NoDigit;
-        if (cell->x >= 0 && cell->x <= 8 && cell->y >= 0 && cell->y <= 8)
-            digit = m_solutionBoard.Cell(cell->x, cell->y).solvedDigit;
-        m_moves.Add(Entry(cell->x, cell->y, digit, Fix));
+        const MoveHint hint = FindNextMove(m_board, KeyNextMoveBufferSize);
+        if (!hint.Found()) return;
+        // The answer of the cell, not the hinted digit; an undetermined answer
+        // is refused by Add.
+        const int x = hint.move.x, y = hint.move.y;
+        m_moves.Add(Entry(x, y, m_solutionBoard.Cell(x, y).solvedDigit, Fix));
         m_board.Analyze();
         InvalidateBoard();
-        if (g_pMainFrame != nullptr) g_pMainFrame->SetStatusText(LocalizedMoveText(text));
+        if (g_pMainFrame != nullptr) g_pMainFrame->SetStatusText(LocalizedMoveText(QString::fromStdString(Cp932ToUtf8(hint.text))));
         return;
     }
     if (virtualKey == VK_KeyC && IsKeyDown(VK_CONTROL_KEY) && g_pMainFrame != nullptr)
-        g_pMainFrame->setWindowTitle(IsKeyDown(VK_SHIFT_KEY) ? QStringLiteral("CTRL+SHIFT")
+        g_pMainFrame->Window()->setWindowTitle(IsKeyDown(VK_SHIFT_KEY) ? QStringLiteral("CTRL+SHIFT")
                                                              : QStringLiteral("CTRL"));
 }

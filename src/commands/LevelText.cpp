@@ -1,7 +1,6 @@
 #include "commands/LevelText.h"
 
-#include "shell/LevelEdit.h"
-#include "shell/MainFrame.h"
+#include "view/FrameServices.h"
 #include "view/Globals.h"
 
 namespace sorvat {
@@ -14,8 +13,7 @@ std::optional<int> LevelFromText(const QString& text, int maxLevel) {
 }
 
 QString LevelEditText() {
-    if (g_pMainFrame == nullptr || g_pMainFrame->m_wndLevelEdit == nullptr) return {};
-    return g_pMainFrame->m_wndLevelEdit->text();
+    return g_pMainFrame != nullptr ? g_pMainFrame->LevelEditText() : QString();
 }
 
 } // namespace sorvat

@@ -1,8 +1,8 @@
 // Printing and print preview of the board.
 #include "view/SorvatView.h"
 
-#include "shell/MainFrame.h"
-#include "shell/PrintSetDlg.h"
+#include "commands/PrintSetDlg.h"
+#include "view/FrameServices.h"
 #include "view/BoardPainter.h"
 #include "view/Globals.h"
 

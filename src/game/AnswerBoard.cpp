@@ -4,16 +4,25 @@
 
 namespace sorvat {
 
+void ConfigureAnswerBoard(CellBoard& board) {
+    board.repeatUntilStable = 1;
+    board.autoConfirm = 1;
+    board.SetLevel(9);
+}
+
 void BuildAnswerBoard(const EntryList& moves, EntryList& givens, CellBoard& board) {
     givens.CopyLocksFrom(moves);
     AnalyzeGivens(givens, board, 9);
 }
 
+void RefreshAnswerBoard(const EntryList& moves, EntryList& givens, CellBoard& board) {
+    givens.CopyLocksFrom(moves);
+    board.Analyze();
+}
+
 void AnalyzeGivens(EntryList& givens, CellBoard& board, int level) {
     board.entries = &givens;
-    board.repeatUntilStable = 1;
-    board.autoConfirm = 1;
-    board.techniqueMask = 0;
+    ConfigureAnswerBoard(board);
     board.SetLevel(level);
     board.Analyze();
 }

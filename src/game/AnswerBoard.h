@@ -10,10 +10,18 @@ namespace sorvat {
 // level 9 with repeat and auto-confirm on. Every part of the program that
 // needs the solution the analysis finds goes through these functions.
 
+// Sets `board` up as an answer board: level 9, repeat and auto-confirm on.
+void ConfigureAnswerBoard(CellBoard& board);
+
 // Copies the Lock entries of `moves` before its undo point into `givens`,
 // points `board` at `givens` and analyses it as the answer board.
 // Auto-confirm appends its Fix entries to `givens`.
 void BuildAnswerBoard(const EntryList& moves, EntryList& givens, CellBoard& board);
+
+// Brings an answer board set up by BuildAnswerBoard up to `moves`: copies
+// their Lock entries into `givens` (which `board` refers to) and analyses
+// `board` with its own settings.
+void RefreshAnswerBoard(const EntryList& moves, EntryList& givens, CellBoard& board);
 
 // Points `board` at `givens` and analyses it at `level` with repeat and
 // auto-confirm on (level 9 is the answer board; lower levels grade).

@@ -83,6 +83,7 @@ int CellBoard::Analyze() {
         work.level = level;
         work.messageSize = messageSize;
         work.messageBuffer = messageBuffer;
+        work.foundMove = foundMove;
         work.stopFlag = stopFlag;
         work.columnLimit = columnLimit;
         work.rowLimit = rowLimit;

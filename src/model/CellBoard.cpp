@@ -108,7 +108,7 @@ int CellBoard::Confirm(int x, int y, int d) {
 
     ReasonScan(*this, *this);
     if (messageSize != 0 && !stopFlag && trialActive == 0 && d != cell.enteredDigit)
-        WriteMove(*this, x, y, d, nullptr);
+        WriteMove(*this, x, y, d, nullptr, MoveReason::Analysis);
     return d;
 }
 

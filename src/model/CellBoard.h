@@ -27,6 +27,23 @@ enum Technique : std::int32_t {
 // techniqueMask of each analysis level 0..9.
 std::int32_t TechniqueMaskOfLevel(int level);
 
+// What a next-move search found: the cell and digit its explanation names,
+// and why the digit goes there (None: no move was found).
+enum class MoveReason : std::int32_t {
+    None,
+    Analysis,            // the analysis determines the digit
+    NakedSingle,
+    BoxHiddenSingle,
+    ColumnHiddenSingle,
+    RowHiddenSingle,
+};
+struct FoundMove {
+    MoveReason reason = MoveReason::None;
+    std::int32_t x = -1;
+    std::int32_t y = -1;
+    std::int32_t digit = -1;
+};
+
 // Buffer size the view passes to NextMove.
 constexpr int NextMoveBufferSize = 1005;
 
@@ -62,7 +79,9 @@ public:
     void ApplyEntry(int x, int y, int d, int kind, bool allowTrial);
 
     // Next move.
-    int NextMove(char* buffer, int size);
+    // Writes the explanation of the next move into `buffer` and returns its
+    // length; `found` (when given) receives the move itself.
+    int NextMove(char* buffer, int size, FoundMove* found = nullptr);
 
     SCell& Cell(int x, int y) { return cells[y][x]; }
     const SCell& Cell(int x, int y) const { return cells[y][x]; }
@@ -89,6 +108,7 @@ public:
     bool stopFlag = false;
     std::int32_t messageSize = 0;
     char* messageBuffer = nullptr;
+    FoundMove* foundMove = nullptr;  // where the explained move is recorded
 
     // The position of this board's last reason scan that found nothing; a scan
     // of the same position with the same settings finds nothing again.
@@ -124,6 +144,6 @@ private:
 
 // Explanations of the next-move search (no effect while messageSize is 0).
 void ReasonScan(CellBoard& s, CellBoard& b);
-void WriteMove(CellBoard& t, int x, int y, int d, const char* reason);
+void WriteMove(CellBoard& t, int x, int y, int d, const char* reason, MoveReason why);
 
 } // namespace sorvat

@@ -88,7 +88,7 @@ bool ScanBoxSingles(CellBoard& s, const CellMasks& masks) {
         char reason[512];
         std::snprintf(reason, sizeof reason, messages::BoxHiddenSingleReason, messages::BoxNames[box], d + 1, x + 1,
                       y + 1);
-        WriteMove(s, x, y, d, reason);
+        WriteMove(s, x, y, d, reason, MoveReason::BoxHiddenSingle);
         return true;
     }
     return false;
@@ -110,7 +110,7 @@ bool ScanLineSingles(CellBoard& s, const CellMasks& masks, bool columns) {
             std::snprintf(reason, sizeof reason, messages::ColumnHiddenSingleReason, x + 1, d + 1, x + 1, y + 1);
         else
             std::snprintf(reason, sizeof reason, messages::RowHiddenSingleReason, y + 1, d + 1, x + 1, y + 1);
-        WriteMove(s, x, y, d, reason);
+        WriteMove(s, x, y, d, reason, columns ? MoveReason::ColumnHiddenSingle : MoveReason::RowHiddenSingle);
         return true;
     }
     return false;
@@ -126,7 +126,7 @@ bool ScanForReason(CellBoard& s, CellBoard& b) {
         for (int x = 0; x < 9; ++x) {
             const SCell& cell = b.cells[y][x];
             if (cell.solvedDigit < 9 && cell.solvedDigit != cell.enteredDigit) {
-                WriteMove(b, x, y, cell.solvedDigit, nullptr);
+                WriteMove(b, x, y, cell.solvedDigit, nullptr, MoveReason::Analysis);
                 return true;
             }
         }
@@ -142,7 +142,7 @@ bool ScanForReason(CellBoard& s, CellBoard& b) {
             const int d = cell.LowestCandidate();
             char reason[512];
             std::snprintf(reason, sizeof reason, messages::NakedSingleReason, d + 1, x + 1, y + 1);
-            WriteMove(b, x, y, d, reason);
+            WriteMove(b, x, y, d, reason, MoveReason::NakedSingle);
             return true;
         }
 
@@ -205,10 +205,11 @@ void ReasonScan(CellBoard& s, CellBoard& b) {
     if (!ScanForReason(s, b)) RememberNothingFound(s, b);
 }
 
-void WriteMove(CellBoard& t, int x, int y, int d, const char* reason) {
+void WriteMove(CellBoard& t, int x, int y, int d, const char* reason, MoveReason why) {
     if (t.messageSize == 0 || t.stopFlag) return;
     if (t.workBoard != nullptr && t.workBoard->stopFlag) return;
     t.stopFlag = true;
+    if (t.foundMove != nullptr) *t.foundMove = FoundMove{why, x, y, d};
     std::memset(t.messageBuffer, 0, static_cast<std::size_t>(t.messageSize));
 
     char work[WorkAreaSize] = {};
@@ -220,10 +221,12 @@ void WriteMove(CellBoard& t, int x, int y, int d, const char* reason) {
     if (length > 0) std::memcpy(t.messageBuffer, work, static_cast<std::size_t>(length));
 }
 
-int CellBoard::NextMove(char* buffer, int size) {
+int CellBoard::NextMove(char* buffer, int size, FoundMove* found) {
+    if (found != nullptr) *found = FoundMove{};
     if (buffer == nullptr || size < 2) return 0;
     messageSize = size - 1;
     messageBuffer = buffer;
+    foundMove = found;
     stopFlag = false;
     const int savedLevel = level;
     const int savedRepeat = repeatUntilStable;
@@ -251,6 +254,7 @@ int CellBoard::NextMove(char* buffer, int size) {
     stopFlag = false;
     messageSize = 0;
     messageBuffer = nullptr;
+    foundMove = nullptr;
     columnLimit = rowLimit = singleLimit = 0;
     repeatUntilStable = savedRepeat;
     SetLevel(savedLevel);

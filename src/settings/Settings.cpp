@@ -1,7 +1,7 @@
 #include "settings/Settings.h"
 
 #include "files/RegularFile.h"
-#include "settings/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 
 #include <algorithm>
 #include <cstdio>

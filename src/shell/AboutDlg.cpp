@@ -1,6 +1,8 @@
 #include "shell/AboutDlg.h"
 
-#include "commands/DialogUnits.h"
+#include "SorvatVersion.h"
+
+#include "platform/DialogUnits.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,7 +22,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(programIcon.pixmap(iconRect.size()));
     icon->setGeometry(iconRect);
 
-    auto* text = new QLabel(QStringLiteral("Sorvat Version 0.101"), this);
+    auto* text = new QLabel(QStringLiteral("Sorvat Version " SORVAT_VERSION), this);
     text->setTextFormat(Qt::PlainText);
     text->setGeometry(du.Rect(40, 10, 119, 8));
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-// The About box: program icon, "Sorvat Version 0.101" and OK.
+// The About box: program icon, "Sorvat Version " and the version and OK.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:

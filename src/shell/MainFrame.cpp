@@ -281,6 +281,14 @@ void CMainFrame::ShowAbout() {
     about.exec();
 }
 
+QString CMainFrame::LevelEditText() const {
+    return m_wndLevelEdit != nullptr ? m_wndLevelEdit->text() : QString();
+}
+
+void CMainFrame::BoardPainted(const sorvat::CellBoard& board, const sorvat::CellBoard& answer) {
+    if (m_wndDlgBar != nullptr) m_wndDlgBar->UpdateStatus(board, answer);
+}
+
 QPrinter& CMainFrame::Printer() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

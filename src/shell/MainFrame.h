@@ -1,5 +1,6 @@
 #pragma once
 #include "settings/Settings.h"
+#include "view/FrameServices.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -21,7 +22,7 @@ class QToolBar;
 // The top-level window: menus, tool bar, dialog bar, status bar and the view.
 // It owns the settings record: read in the constructor, written first thing
 // at exit (before the view is destroyed).
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public sorvat::FrameServices {
     Q_OBJECT
 public:
     static constexpr int WindowWidth = 565;
@@ -44,8 +45,12 @@ public:
     // Runs once.
     void DestroyWindow();
 
-    // Text of the status bar's message pane, shown at once.
-    void SetStatusText(const QString& text);
+    // The services the view asks of its window.
+    QWidget* Window() override { return this; }
+    sorvat::Settings& SettingsRecord() override { return m_settings; }
+    void SetStatusText(const QString& text) override;
+    QString LevelEditText() const override;
+    void BoardPainted(const sorvat::CellBoard& board, const sorvat::CellBoard& answer) override;
     QString StatusText() const;
 
     // Every menu item, tool-bar button, dialog-bar button and accelerator ends
@@ -61,7 +66,7 @@ public:
     std::filesystem::path SettingsFile() const;
     // The printer every print and preview of this window uses, so that what
     // ﾌﾟﾘﾝﾀの設定 chose (paper, orientation, margins) holds for the session.
-    QPrinter& Printer();
+    QPrinter& Printer() override;
 
     sorvat::Settings m_settings;
     CLevelEdit* m_wndLevelEdit = nullptr;  // the dialog bar's level edit 1004

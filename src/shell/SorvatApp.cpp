@@ -1,6 +1,6 @@
 #include "shell/SorvatApp.h"
 
-#include "commands/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 #include "shell/Accelerators.h"
 #include "shell/MainFrame.h"
 #include "view/Globals.h"
@@ -55,7 +55,7 @@ bool CSorvatApp::PreTranslateMessage(int qtKey, Qt::KeyboardModifiers modifiers)
     const int command = sorvat::AcceleratorCommand(qtKey, modifiers);
     if (command == 0 || !g_pMainFrame)
         return false;
-    g_pMainFrame->OnCommand(command);
+    m_pMainFrame->OnCommand(command);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "view/Globals.h"
 
 sorvat::Settings* g_pSettings = nullptr;
-CMainFrame* g_pMainFrame = nullptr;
+sorvat::FrameServices* g_pMainFrame = nullptr;
 CSorvatView* g_pView = nullptr;
 int MaxLevel = 8;
 std::string ProgramDirectory;

@@ -3,15 +3,15 @@
 
 namespace sorvat {
 struct Settings;
+class FrameServices;
 }
-class CMainFrame;
 class CSorvatView;
 
 // Application-wide references, published in the order of start-up:
 // g_pSettings by the main frame's constructor, g_pView at the end of the
 // view's OnCreate, g_pMainFrame at the end of the main frame's creation.
 extern sorvat::Settings* g_pSettings;
-extern CMainFrame* g_pMainFrame;
+extern sorvat::FrameServices* g_pMainFrame;
 extern CSorvatView* g_pView;
 
 // Highest analysis level the user can choose: 8, or 9 with options bit 0.

@@ -3,7 +3,7 @@
 #include "files/RegularFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
-#include "settings/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 #include "settings/Settings.h"
 #include "view/Globals.h"
 #include "view/SorvatView.h"

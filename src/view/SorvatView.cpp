@@ -13,13 +13,6 @@
 
 namespace {
 
-QPen SolidPen(int width, QColor color) {
-    QPen pen(color);
-    pen.setWidth(width);
-    pen.setStyle(Qt::SolidLine);
-    return pen;
-}
-
 QStringList LocalFilesOf(const QMimeData* mime) {
     QStringList files;
     if (mime == nullptr || !mime->hasUrls())
@@ -35,17 +28,6 @@ QStringList LocalFilesOf(const QMimeData* mime) {
 
 CSorvatView::CSorvatView(QWidget* parent)
     : QWidget(parent),
-      m_penGrey(SolidPen(1, QColor(224, 224, 224))),
-      m_penBlack(SolidPen(1, QColor(0, 0, 0))),
-      m_penRed2(SolidPen(2, QColor(255, 0, 0))),
-      m_penBlue2(SolidPen(2, QColor(0, 0, 255))),
-      m_penBlue50(SolidPen(50, QColor(0, 0, 255))),
-      m_brushPink(QColor(255, 160, 160)),
-      m_brushBlue(QColor(160, 160, 255)),
-      m_brushPaleBlue(QColor(192, 192, 255)),
-      m_brushYellow(QColor(255, 255, 128)),
-      m_brushWhite(QColor(255, 255, 255)),
-      m_brushHollow(Qt::NoBrush),
       m_pMemoHandoff(std::make_unique<sorvat::MemoHandoff>()) {
     m_board.entries = &m_moves;
     m_solutionBoard.entries = &m_solutionMoves;

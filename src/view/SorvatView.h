@@ -3,9 +3,6 @@
 #include "model/EntryList.h"
 #include "view/MemoHandoff.h"
 
-#include <QBrush>
-#include <QFont>
-#include <QPen>
 #include <QPoint>
 #include <QStringList>
 #include <QWidget>
@@ -57,29 +54,12 @@ public:
     sorvat::EntryList m_solutionMoves;  // the Lock entries of m_moves only
     sorvat::CellBoard m_solutionBoard;  // refers to m_solutionMoves; level 9
 
-    // ---- Drawing objects (live as long as the view) ----
-    QPen m_penGrey;      // candidate square frames
-    QPen m_penBlack;     // cell frames and entered-digit cells
-    QPen m_penRed2;      // outer frame of the board
-    QPen m_penBlue2;     // box frames on screen
-    QPen m_penBlue50;    // box frames while printing
-    QBrush m_brushPink;      // alert squares
-    QBrush m_brushBlue;      // hovered square of a marked digit
-    QBrush m_brushPaleBlue;  // single-candidate and solved-digit squares
-    QBrush m_brushYellow;    // entered digits equal to the hovered digit
-    QBrush m_brushWhite;     // plain squares and entered-digit cells
-    QBrush m_brushHollow;    // frames drawn without filling
-    QFont* m_pSmallFont = nullptr;  // valid only during one drawing pass
-    QFont* m_pLargeFont = nullptr;  // valid only during one drawing pass
-
     // ---- Geometry and pointer state ----
     BoardRect m_rcSquare{0, 0, 19, 19};  // one candidate square
     QPoint m_ptOrigin{23, 23};           // top-left corner of the board
     QPoint m_hoverBox{9, 9};             // box under the pointer (0..2), 9 = none
     QPoint m_hoverCell{9, 9};            // cell inside that box, 9 = none
     QPoint m_hoverSquare{9, 9};          // candidate square inside that cell, 9 = none
-    // Glyph table: digit index d (0..8) is drawn as the character at d + 1.
-    const char* m_pszDigits = "0123456789   ";
     bool m_bPainting = false;
     bool m_bSettingsApplied = false;
     bool m_bPrinting = false;

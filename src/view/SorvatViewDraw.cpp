@@ -3,8 +3,7 @@
 #include "view/SorvatView.h"
 
 #include "settings/Settings.h"
-#include "shell/MainFrame.h"
-#include "shell/StatusDialogBar.h"
+#include "view/FrameServices.h"
 #include "view/BoardPainter.h"
 #include "view/Globals.h"
 
@@ -37,8 +36,7 @@ PaintSetup SetupFromSettings(const BoardRect& square, const CellBoard* solution,
 void CSorvatView::OnDraw(QPainter& painter) {
     if (!m_bSettingsApplied)
         ApplySettings();
-    if (g_pMainFrame && g_pMainFrame->DialogBar())
-        g_pMainFrame->DialogBar()->UpdateStatus(m_board, m_solutionBoard);
+    if (g_pMainFrame) g_pMainFrame->BoardPainted(m_board, m_solutionBoard);
 
     m_bPainting = true;
     const BoardRect savedSquare = m_rcSquare;
@@ -51,14 +49,8 @@ void CSorvatView::OnDraw(QPainter& painter) {
         PaintSetup setup = SetupFromSettings(m_rcSquare, &m_solutionBoard, m_bPrinting);
         setup.fontScale = fontScale;
         BoardPainter painters(painter, setup);
-        QFont smallFont = painters.SmallFont();
-        QFont largeFont = painters.LargeFont();
-        m_pSmallFont = &smallFont;
-        m_pLargeFont = &largeFont;
         const QPoint origin = m_bPrinting ? PrintOrigin : m_ptOrigin;
         painters.DrawBoard(origin.x(), origin.y(), m_board, NoHighlight);
-        m_pSmallFont = nullptr;
-        m_pLargeFont = nullptr;
     }
     m_rcSquare = savedSquare;
     m_bPainting = false;

@@ -2,6 +2,8 @@
 // the answer timer they start when the board becomes full.
 #include "view/SorvatView.h"
 
+#include "game/AnswerBoard.h"
+
 #include "settings/Settings.h"
 #include "view/BoardPainter.h"
 #include "view/Globals.h"
@@ -144,8 +146,7 @@ void CSorvatView::OnMButtonUp() {
         }
     }
     m_board.Analyze();
-    m_solutionMoves.CopyLocksFrom(m_moves);
-    m_solutionBoard.Analyze();
+    RefreshAnswerBoard(m_moves, m_solutionMoves, m_solutionBoard);
     InvalidateBoard();
     if (m_board.enteredCount == 81)
         StartAnswerTimer();

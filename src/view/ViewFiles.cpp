@@ -1,9 +1,11 @@
 // Loading and saving puzzle files, and the current puzzle path.
 #include "view/SorvatView.h"
 
+#include "game/AnswerBoard.h"
+
 #include "files/PuzzleFile.h"
 #include "files/RegularFile.h"
-#include "settings/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 #include "settings/Settings.h"
 #include "view/FixedFiles.h"
 #include "view/Globals.h"
@@ -73,8 +75,7 @@ void CSorvatView::LoadFrom(std::FILE* file, const std::string& path) {
     reader.Read(file, NamePart(fullPath), m_moves, &memo);
 
     m_board.Analyze();
-    m_solutionMoves.CopyLocksFrom(m_moves);
-    m_solutionBoard.Analyze();
+    RefreshAnswerBoard(m_moves, m_solutionMoves, m_solutionBoard);
     InvalidateBoard();
 
     m_pMemoHandoff->CloseWindow();

@@ -1,6 +1,8 @@
 // Resets, undo and redo of the working entries.
 #include "view/SorvatView.h"
 
+#include "game/AnswerBoard.h"
+
 #include "model/Entry.h"
 
 void CSorvatView::ClearWorkBoard() {
@@ -17,8 +19,7 @@ void CSorvatView::OnFullReset() {
 void CSorvatView::OnReset() {
     m_moves.KeepLocks();
     m_board.Analyze();
-    m_solutionMoves.CopyLocksFrom(m_moves);
-    m_solutionBoard.Analyze();
+    RefreshAnswerBoard(m_moves, m_solutionMoves, m_solutionBoard);
     if (m_bSettingsApplied)
         InvalidateBoard();
 }

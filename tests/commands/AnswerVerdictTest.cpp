@@ -1,4 +1,4 @@
-#include "commands/AnswerVerdict.h"
+#include "game/AnswerVerdict.h"
 #include "guisupport/PuzzleFixtures.h"
 
 #include <gtest/gtest.h>

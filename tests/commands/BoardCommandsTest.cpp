@@ -78,7 +78,7 @@ TEST_F(BoardCommands, ModesAndRepeatFollowTheSettingsAndTheDialogBar) {
 }
 
 TEST_F(BoardCommands, CommandsNeedingTheMainFrameDoNothingBeforeIt) {
-    CMainFrame* published = g_pMainFrame;
+    FrameServices* published = g_pMainFrame;
     g_pMainFrame = nullptr;
     view->SetBoardMode(ModeAnalysis);
     view->OnToggleRepeat();

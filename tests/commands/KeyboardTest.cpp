@@ -1,8 +1,8 @@
 #include "guisupport/ScriptedKeysAndShell.h"
 #include "guisupport/WindowFixture.h"
 
-#include "commands/NextMoveText.h"
-#include "commands/VirtualKeys.h"
+#include "game/MoveHint.h"
+#include "platform/VirtualKeys.h"
 #include "text/Cp932.h"
 
 using namespace sorvat;
@@ -12,36 +12,23 @@ namespace {
 
 using Keyboard = CommandFixture;
 
-QString NextMoveText(CellBoard& board) {
-    char buffer[1010] = {};
-    board.NextMove(buffer, sizeof buffer);
-    return QString::fromStdString(Cp932ToUtf8(buffer));
+// The hint key A follows, and its text as the status bar shows it.
+std::pair<MoveHint, QString> Hint(CellBoard& board) {
+    MoveHint hint = FindNextMove(board, 1010);
+    const QString text = QString::fromStdString(Cp932ToUtf8(hint.text));
+    return {hint, text};
 }
 
 } // namespace
 
-TEST(NextMoveTextTest, CellIsReadAfterTheFirstXAndY) {
-    const auto cell = MoveCellOfText(QString::fromUtf8("X3Y7 に 5 が入ります (X9Y9)"));
-    ASSERT_TRUE(cell.has_value());
-    EXPECT_EQ(cell->x, 2);
-    EXPECT_EQ(cell->y, 6);
-    const auto notDigit = MoveCellOfText(QStringLiteral("Xa Y"));
-    ASSERT_TRUE(notDigit.has_value());
-    EXPECT_EQ(notDigit->x, -1);
-    EXPECT_EQ(notDigit->y, -1);
-    EXPECT_FALSE(MoveCellOfText(QString::fromUtf8("次の手が見つかりませんでした。")).has_value());
-    EXPECT_FALSE(MoveCellOfText(QStringLiteral("X1 only")).has_value());
-}
-
 TEST_F(Keyboard, KeyAEntersTheAnswerOfTheExplainedCell) {
     view->LoadFile(WritePuzzle("q1.md2").string());
-    const QString expected = NextMoveText(view->m_board);
-    const auto cell = MoveCellOfText(expected);
-    ASSERT_TRUE(cell.has_value());
+    const auto [hint, expected] = Hint(view->m_board);
+    ASSERT_TRUE(hint.Found());
     view->HandleKey(VK_KeyA);
     EXPECT_EQ(view->m_moves.Count(), 31);
-    const SCell& entered = view->m_board.Cell(cell->x, cell->y);
-    EXPECT_EQ(entered.enteredDigit, DigitAt(EasySolution, cell->x, cell->y));
+    const SCell& entered = view->m_board.Cell(hint.move.x, hint.move.y);
+    EXPECT_EQ(entered.enteredDigit, DigitAt(EasySolution, hint.move.x, hint.move.y));
     EXPECT_FALSE(entered.IsLocked());
     EXPECT_EQ(frame->StatusText(), expected);
     EXPECT_TRUE(Boxes().empty());
@@ -51,8 +38,8 @@ TEST_F(Keyboard, KeyAWithoutLocksEntersNothingButExplains) {
     EntryList fixes;
     AddGrid(fixes, EasyPuzzle, Fix);
     view->LoadFile(WritePuzzle("f1.md1", fixes).string());
-    const QString expected = NextMoveText(view->m_board);
-    ASSERT_TRUE(MoveCellOfText(expected).has_value());
+    const auto [hint, expected] = Hint(view->m_board);
+    ASSERT_TRUE(hint.Found());
     view->m_moves.Undo();  // leaves a redo tail
     const int position = view->m_moves.Position();
 
@@ -88,7 +75,7 @@ TEST_F(Keyboard, CtrlCWritesItsNameIntoTheTitle) {
     EXPECT_EQ(frame->windowTitle(), "CTRL+SHIFT");
 
     // Without the main frame the title is left alone.
-    CMainFrame* published = g_pMainFrame;
+    FrameServices* published = g_pMainFrame;
     g_pMainFrame = nullptr;
     keys.held = {VK_CONTROL_KEY};
     view->HandleKey(VK_KeyC);

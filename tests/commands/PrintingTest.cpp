@@ -3,7 +3,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
-#include "shell/PrintSetDlg.h"
+#include "commands/PrintSetDlg.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "commands/ProblemQueue.h"
+#include "game/ProblemQueue.h"
 #include "guisupport/TempDirFixture.h"
 
 using namespace sorvat;

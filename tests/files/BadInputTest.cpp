@@ -5,7 +5,7 @@
 // while the settings are saved. Whatever comes in, nothing crashes or hangs,
 // the entry list stays sound and files that were there stay intact.
 #include "files/PuzzleFile.h"
-#include "settings/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 #include "settings/Settings.h"
 #include "support/TempDirectory.h"
 #include "support/EntryInvariants.h"

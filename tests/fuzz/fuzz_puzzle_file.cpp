@@ -1,6 +1,7 @@
 // The md1/md2 reader on arbitrary bytes, followed by what a load does next:
 // the working board and the answer board are analysed from what was read.
 // Input: one control byte (format, memo, analysis settings), then the file.
+#include "game/AnswerBoard.h"
 #include "FuzzChecks.h"
 
 #include "files/PuzzleFile.h"
@@ -118,11 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // runs for half of the inputs so that the reader gets more executions.
     if (!repeat) return 0;
     auto answer = std::make_unique<CellBoard>();
-    answer->entries = &lockCopy;
-    answer->SetLevel(9);
-    answer->repeatUntilStable = 1;
-    answer->autoConfirm = 1;
-    answer->Analyze();
+    AnalyzeGivens(lockCopy, *answer);
     CheckBoard(*answer);
     fuzz::CheckEntryList(lockCopy);
 

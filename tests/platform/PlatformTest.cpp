@@ -1,5 +1,5 @@
 #include "guisupport/ScriptedKeysAndShell.h"
-#include "platform/DirectoryListing.h"
+#include "game/DirectoryListing.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"

@@ -1,5 +1,6 @@
 // The counter row of the dialog bar: totals, per-digit counts and their
 // colours against the answer board.
+#include "game/AnswerBoard.h"
 #include "guisupport/PuzzleFixtures.h"
 
 #include "shell/StatusDialogBar.h"
@@ -16,11 +17,7 @@ class DialogBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
         AddGrid(solutionMoves, EasyPuzzle, Lock);
-        solution.entries = &solutionMoves;
-        solution.repeatUntilStable = 1;
-        solution.autoConfirm = 1;
-        solution.SetLevel(9);
-        solution.Analyze();
+        AnalyzeGivens(solutionMoves, solution);
         AddGrid(moves, EasyPuzzle, Lock);
     }
     void Update() {

@@ -6,11 +6,11 @@
 
 #include "guisupport/JapaneseText.h"
 
-#include "commands/NextMoveText.h"
-#include "commands/VirtualKeys.h"
+#include "game/MoveHint.h"
+#include "platform/VirtualKeys.h"
 #include "shell/CommandIds.h"
 #include "shell/AboutDlg.h"
-#include "shell/PrintSetDlg.h"
+#include "commands/PrintSetDlg.h"
 #include "shell/UiLanguage.h"
 #include "text/Cp932.h"
 
@@ -69,12 +69,6 @@ protected:
         EXPECT_GE(texts.size(), atLeast);
         for (const auto& [where, text] : texts)
             EXPECT_FALSE(HasJapanese(text)) << where.toStdString() << ": " << text.toStdString();
-    }
-
-    QString EngineNextMove() {
-        char buffer[1010] = {};
-        view->m_board.NextMove(buffer, sizeof buffer);
-        return QString::fromStdString(Cp932ToUtf8(buffer));
     }
 
     std::unique_ptr<UiTranslations> english;
@@ -157,22 +151,18 @@ TEST_F(EnglishWindowTest, AnswerCheckVerdictsAndWrongCellCountsAreEnglish) {
 
 TEST_F(EnglishWindowTest, NextMoveIsExplainedInEnglishAndKeyAStillFindsTheCell) {
     LoadGivens();
-    const QString engineText = EngineNextMove();
-    const std::optional<MoveCell> cell = MoveCellOfText(engineText);
-    ASSERT_TRUE(cell.has_value());
+    const MoveHint hint = FindNextMove(view->m_board);
+    ASSERT_TRUE(hint.Found());
+    const int x = hint.move.x, y = hint.move.y;
 
     view->OnNextMove();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     const QString shown = boxes.Boxes()[0].text;
     EXPECT_FALSE(HasJapanese(shown)) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("(X%1,Y%2)").arg(cell->x + 1).arg(cell->y + 1)));
-    const std::optional<MoveCell> shownCell = MoveCellOfText(shown);
-    ASSERT_TRUE(shownCell.has_value());
-    EXPECT_EQ(shownCell->x, cell->x);
-    EXPECT_EQ(shownCell->y, cell->y);
+    EXPECT_TRUE(shown.contains(QStringLiteral("(X%1,Y%2)").arg(x + 1).arg(y + 1)));
 
     view->HandleKey(VK_KeyA);
-    EXPECT_EQ(view->m_board.Cell(cell->x, cell->y).enteredDigit, DigitAt(EasySolution, cell->x, cell->y));
+    EXPECT_EQ(view->m_board.Cell(x, y).enteredDigit, DigitAt(EasySolution, x, y));
     EXPECT_EQ(frame->StatusText(), shown);
 }
 

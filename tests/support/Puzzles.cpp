@@ -1,3 +1,4 @@
+#include "game/AnswerBoard.h"
 #include "support/Puzzles.h"
 
 #include <cstring>
@@ -55,11 +56,7 @@ std::unique_ptr<CellBoard> Analysed(EntryList& list, int level, bool repeat, boo
 }
 
 void AnalyzeAsAnswer(CellBoard& board, EntryList& list) {
-    board.entries = &list;
-    board.SetLevel(9);
-    board.repeatUntilStable = 1;
-    board.autoConfirm = 1;
-    board.Analyze();
+    AnalyzeGivens(list, board);
 }
 
 std::string NextMoveBytes(CellBoard& board) {

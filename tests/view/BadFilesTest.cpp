@@ -5,7 +5,7 @@
 // was there is lost, and the boards stay consistent with the entries.
 #include "ViewFixture.h"
 
-#include "settings/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 #include "support/EntryInvariants.h"
 #include "support/Permissions.h"
 #include "view/FixedFiles.h"
@@ -44,7 +44,7 @@ class BadFilesTest : public ViewTest {
 protected:
     void SetUp() override {
         ViewTest::SetUp();
-        g_pMainFrame = FakeMainFrame();
+        g_pMainFrame = TestFramePointer();
         Play();
         m_view->m_board.Analyze();
         m_settings.SetCurrentPath("/earlier/q.md1");

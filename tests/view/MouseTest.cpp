@@ -100,7 +100,7 @@ TEST_F(MouseTest, ClicksThatChangeNothing) {
         Click(button, QPoint(550, 300));
 
     MoveTo(SquareCentre(2, 0, 3));
-    CMainFrame* published = g_pMainFrame;
+    FrameServices* published = g_pMainFrame;
     g_pMainFrame = nullptr;
     view->OnRButtonUp();
     view->OnLButtonUp();

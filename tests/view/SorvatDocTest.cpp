@@ -19,7 +19,7 @@ TEST_F(SorvatDocTest, TitleRuleBeforeAndAfterTheFrameExists) {
     m_document->SetTitle(QStringLiteral("dir/given.md1"));
     EXPECT_EQ(m_document->GetTitle(), QStringLiteral("given.md1"));
 
-    g_pMainFrame = FakeMainFrame();
+    g_pMainFrame = TestFramePointer();
     m_document->SetTitle(QStringLiteral("ignored.md1"));
     EXPECT_EQ(m_document->GetTitle(), QStringLiteral("q001.md2"));
 
@@ -29,7 +29,7 @@ TEST_F(SorvatDocTest, TitleRuleBeforeAndAfterTheFrameExists) {
 }
 
 TEST_F(SorvatDocTest, OpeningAFileLoadsItAndRemembersIt) {
-    g_pMainFrame = FakeMainFrame();
+    g_pMainFrame = TestFramePointer();
     WriteFile("q.md2", PuzzleMd2());
     QStringList titles;
     QObject::connect(m_document.get(), &CSorvatDoc::titleChanged,
@@ -126,7 +126,7 @@ TEST_F(SorvatDocTest, AFailedSaveIsReportedAndChangesNothing) {
 }
 
 TEST_F(SorvatDocTest, NewDocumentKeepsTheBoardAndTheTitle) {
-    g_pMainFrame = FakeMainFrame();
+    g_pMainFrame = TestFramePointer();
     WriteFile("q.md2", PuzzleMd2());
     ASSERT_TRUE(m_document->OpenDocumentFile(FilePath("q.md2")));
     const std::string entries = EntriesText();

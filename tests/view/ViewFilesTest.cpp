@@ -10,7 +10,7 @@ class ViewFilesTest : public ViewTest {
 protected:
     void SetUp() override {
         ViewTest::SetUp();
-        g_pMainFrame = FakeMainFrame();  // the title follows currentPath
+        g_pMainFrame = TestFramePointer();  // the title follows currentPath
     }
 };
 

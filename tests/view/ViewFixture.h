@@ -3,10 +3,14 @@
 #include "guisupport/TempDirFixture.h"
 
 #include "files/PuzzleFile.h"
+#include "view/FrameServices.h"
+#include "view/Globals.h"
 #include "view/MemoHandoff.h"
 #include "view/SorvatDoc.h"
 #include "view/SorvatView.h"
 
+#include <QPrinter>
+#include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,11 +31,23 @@ private:
     std::vector<std::string>& m_log;
 };
 
-// Stands in for the main frame's published reference; never dereferenced.
-inline CMainFrame* FakeMainFrame() {
-    static int marker = 0;
-    return reinterpret_cast<CMainFrame*>(&marker);
-}
+// The window around a view under test: an unshown widget, the test's
+// settings, and a record of what the view asked of it.
+class TestFrame final : public FrameServices {
+public:
+    QWidget* Window() override { return &window; }
+    Settings& SettingsRecord() override { return *g_pSettings; }
+    void SetStatusText(const QString& text) override { status = text; }
+    QString LevelEditText() const override { return levelText; }
+    QPrinter& Printer() override { return printer; }
+    void BoardPainted(const CellBoard&, const CellBoard&) override { ++paints; }
+
+    QWidget window;
+    QString status;
+    QString levelText;
+    QPrinter printer;
+    int paints = 0;
+};
 
 // A puzzle with a unique solution (0 = empty), and that solution.
 inline constexpr std::string_view PuzzleLine =
@@ -93,7 +109,11 @@ protected:
     // The entries in effect, as an md1 file would hold them.
     std::string EntriesText() const { return PuzzleFile::Format("entries.md1", m_view->m_moves); }
 
+    // Publishes the test's frame, as the main frame publishes itself.
+    FrameServices* TestFramePointer() { return &m_frame; }
+
     Settings m_settings;
+    TestFrame m_frame;
     std::vector<std::string> m_memoLog;
     std::unique_ptr<CSorvatView> m_view;
     std::unique_ptr<CSorvatDoc> m_document;

@@ -9,7 +9,7 @@ protected:
     // The puzzle's Locks, then Fix entries with right digits in the first
     // three empty cells of row 0, with the boards set up as after start-up.
     void PlayThreeFixes() {
-        g_pMainFrame = FakeMainFrame();
+        g_pMainFrame = TestFramePointer();
         m_view->m_moves = Givens(PuzzleLine);
         m_lockCount = m_view->m_moves.Count();
         int added = 0;

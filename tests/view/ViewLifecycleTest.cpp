@@ -24,7 +24,7 @@ TEST_F(ViewLifecycleTest, StartWithoutArgumentsLoadsTheContinueFile) {
     EXPECT_TRUE(m_view->acceptDrops());
 
     // Once the frame exists, the title shows the puzzle of the previous run.
-    g_pMainFrame = FakeMainFrame();
+    g_pMainFrame = TestFramePointer();
     m_document->OnFileNew();
     EXPECT_EQ(m_document->GetTitle(), QStringLiteral("q007.md2"));
 }
@@ -95,7 +95,7 @@ TEST_F(ViewLifecycleTest, ModeControlsFollowTheSettingsOnceTheFrameExists) {
     m_view->SyncModeControls();
     EXPECT_EQ(spy.count(), 0);
 
-    g_pMainFrame = FakeMainFrame();
+    g_pMainFrame = TestFramePointer();
     m_view->SyncModeControls();
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy.at(0).at(0).toInt(), ModeAnalysis);

@@ -1,4 +1,4 @@
-#include "commands/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 
 #include <Qt>
 

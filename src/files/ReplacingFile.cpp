@@ -1,4 +1,4 @@
-#include "settings/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 
 #include <cerrno>
 #include <string>
@@ -34,16 +34,21 @@ ReplacingFile::~ReplacingFile() {
     Discard();
 }
 
-bool ReplacingFile::Open(const fs::path& requested) {
+bool ReplacingFile::Open(const fs::path& requested, Mode openMode) {
     Discard();
-    target = ResolveTarget(requested);
+    mode = openMode;
+    target = mode == Mode::Replace ? ResolveTarget(requested) : requested;
     if (target.filename().empty()) {
         errno = EISDIR;
         return false;
     }
 
-    mode_t mode = NewFileMode();
+    mode_t permissions = NewFileMode();
     struct stat existing {};
+    if (mode == Mode::CreateOnly && ::lstat(target.c_str(), &existing) == 0) {
+        errno = EEXIST;
+        return false;
+    }
     if (::stat(target.c_str(), &existing) == 0) {
         if (S_ISDIR(existing.st_mode)) {
             errno = EISDIR;
@@ -51,7 +56,7 @@ bool ReplacingFile::Open(const fs::path& requested) {
         }
         if (::access(target.c_str(), W_OK) != 0)
             return false;
-        mode = existing.st_mode & 07777;
+        permissions = existing.st_mode & 07777;
     }
 
     fs::path directory = target.parent_path();
@@ -62,7 +67,7 @@ bool ReplacingFile::Open(const fs::path& requested) {
     if (descriptor < 0)
         return false;
     temporary = pattern;
-    if (::fchmod(descriptor, mode) != 0 || (file = ::fdopen(descriptor, "wb")) == nullptr) {
+    if (::fchmod(descriptor, permissions) != 0 || (file = ::fdopen(descriptor, "wb")) == nullptr) {
         const int saved = errno;
         ::close(descriptor);
         ::unlink(temporary.c_str());
@@ -85,10 +90,13 @@ bool ReplacingFile::Commit() {
         saved = errno;
     }
     file = nullptr;
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    // A link fails instead of replacing a file that appeared meanwhile.
+    if (ok && (mode == Mode::Replace ? ::rename(temporary.c_str(), target.c_str())
+                                     : ::link(temporary.c_str(), target.c_str())) != 0) {
         ok = false;
         saved = errno;
     }
+    if (ok && mode == Mode::CreateOnly) ::unlink(temporary.c_str());
     if (!ok) {
         ::unlink(temporary.c_str());
         temporary.clear();
@@ -112,9 +120,9 @@ void ReplacingFile::Discard() {
     errno = saved;
 }
 
-bool ReplaceFileContents(const fs::path& target, std::string_view bytes) {
+bool ReplaceFileContents(const fs::path& target, std::string_view bytes, ReplacingFile::Mode mode) {
     ReplacingFile replacing;
-    if (!replacing.Open(target))
+    if (!replacing.Open(target, mode))
         return false;
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), replacing.File()) != bytes.size()) {
         const int saved = errno;

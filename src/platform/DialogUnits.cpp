@@ -1,4 +1,4 @@
-#include "commands/DialogUnits.h"
+#include "platform/DialogUnits.h"
 
 #include <QFontMetricsF>
 #include <QStringList>

@@ -2,7 +2,9 @@
 #include <QCheckBox>
 #include <QDialog>
 
-class CMainFrame;
+namespace sorvat {
+class FrameServices;
+}
 
 // "印刷設定": the blind-printing switch shown before every print and print
 // preview. It edits blindPrint of the main frame's settings directly, so a
@@ -13,7 +15,7 @@ public:
     // Check box id of the dialog template.
     static constexpr int IDC_BLIND = 1006;
 
-    explicit CPrintSetDlg(CMainFrame* pMain);
+    explicit CPrintSetDlg(sorvat::FrameServices* pMain);
 
     // Reads blindPrint into the check box; reports a missing frame or box.
     bool OnInitDialog();
@@ -21,7 +23,7 @@ public:
     void OnBlindClicked();
 
     QCheckBox* m_pBlind = nullptr;  // the check box 1006, once initialised
-    CMainFrame* m_pMain = nullptr;  // not owned
+    sorvat::FrameServices* m_pMain = nullptr;  // not owned
 
 protected:
     void showEvent(QShowEvent* event) override;

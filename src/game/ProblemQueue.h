@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/DirectoryListing.h"
+#include "game/DirectoryListing.h"
 
 #include <optional>
 #include <string>
@@ -27,5 +27,19 @@ enum class MarkResult { Renamed, Missing, TargetExists, Failed };
 // Renames directory/name to directory/x.name without ever replacing an
 // existing file of the new name.
 MarkResult MarkFinished(const std::string& directory, const std::string& name);
+
+// One step of the queue after a solved puzzle: the current file is marked
+// finished and the next one is looked up. The statuses are in the order the
+// steps are taken; the flags tell what happened on the way.
+struct QueueStep {
+    enum Status { NoCurrentPath, NoSlash, EmptyPart, ListingFailed, AllFinished, NextFound };
+    Status status = NoCurrentPath;
+    bool fileMissing = false;    // the current file was not there
+    bool renameRefused = false;  // the current file keeps its name
+    std::string directory;       // the directory of the current file
+    std::string next;            // path of the next problem (NextFound)
+};
+
+QueueStep AdvanceQueue(const std::string& currentPath);
 
 } // namespace sorvat

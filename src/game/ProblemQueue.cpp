@@ -1,6 +1,7 @@
-#include "commands/ProblemQueue.h"
+#include "game/ProblemQueue.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,6 +35,45 @@ MarkResult MarkFinished(const std::string& directory, const std::string& name) {
     // A file system without the no-replace rename: check, then rename.
     if (::lstat(to.c_str(), &info) == 0) return MarkResult::TargetExists;
     return std::rename(from.c_str(), to.c_str()) == 0 ? MarkResult::Renamed : MarkResult::Failed;
+}
+
+QueueStep AdvanceQueue(const std::string& currentPath) {
+    QueueStep step;
+    if (currentPath.size() < 2) return step;
+    std::error_code ec;
+    step.fileMissing = !std::filesystem::exists(std::filesystem::path(currentPath), ec);
+
+    const std::size_t slash = currentPath.rfind('/');
+    if (slash == std::string::npos) {
+        step.status = QueueStep::NoSlash;
+        return step;
+    }
+    step.directory = currentPath.substr(0, slash);
+    const std::string name = currentPath.substr(slash + 1);
+    if (step.directory.empty() || name.empty()) {
+        step.status = QueueStep::EmptyPart;
+        return step;
+    }
+
+    // A file that keeps its name (the marked name is taken, or the rename is
+    // not allowed) is passed over, so the solved puzzle is not loaded again
+    // as the next one.
+    const MarkResult mark = MarkFinished(step.directory, name);
+    step.renameRefused = mark == MarkResult::TargetExists || mark == MarkResult::Failed;
+
+    const auto listing = ListDirectory(step.directory);
+    if (!listing) {
+        step.status = QueueStep::ListingFailed;
+        return step;
+    }
+    const auto next = FirstUnfinishedEntry(*listing, step.renameRefused ? name : std::string());
+    if (!next) {
+        step.status = QueueStep::AllFinished;
+        return step;
+    }
+    step.status = QueueStep::NextFound;
+    step.next = step.directory + "/" + (*listing)[*next].name;
+    return step;
 }
 
 } // namespace sorvat

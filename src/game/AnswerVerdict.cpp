@@ -1,4 +1,6 @@
-#include "commands/AnswerVerdict.h"
+#include "game/AnswerVerdict.h"
+
+#include "game/AnswerBoard.h"
 
 #include <memory>
 
@@ -6,17 +8,9 @@ namespace sorvat {
 
 AnswerVerdict JudgeAnswer(const EntryList& moves, const CellBoard& board) {
     EntryList givens;
-    for (int i = 0; i < moves.Position(); ++i) {
-        const Entry entry = moves.At(i);
-        if (entry.kind == Lock) givens.Add(entry);
-    }
     // Boards are large fixed-size values; keep them off the stack.
     auto solution = std::make_unique<CellBoard>();
-    solution->entries = &givens;
-    solution->repeatUntilStable = 1;
-    solution->autoConfirm = 1;
-    solution->SetLevel(9);
-    solution->Analyze();
+    BuildAnswerBoard(moves, givens, *solution);
 
     if (solution->solvedCount == 81)
         return solution->SameEnteredDigits(board) ? AnswerVerdict::Correct : AnswerVerdict::Wrong;

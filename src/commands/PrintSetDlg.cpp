@@ -1,9 +1,9 @@
-#include "shell/PrintSetDlg.h"
+#include "commands/PrintSetDlg.h"
 
-#include "commands/DialogUnits.h"
+#include "platform/DialogUnits.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
-#include "shell/MainFrame.h"
+#include "view/FrameServices.h"
 
 #include <QPushButton>
 
@@ -21,7 +21,8 @@ protected:
 
 } // namespace
 
-CPrintSetDlg::CPrintSetDlg(CMainFrame* pMain) : QDialog(pMain), m_pMain(pMain) {
+CPrintSetDlg::CPrintSetDlg(sorvat::FrameServices* pMain)
+    : QDialog(pMain != nullptr ? pMain->Window() : nullptr), m_pMain(pMain) {
     setWindowTitle(tr("印刷設定"));
     setFont(DialogFont(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"), 12));
     const DialogUnits du(font());
@@ -52,7 +53,7 @@ bool CPrintSetDlg::OnInitDialog() {
         sorvat::ShowMessageBox(this, QStringLiteral("PrintSet Error : m_pMain = NULL"), fatal,
                                sorvat::MessageButtons::Ok, sorvat::MessageIcon::Error);
     } else if (m_pBlind != nullptr) {
-        m_pBlind->setChecked(m_pMain->m_settings.blindPrint != 0);
+        m_pBlind->setChecked(m_pMain->SettingsRecord().blindPrint != 0);
     } else {
         sorvat::ShowMessageBox(this, QStringLiteral("PrintSet Error : m_pBlind = NULL"), fatal,
                                sorvat::MessageButtons::Ok, sorvat::MessageIcon::Error);
@@ -62,7 +63,7 @@ bool CPrintSetDlg::OnInitDialog() {
 
 void CPrintSetDlg::OnBlindClicked() {
     if (m_pMain == nullptr || m_pBlind == nullptr) return;
-    auto& blind = m_pMain->m_settings.blindPrint;
+    auto& blind = m_pMain->SettingsRecord().blindPrint;
     blind = blind == 0 ? 1 : 0;
     m_pBlind->setChecked(blind != 0);
 }

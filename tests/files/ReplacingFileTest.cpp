@@ -1,4 +1,4 @@
-#include "settings/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 #include "support/TempDirectory.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/DirectoryListing.h"
+#include "game/DirectoryListing.h"
 
 #include <algorithm>
 #include <system_error>

@@ -18,8 +18,12 @@ public:
     // Discards the new file unless Commit succeeded.
     ~ReplacingFile();
 
+    // Replace: the new file takes the place of whatever is there.
+    // CreateOnly: the commit fails with EEXIST when `target` exists by then.
+    enum class Mode { Replace, CreateOnly };
+
     // Creates the new file beside `target`. False (errno set) when it cannot.
-    bool Open(const std::filesystem::path& target);
+    bool Open(const std::filesystem::path& target, Mode mode = Mode::Replace);
     // The new file, open for binary writing; null before Open.
     std::FILE* File() const { return file; }
     // Flushes, closes and renames over the target. False (errno set, target
@@ -30,11 +34,13 @@ public:
 
 private:
     std::FILE* file = nullptr;
+    Mode mode = Mode::Replace;
     std::filesystem::path target;
     std::filesystem::path temporary;
 };
 
 // Replaces `target` with `bytes` in one step. False (errno set) on failure.
-bool ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
+bool ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes,
+                         ReplacingFile::Mode mode = ReplacingFile::Mode::Replace);
 
 } // namespace sorvat
