@@ -49,16 +49,4 @@ enum CommandId : int {
     IDC_MODE_SELF = 1009,
 };
 
-// Window ids of the frame's bars.
-constexpr int AFX_IDW_TOOLBAR = 0xE800;
-constexpr int AFX_IDW_STATUS_BAR = 0xE801;
-constexpr int AFX_IDW_REBAR = 0xE804;
-constexpr int AFX_IDW_DIALOGBAR = 0xE805;
-
-// Status-bar indicators.
-constexpr int ID_INDICATOR_KANA = 0xE706;
-constexpr int ID_INDICATOR_CAPS = 0xE701;
-constexpr int ID_INDICATOR_NUM = 0xE702;
-constexpr int ID_INDICATOR_SCRL = 0xE703;
-
 } // namespace sorvat
