@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     sorvat::cli::AddAnalyzeCommands(app, exitCode);
     sorvat::cli::AddSolveCommand(app, exitCode);
     sorvat::cli::AddGradeCommand(app, exitCode);
+    sorvat::cli::AddCheckCommand(app, exitCode);
     sorvat::cli::AddImportCommand(app, exitCode);
     sorvat::cli::AddExportCommand(app);
     try {
