@@ -7,6 +7,7 @@ namespace sorvat::cli {
 void AddSolveCommand(CLI::App& app, int& exitCode);
 void AddGradeCommand(CLI::App& app, int& exitCode);
 void AddCheckCommand(CLI::App& app, int& exitCode);
+void AddGenerateCommand(CLI::App& app, int& exitCode);
 void AddImportCommand(CLI::App& app, int& exitCode);
 
 } // namespace sorvat::cli

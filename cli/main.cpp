@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     sorvat::cli::AddGradeCommand(app, exitCode);
     sorvat::cli::AddCheckCommand(app, exitCode);
     sorvat::cli::AddImportCommand(app, exitCode);
+    sorvat::cli::AddGenerateCommand(app, exitCode);
     sorvat::cli::AddExportCommand(app);
     try {
         app.parse(argc, argv);
