@@ -3,6 +3,7 @@
 #include "PuzzleInput.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -46,8 +47,13 @@ void PrepareQueueDirectory(const std::string& directory) {
     std::error_code ec;
     fs::create_directories(directory, ec);
     if (ec || !fs::is_directory(directory)) throw CliError(directory + ": cannot create directory");
-    if (::access(directory.c_str(), W_OK | X_OK) != 0)
-        throw CliError(directory + ": cannot write into this directory: " + std::strerror(errno));
+    // A probe file rather than access(), which tells root yes where the
+    // write would fail.
+    std::string probe = (fs::path(directory) / ".sorvat-probe-XXXXXX").string();
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) throw CliError(directory + ": cannot write into this directory: " + std::strerror(errno));
+    ::close(fd);
+    ::unlink(probe.c_str());
 }
 
 WriteResult WriteNew(const fs::path& target, const std::string& bytes) {
