@@ -1,12 +1,13 @@
 // A complete solver on digit planes: for each digit and band (three rows) a
 // 27-bit mask of the cells where the digit may still go. Propagation works on
-// one plane at a time with table lookups (see BandTables.h); when it stalls,
-// the search branches on a cell with the fewest candidates.
+// the three planes of one digit at a time with table lookups (see
+// BandTables.h); when it stalls, the search branches on a cell with the
+// fewest candidates. Branches that the processor cannot predict cost more
+// than the few instructions that avoid them (TakeCells).
 #include "solver/Solver.h"
 
 #include "solver/BandTables.h"
 
-#include <array>
 #include <bit>
 
 namespace sorvat::solver {
@@ -16,29 +17,16 @@ using namespace tables;
 
 constexpr int NextBand[3] = {1, 2, 0};
 constexpr int LastBand[3] = {2, 0, 1};
-// The digit's planes in the two other bands.
-constexpr std::array<std::uint8_t, 36> NextPlane = [] {
-    std::array<std::uint8_t, 36> t{};
-    for (int i = 0; i < 36; ++i) t[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i - i % 4 + NextBand[i % 4 % 3]);
-    return t;
-}();
-constexpr std::array<std::uint8_t, 36> LastPlane = [] {
-    std::array<std::uint8_t, 36> t{};
-    for (int i = 0; i < 36; ++i) t[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i - i % 4 + LastBand[i % 4 % 3]);
-    return t;
-}();
 
 struct State {
     // Digit d, band b at d * 4 + b (slot 3 of each digit is unused): the cells
     // where the digit may still go; a placed digit keeps its cell.
     std::uint32_t planes[36];
-    std::uint16_t columns[36];  // ColumnsOf each plane when it was last updated
-    std::uint32_t open[3];      // cells without a placed digit, per band
-    std::uint64_t pending;      // bit d * 4 + b: the plane changed since its last update
+    std::uint32_t open[3];  // cells without a placed digit, per band
+    std::uint32_t pending;  // bit d: a plane of digit d changed since the digit's last update
 
     void Init() {
         for (auto& p : planes) p = AllCells;
-        for (auto& c : columns) c = AllColumns;
         for (auto& o : open) o = AllCells;
         pending = 0;
     }
@@ -47,15 +35,22 @@ struct State {
         const std::uint32_t narrowed = planes[plane] & keep;
         if (narrowed != planes[plane]) {
             planes[plane] = narrowed;
-            pending |= std::uint64_t{1} << plane;
+            pending |= 1u << (plane >> 2);
         }
     }
 
-    // Removes `cells` of band b from every digit but d.
+    // Removes `cells` of band b from every digit but d (without a branch per digit).
     void TakeCells(int d, int b, std::uint32_t cells) {
         open[b] &= ~cells;
-        for (int other = 0; other < 9; ++other)
-            if (other != d) Narrow(other * 4 + b, ~cells);
+        const std::uint32_t own = planes[d * 4 + b];
+        std::uint32_t touched = 0;
+        for (int digit = 0; digit < 9; ++digit) {
+            std::uint32_t& x = planes[digit * 4 + b];
+            touched |= static_cast<std::uint32_t>((x & cells) != 0) << digit;
+            x &= ~cells;
+        }
+        planes[d * 4 + b] = own;
+        pending |= touched & ~(1u << d);
     }
 
     // Puts digit d (0..8) on cell p (0..26) of band b. False when the digit
@@ -64,45 +59,47 @@ struct State {
         const std::uint32_t bit = 1u << p;
         if (!(planes[d * 4 + b] & bit)) return false;
         TakeCells(d, b, bit);
-        Narrow(d * 4 + b, PeersCleared[static_cast<std::size_t>(p)]);
+        planes[d * 4 + b] &= PeersCleared[static_cast<std::size_t>(p)];
         const std::uint32_t column = ~Repeat(1u << (p % 9));
-        Narrow(d * 4 + NextBand[b], column);
-        Narrow(d * 4 + LastBand[b], column);
-        pending |= std::uint64_t{1} << (d * 4 + b);
+        planes[d * 4 + NextBand[b]] &= column;
+        planes[d * 4 + LastBand[b]] &= column;
+        pending |= 1u << d;
         return true;
     }
 
-    // Everything one plane tells: claiming from the columns, the row and box
-    // arrangement of the band, the columns its boxes lock for the other bands,
-    // and the cells where the digit is left alone in its row. The other bands'
-    // columns are taken as they were at their last update: they can only have
-    // shrunk since, and a band whose columns shrink updates its neighbours.
-    bool Update(int plane) {
-        const int b = plane & 3, next = NextPlane[plane], last = LastPlane[plane];
-        const std::uint32_t elsewhere = columns[next] | columns[last];
-        std::uint32_t x = planes[plane];
+    // Everything the three planes of a digit tell together, repeated until
+    // they stop changing: a column with the digit in one band only has it in
+    // its box there (claiming); a box of a band with the digit in one column
+    // takes that column from the other bands (pointing); each band's rows
+    // and boxes must be paired one to one (pointing and claiming inside the
+    // band). Then the cells where the digit is alone in its row are its.
+    bool Update(int d) {
+        std::uint32_t* p = &planes[d * 4];
+        std::uint32_t a = p[0], b = p[1], c = p[2];
         for (;;) {
-            const std::uint32_t present = ColumnsOf(x);
-            if ((present | elsewhere) != AllColumns) return false;  // a column without the digit
-            const std::uint32_t before = x;
-            // A column that has the digit only in this band has it in its box here.
-            x &= ~Repeat(BoxNeighbours[present & ~elsewhere]);
-            x &= Arrangements[RowBoxes[x & 0x1ff] | RowBoxes[(x >> 9) & 0x1ff] << 3 | RowBoxes[x >> 18] << 6];
-            if (x == 0) return false;
-            if (x == before) break;
+            const std::uint32_t ca = ColumnsOf(a), cb = ColumnsOf(b), cc = ColumnsOf(c);
+            if ((ca | cb | cc) != AllColumns) return false;  // a column without the digit
+            const std::uint32_t la = LoneBoxColumns[ca], lb = LoneBoxColumns[cb], lc = LoneBoxColumns[cc];
+            const std::uint32_t a0 = a, b0 = b, c0 = c;
+            a &= ~Repeat(BoxNeighbours[ca & ~(cb | cc)] | lb | lc);
+            b &= ~Repeat(BoxNeighbours[cb & ~(ca | cc)] | la | lc);
+            c &= ~Repeat(BoxNeighbours[cc & ~(ca | cb)] | la | lb);
+            a &= Arrangements[RowBoxes[a & 0x1ff] | RowBoxes[(a >> 9) & 0x1ff] << 3 | RowBoxes[a >> 18] << 6];
+            b &= Arrangements[RowBoxes[b & 0x1ff] | RowBoxes[(b >> 9) & 0x1ff] << 3 | RowBoxes[b >> 18] << 6];
+            c &= Arrangements[RowBoxes[c & 0x1ff] | RowBoxes[(c >> 9) & 0x1ff] << 3 | RowBoxes[c >> 18] << 6];
+            if (a == 0 || b == 0 || c == 0) return false;
+            if (a == a0 && b == b0 && c == c0) break;
         }
-        planes[plane] = x;
-        const std::uint32_t present = ColumnsOf(x);
-        if (present != columns[plane]) {
-            columns[plane] = static_cast<std::uint16_t>(present);
-            pending |= std::uint64_t{1} << next | std::uint64_t{1} << last;
-            const std::uint32_t locked = ~Repeat(LoneBoxColumns[present]);
-            Narrow(next, locked);
-            Narrow(last, locked);
+        p[0] = a;
+        p[1] = b;
+        p[2] = c;
+        const std::uint32_t planesOf[3] = {a, b, c};
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t x = planesOf[band];
+            const std::uint32_t alone =
+                (LoneCell[x & 0x1ff] | LoneCell[(x >> 9) & 0x1ff] << 9 | LoneCell[x >> 18] << 18) & open[band];
+            if (alone) TakeCells(d, band, alone);
         }
-        const std::uint32_t alone =
-            (LoneCell[x & 0x1ff] | LoneCell[(x >> 9) & 0x1ff] << 9 | LoneCell[x >> 18] << 18) & open[b];
-        if (alone) TakeCells(plane >> 2, b, alone);
         return true;
     }
 
@@ -133,9 +130,9 @@ struct State {
     bool Propagate() {
         for (;;) {
             while (pending) {
-                const int plane = std::countr_zero(pending);
+                const int d = std::countr_zero(pending);
                 pending &= pending - 1;
-                if (!Update(plane)) return false;
+                if (!Update(d)) return false;
             }
             bool placed = false;
             if (!NakedSingles(placed)) return false;
