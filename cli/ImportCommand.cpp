@@ -1,17 +1,14 @@
 #include "CollectionCommands.h"
 #include "Collections.h"
+#include "Md2Queue.h"
 #include "PuzzleInput.h"
 #include "files/PuzzleFile.h"
-#include "files/ReplacingFile.h"
+#include "files/PuzzleLines.h"
+#include "solver/Solver.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -23,41 +20,16 @@ struct ImportOptions {
     std::string collection;
     std::string directory;
     std::string prefix;
+    bool uniqueOnly = false;
 };
 
-// Names that sort in collection order need as many digits as the largest
-// number; standard input cannot be counted first, so it gets room for
-// ten million puzzles.
-constexpr int MinimumDigits = 5;
+// Standard input cannot be counted first: its names get room for ten
+// million puzzles.
 constexpr int StandardInputDigits = 7;
-
-int DigitsFor(std::uint64_t count) {
-    int digits = 1;
-    for (std::uint64_t n = count; n >= 10; n /= 10) ++digits;
-    return std::max(MinimumDigits, digits);
-}
-
-std::string NumberedName(const std::string& prefix, std::uint64_t number, int digits) {
-    std::string n = std::to_string(number);
-    if (static_cast<int>(n.size()) < digits) n.insert(0, static_cast<std::size_t>(digits) - n.size(), '0');
-    return prefix + n + ".md2";
-}
-
-enum class WriteResult { Written, Exists };
-
-// Never replaces a file that is already there, and a failed write never
-// leaves a half puzzle under the final name.
-WriteResult WriteNew(const fs::path& target, const std::string& bytes) {
-    if (ReplaceFileContents(target, bytes, ReplacingFile::Mode::CreateOnly)) return WriteResult::Written;
-    if (errno == EEXIST) return WriteResult::Exists;
-    throw CliError(target.string() + ": cannot write: " + std::strerror(errno));
-}
 
 void RunImport(const ImportOptions& o, int& exitCode) {
     if (o.prefix.find('/') != std::string::npos) throw CliError("--prefix must not contain '/'");
-    std::error_code ec;
-    fs::create_directories(o.directory, ec);
-    if (ec || !fs::is_directory(o.directory)) throw CliError(o.directory + ": cannot create directory");
+    PrepareQueueDirectory(o.directory);
 
     const std::vector<std::string> inputs{o.collection};
     int digits = StandardInputDigits;
@@ -68,10 +40,21 @@ void RunImport(const ImportOptions& o, int& exitCode) {
         digits = DigitsFor(count);
     }
 
-    std::uint64_t number = 0, written = 0, existing = 0;
+    std::uint64_t read = 0, number = 0, written = 0, existing = 0, notUnique = 0;
     std::string first, last;
     CollectionReader reader(
         [&](CollectionPuzzle&& puzzle) {
+            ++read;
+            if (o.uniqueOnly) {
+                const int solutions =
+                    solver::CountSolutions(solver::GridFromText(PuzzleOfLocks(puzzle.locks)), 2).count;
+                if (solutions != 1) {
+                    std::cerr << "sorvat-cli: " << puzzle.source << ": "
+                              << (solutions == 0 ? "no solution" : "more than one solution") << ", not imported\n";
+                    ++notUnique;
+                    return true;
+                }
+            }
             const std::string name = NumberedName(o.prefix, ++number, digits);
             if (static_cast<int>(std::to_string(number).size()) > digits)
                 throw CliError(o.collection + ": more puzzles than names of " + std::to_string(digits) +
@@ -79,9 +62,9 @@ void RunImport(const ImportOptions& o, int& exitCode) {
             const fs::path target = fs::path(o.directory) / name;
             // A queue renames a solved file to "x.NAME"; that puzzle is there too.
             const fs::path solved = fs::path(o.directory) / ("x." + name);
-            const bool wasSolved = fs::exists(solved, ec);
-            if (wasSolved || WriteNew(target, PuzzleFile::Format(name, puzzle.locks)) == WriteResult::Exists) {
-                std::cerr << "sorvat-cli: " << (wasSolved ? solved : target).string()
+            std::error_code ec;
+            if (WriteNew(target, PuzzleFile::Format(name, puzzle.locks)) == WriteResult::Exists) {
+                std::cerr << "sorvat-cli: " << (fs::exists(solved, ec) ? solved : target).string()
                           << ": already exists, not overwritten (" << puzzle.source << " skipped)\n";
                 ++existing;
                 return true;
@@ -97,8 +80,9 @@ void RunImport(const ImportOptions& o, int& exitCode) {
     std::cout << "imported " << written << " puzzle" << (written == 1 ? "" : "s") << " into " << o.directory;
     if (written > 0) std::cout << " (" << first << (written > 1 ? " .. " + last : std::string()) << ")";
     if (existing > 0) std::cout << "; " << existing << " already there, left as they were";
+    if (notUnique > 0) std::cout << "; " << notUnique << " without exactly one solution left out";
     std::cout << '\n';
-    exitCode = (reader.Problems() > 0 || existing > 0 || number == 0) ? 1 : 0;
+    exitCode = (reader.Problems() > 0 || existing > 0 || read == 0) ? 1 : 0;
 }
 
 } // namespace
@@ -111,6 +95,8 @@ void AddImportCommand(CLI::App& app, int& exitCode) {
     cmd->add_option("DIR", o->directory, "directory to write the md2 files into (created when missing)")
         ->required();
     cmd->add_option("--prefix", o->prefix, "text in front of the numbers of the file names");
+    cmd->add_flag("--unique-only", o->uniqueOnly,
+                  "leave out (and report) puzzles with no solution or more than one; the rest are numbered on");
     cmd->callback([o, &exitCode] { RunImport(*o, exitCode); });
 }
 

@@ -114,6 +114,31 @@ private:
     std::exception_ptr firstError;
 };
 
+// One job: each puzzle is worked on and emitted as soon as it is read, on
+// the reading thread; handing puzzles to one other thread would cost more
+// than many a puzzle takes.
+std::int64_t RunInline(const std::vector<std::string>& inputs, const PuzzleWork& work, const PuzzleEmit& emit,
+                       const CollectionReader::ProblemHandler& onProblem,
+                       const std::function<void(std::uint64_t)>& onRead) {
+    std::uint64_t index = 0;
+    PuzzleOutcome outcome;
+    CollectionReader* readerPtr = nullptr;
+    CollectionReader reader(
+        [&](CollectionPuzzle&& puzzle) {
+            if (onRead) onRead(readerPtr->BytesRead());
+            outcome = PuzzleOutcome{};
+            const auto start = std::chrono::steady_clock::now();
+            work(puzzle, outcome);
+            outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            emit(index++, puzzle, outcome);
+            return true;
+        },
+        onProblem);
+    readerPtr = &reader;
+    reader.Read(inputs);
+    return reader.Problems();
+}
+
 } // namespace
 
 int JobCount(int requested) {
@@ -126,6 +151,7 @@ std::int64_t RunOrderedBatch(const std::vector<std::string>& inputs, int jobs, s
                              const PuzzleWork& work, const PuzzleEmit& emit,
                              const CollectionReader::ProblemHandler& onProblem,
                              const std::function<void(std::uint64_t)>& onRead) {
+    if (JobCount(jobs) == 1) return RunInline(inputs, work, emit, onProblem, onRead);
     Pipeline pipeline(window > 0 ? window : 1, work, emit);
     std::vector<std::thread> workers;
     // The default thread stack (8 MB on Linux) holds the analysis' scratch

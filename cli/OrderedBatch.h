@@ -15,6 +15,8 @@ struct PuzzleOutcome {
     bool deadCell = false;
     bool conflict = false;  // the same digit twice in a row, column or box
     int grade = -1;         // lowest solving level, -1 = unsolved (grade only)
+    int solutions = 0;      // check: 0, 1 or 2 (two or more); answer and second hold them
+    std::string second;
     double seconds = 0;     // time the worker spent on this puzzle
 };
 
@@ -23,8 +25,9 @@ using PuzzleWork = std::function<void(const CollectionPuzzle&, PuzzleOutcome&)>;
 using PuzzleEmit = std::function<void(std::uint64_t index, const CollectionPuzzle&, const PuzzleOutcome&)>;
 
 // Reads the inputs on the calling thread and works on the puzzles in `jobs`
-// threads. At most `window` puzzles are in flight (read but not yet
-// emitted), so memory does not grow with the collection.
+// threads (with one job, on the calling thread itself). At most `window`
+// puzzles are in flight (read but not yet emitted), so memory does not grow
+// with the collection.
 // Returns the reader's problem count.
 std::int64_t RunOrderedBatch(const std::vector<std::string>& inputs, int jobs, std::size_t window,
                              const PuzzleWork& work, const PuzzleEmit& emit,

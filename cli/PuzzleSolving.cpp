@@ -1,22 +1,27 @@
 #include "PuzzleSolving.h"
 
-#include "game/AnswerBoard.h"
-#include "model/CellBoard.h"
+#include "game/AnswerDigits.h"
 
-#include <memory>
+#include <utility>
 
 namespace sorvat::cli {
 
-void AnalyzeLocks(const EntryList& locks, int level, PuzzleOutcome& outcome) {
-    EntryList list(locks);  // auto-confirm adds Fix entries to the list it analyses
-    // A board is several kilobytes and the analysis keeps more on the stack.
-    auto board = std::make_unique<CellBoard>();
-    AnalyzeGivens(list, *board, level);
-    outcome.answer = SolvedDigits(*board);
-    outcome.solvedCount = board->solvedCount;
-    outcome.deadCell = board->HasDeadCell();
-    outcome.conflict = HasConflict(outcome.answer);
+namespace {
+
+void Take(AnswerResult&& result, PuzzleOutcome& outcome) {
+    outcome.answer = std::move(result.digits);
+    outcome.solvedCount = result.solvedCount;
+    outcome.deadCell = result.deadCell;
+    outcome.conflict = result.conflict;
 }
+
+} // namespace
+
+void AnalyzeLocks(const EntryList& locks, int level, PuzzleOutcome& outcome) {
+    Take(AnalyzedDigits(locks, level), outcome);
+}
+
+void AnswerLocks(const EntryList& locks, PuzzleOutcome& outcome) { Take(AnswerDigits(locks), outcome); }
 
 bool IsSolvedOutcome(const PuzzleOutcome& outcome) {
     return outcome.solvedCount == 81 && !outcome.deadCell && !outcome.conflict;

@@ -10,6 +10,10 @@ namespace sorvat::cli {
 // board itself), with repeat and auto-confirm on.
 void AnalyzeLocks(const EntryList& locks, int level, PuzzleOutcome& outcome);
 
+// The answer board of a puzzle's Lock entries (the same as AnalyzeLocks at
+// level 9, without the analysis where propagation solves the puzzle).
+void AnswerLocks(const EntryList& locks, PuzzleOutcome& outcome);
+
 // solvedCount 81, no dead cell and no conflict.
 bool IsSolvedOutcome(const PuzzleOutcome& outcome);
 

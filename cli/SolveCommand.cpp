@@ -63,7 +63,7 @@ void RunSolve(const SolveOptions& o, int& exitCode) {
     std::uint64_t done = 0;
     const int jobs = JobCount(o.jobs);
 
-    const PuzzleWork work = [](const CollectionPuzzle& p, PuzzleOutcome& out) { AnalyzeLocks(p.locks, 9, out); };
+    const PuzzleWork work = [](const CollectionPuzzle& p, PuzzleOutcome& out) { AnswerLocks(p.locks, out); };
     const PuzzleEmit emit = [&](std::uint64_t index, const CollectionPuzzle& p, const PuzzleOutcome& out) {
         const bool contradiction = out.deadCell || out.conflict;
         if (contradiction)

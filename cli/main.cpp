@@ -15,7 +15,9 @@ int main(int argc, char** argv) {
     sorvat::cli::AddAnalyzeCommands(app, exitCode);
     sorvat::cli::AddSolveCommand(app, exitCode);
     sorvat::cli::AddGradeCommand(app, exitCode);
+    sorvat::cli::AddCheckCommand(app, exitCode);
     sorvat::cli::AddImportCommand(app, exitCode);
+    sorvat::cli::AddGenerateCommand(app, exitCode);
     sorvat::cli::AddExportCommand(app);
     try {
         app.parse(argc, argv);
