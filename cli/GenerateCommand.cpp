@@ -87,15 +87,8 @@ void RunGenerate(const GenerateOptions& o, int& exitCode) {
             std::cout << line << '\n';
             continue;
         }
-        const EntryList locks = LocksFromPuzzle(line);
-        for (;;) {  // a number taken meanwhile goes to the next one
-            const std::string name = NumberedName("", ++number, digits);
-            if (WriteNew(fs::path(o.out) / name, PuzzleFile::Format(name, locks)) == WriteResult::Written) {
-                if (first.empty()) first = name;
-                last = name;
-                break;
-            }
-        }
+        last = WriteNext(o.out, number, digits, LocksFromPuzzle(line));
+        if (first.empty()) first = last;
     }
     std::cout.flush();
 

@@ -21,4 +21,11 @@ WriteResult WriteNew(const std::filesystem::path& target, const std::string& byt
     throw CliError(target.string() + ": cannot write: " + std::strerror(errno));
 }
 
+std::string WriteNext(const std::filesystem::path& directory, std::uint64_t& number, int digits,
+                      const EntryList& locks) {
+    std::string name = WriteNextQueueFile(directory, number, digits, locks);
+    if (name.empty()) throw CliError(directory.string() + ": cannot write: " + std::strerror(errno));
+    return name;
+}
+
 } // namespace sorvat::cli

@@ -20,4 +20,9 @@ enum class WriteResult { Written, Exists };
 // Writes a new file (see WriteNewQueueFile); throws CliError when it fails.
 WriteResult WriteNew(const std::filesystem::path& target, const std::string& bytes);
 
+// Writes the next numbered file (see WriteNextQueueFile); throws CliError
+// when it cannot.
+std::string WriteNext(const std::filesystem::path& directory, std::uint64_t& number, int digits,
+                      const EntryList& locks);
+
 } // namespace sorvat::cli

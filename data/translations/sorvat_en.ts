@@ -138,6 +138,53 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>新しい問題(&amp;G)...</source>
+        <translation>&amp;Generate Puzzle...</translation>
+    </message>
+</context>
+<context>
+    <name>CNewPuzzleDlg</name>
+    <message>
+        <source>問題を作っています...</source>
+        <translation>Making puzzles...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>新しい問題</source>
+        <translation>New Puzzle</translation>
+    </message>
+    <message>
+        <source>問題を書き込むフォルダ</source>
+        <translation>Folder for the puzzles</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>点対称</source>
+        <translation>Rotational</translation>
+    </message>
+    <message>
+        <source>対角線対称</source>
+        <translation>Diagonal</translation>
+    </message>
+    <message>
+        <source>解析レベル(&amp;L)</source>
+        <translation>Analysis &amp;level</translation>
+    </message>
+    <message>
+        <source>対称性(&amp;S)</source>
+        <translation>&amp;Symmetry</translation>
+    </message>
+    <message>
+        <source>問題数(&amp;N)</source>
+        <translation>&amp;Number of puzzles</translation>
+    </message>
 </context>
 <context>
     <name>CPrintSetDlg</name>

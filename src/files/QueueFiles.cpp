@@ -1,5 +1,6 @@
 #include "files/QueueFiles.h"
 
+#include "files/PuzzleFile.h"
 #include "files/ReplacingFile.h"
 
 #include <algorithm>
@@ -60,6 +61,18 @@ QueueWrite WriteNewQueueFile(const fs::path& target, const std::string& bytes) {
     if (fs::exists(target.parent_path() / ("x." + target.filename().string()), ec)) return QueueWrite::Exists;
     if (ReplaceFileContents(target, bytes, ReplacingFile::Mode::CreateOnly)) return QueueWrite::Written;
     return errno == EEXIST ? QueueWrite::Exists : QueueWrite::Failed;
+}
+
+std::string WriteNextQueueFile(const fs::path& directory, std::uint64_t& number, int digits,
+                               const EntryList& locks) {
+    for (;;) {
+        const std::string name = NumberedName("", ++number, digits);
+        switch (WriteNewQueueFile(directory / name, PuzzleFile::Format(name, locks))) {
+        case QueueWrite::Written: return name;
+        case QueueWrite::Exists: continue;
+        case QueueWrite::Failed: return {};
+        }
+    }
 }
 
 } // namespace sorvat

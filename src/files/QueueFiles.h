@@ -1,4 +1,6 @@
 #pragma once
+#include "model/EntryList.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -28,5 +30,11 @@ enum class QueueWrite { Written, Exists, Failed };
 // the same name) is never replaced: Exists. Failed sets errno. A failed
 // write never leaves half a puzzle under the name.
 QueueWrite WriteNewQueueFile(const std::filesystem::path& target, const std::string& bytes);
+
+// Writes `locks` as the numbered file after `number` (a number taken
+// meanwhile goes to the next one) and advances `number` to it. Returns the
+// file's name; empty (errno set) when it cannot be written.
+std::string WriteNextQueueFile(const std::filesystem::path& directory, std::uint64_t& number, int digits,
+                               const EntryList& locks);
 
 } // namespace sorvat

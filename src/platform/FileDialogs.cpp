@@ -16,6 +16,9 @@ public:
     QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath) override {
         return QFileDialog::getSaveFileName(parent, caption, suggestedPath);
     }
+    QString GetExistingDirectory(QWidget* parent, const QString& caption) override {
+        return QFileDialog::getExistingDirectory(parent, caption);
+    }
 };
 
 FileDialogService& RealFileDialogs() {
@@ -33,6 +36,10 @@ QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& 
 
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath) {
     return g_fileDialogs.Current().GetSaveFileName(parent, caption, suggestedPath);
+}
+
+QString AskDirectory(QWidget* parent, const QString& caption) {
+    return g_fileDialogs.Current().GetExistingDirectory(parent, caption);
 }
 
 FileDialogService* SetFileDialogService(FileDialogService* service) {

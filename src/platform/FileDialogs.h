@@ -14,12 +14,15 @@ public:
                                     const QString& directory) = 0;
     virtual QString GetSaveFileName(QWidget* parent, const QString& caption,
                                     const QString& suggestedPath) = 0;
+    virtual QString GetExistingDirectory(QWidget* parent, const QString& caption) = 0;
 };
 
 QString AskOpenFileName(QWidget* parent, const QString& caption = QString(),
                         const QString& directory = QString());
 QString AskSaveFileName(QWidget* parent, const QString& caption = QString(),
                         const QString& suggestedPath = QString());
+
+QString AskDirectory(QWidget* parent, const QString& caption = QString());
 
 // Installs `service` (not owned); nullptr restores the real dialogs.
 FileDialogService* SetFileDialogService(FileDialogService* service);

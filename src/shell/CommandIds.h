@@ -20,6 +20,7 @@ enum CommandId : int {
     ID_EDIT_LOCK_ALL = 0x800E,
     ID_EDIT_FULL_RESET = 0x800F,
     ID_HELP_USAGE = 0x8010,
+    ID_FILE_NEW_PUZZLE = 0x8011,
 
     // Framework commands.
     ID_FILE_NEW = 0xE100,

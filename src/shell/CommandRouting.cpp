@@ -19,6 +19,7 @@ bool RouteViewCommand(CSorvatView& view, int id) {
     case ID_EDIT_LOCK_ALL: view.OnLockAll(); return true;
     case ID_EDIT_FULL_RESET: view.OnFullReset(); return true;
     case ID_HELP_USAGE: view.OnHelp(); return true;
+    case ID_FILE_NEW_PUZZLE: view.OnNewPuzzle(); return true;
     case ID_FILE_PRINT: view.OnFilePrint(); return true;
     case ID_FILE_PRINT_PREVIEW: view.OnFilePrintPreview(); return true;
     case ID_FILE_SAVE_EXCEL: view.OnExportSpreadsheet(); return true;

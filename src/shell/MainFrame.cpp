@@ -149,6 +149,7 @@ void CMainFrame::CreateMenus() {
                            {ID_FILE_SAVE_EXCEL, QT_TR_NOOP("Excel形式で保存")},
                            {0, nullptr},
                            {ID_FILE_OPEN, QT_TR_NOOP("開く(&O)...\tCtrl+O")},
+                           {ID_FILE_NEW_PUZZLE, QT_TR_NOOP("新しい問題(&G)...")},
                            {ID_FILE_SAVE, QT_TR_NOOP("上書き保存(&S)\tCtrl+S")},
                            {ID_FILE_SAVE_AS, QT_TR_NOOP("名前を付けて保存(&A)...")},
                            {0, nullptr},

@@ -210,6 +210,13 @@ public:
     void OnLockAll();
     void OnAutoConfirm();
 
+    // 新しい問題: asks for the level, the symmetry and how many; one puzzle is
+    // loaded at once, more are written as a numbered queue into a chosen
+    // directory and the first is loaded.
+    void OnNewPuzzle();
+    // Plays `givens` as a new puzzle without a file.
+    void LoadGivens(const sorvat::EntryList& givens);
+
     // Marks the current puzzle file finished ("x." prefix) and loads the
     // first unfinished file of its directory. 0 when loaded or when none is
     // left; -1 no current path, -3 no "/", -4 empty directory or name,

@@ -22,6 +22,7 @@ public:
         ++m_saveQuestions;
         return Next();
     }
+    QString GetExistingDirectory(QWidget*, const QString&) override { return Next(); }
 
 private:
     QString Next() { return m_answers.isEmpty() ? QString() : m_answers.takeFirst(); }
