@@ -1,5 +1,6 @@
 #include "PuzzleSolving.h"
 
+#include "game/AnswerBoard.h"
 #include "game/AnswerDigits.h"
 
 #include <utility>
@@ -28,16 +29,7 @@ bool IsSolvedOutcome(const PuzzleOutcome& outcome) {
 }
 
 void GradeLocks(const EntryList& locks, PuzzleOutcome& outcome) {
-    // Levels 7 and 9 run the same techniques as 6 and 8; they only change
-    // the level number in explanations, so they never solve more.
-    for (int level : {0, 1, 2, 3, 4, 5, 6, 8}) {
-        AnalyzeLocks(locks, level, outcome);
-        if (IsSolvedOutcome(outcome)) {
-            outcome.grade = level;
-            return;
-        }
-    }
-    outcome.grade = -1;
+    outcome.grade = GradeOfGivens(locks);
 }
 
 const char* StatusOf(const PuzzleOutcome& outcome) {

@@ -18,7 +18,7 @@ void AnswerLocks(const EntryList& locks, PuzzleOutcome& outcome);
 bool IsSolvedOutcome(const PuzzleOutcome& outcome);
 
 // The lowest level at which the puzzle is solved into outcome.grade (-1 when
-// not even level 9 solves it); outcome.answer holds the last board tried.
+// not even level 9 solves it).
 void GradeLocks(const EntryList& locks, PuzzleOutcome& outcome);
 
 // "solved", "unsolved" or "contradiction" (a dead cell or a conflict).

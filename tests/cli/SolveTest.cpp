@@ -39,7 +39,9 @@ TEST(Solve, AnswersAndGradesAgreeWithQqwingSolutions) {
             PuzzleOutcome graded;
             GradeLocks(locks, graded);
             if (graded.grade < 0) continue;
-            EXPECT_EQ(graded.answer, c.solution);
+            PuzzleOutcome at;
+            AnalyzeLocks(locks, graded.grade, at);
+            EXPECT_EQ(at.answer, c.solution);
             if (graded.grade > 0) {
                 PuzzleOutcome below;
                 AnalyzeLocks(locks, graded.grade - 1, below);
@@ -59,6 +61,7 @@ TEST(Solve, FullGridAndOneBlankAreSolvedAtLevelZero) {
     PuzzleOutcome one;
     GradeLocks(LocksFromPuzzle(oneBlank), one);
     EXPECT_EQ(one.grade, 0);
+    AnalyzeLocks(LocksFromPuzzle(oneBlank), 0, one);
     EXPECT_EQ(one.answer, Solution);
 }
 
