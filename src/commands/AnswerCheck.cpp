@@ -10,7 +10,6 @@
 #include "settings/Settings.h"
 #include "view/Globals.h"
 
-#include <algorithm>
 #include <filesystem>
 
 using namespace sorvat;
@@ -57,15 +56,14 @@ void CSorvatView::CheckAnswer() {
 
 int CSorvatView::LoadNextProblem() {
     const QString info = QString::fromUtf8(texts::InfoTitle);
-    const std::string stored = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
-    if (stored.size() < 2) {
+    // The path as stored: "\\" is an ordinary character of a file name here.
+    const std::string path = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
+    if (path.size() < 2) {
         ShowMessageBox(this, texts::UiText(texts::NoCurrentPathText), info);
         return -1;
     }
-    std::string path = stored;
-    std::replace(path.begin(), path.end(), '\\', '/');
     if (!FileExists(path))
-        ShowMessageBox(this, texts::UiText(texts::FileMissingText, QString::fromStdString(stored)),
+        ShowMessageBox(this, texts::UiText(texts::FileMissingText, QString::fromStdString(path)),
                        QString::fromUtf8(texts::WarningTitle), MessageButtons::Ok, MessageIcon::Warning);
 
     const std::size_t slash = path.rfind('/');

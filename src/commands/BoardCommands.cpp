@@ -106,7 +106,8 @@ void CSorvatView::OnEraseWrongCells() {
     const QString title = QString::fromUtf8(texts::AppTitle);
     if (count != 0) {
         m_board.Analyze();
-        repaint();  // the corrected board shows before the box
+        InvalidateBoard();  // a full paint: the hover drawing goes too
+        repaint();          // the corrected board shows before the box
         ShowMessageBox(this, texts::UiText(texts::ErasedText, count), title);
     } else {
         ShowMessageBox(this, texts::UiText(texts::NoWrongCellsText), title);

@@ -1,6 +1,7 @@
 #include "CliTestSupport.h"
 #include "PuzzleSolving.h"
 #include "files/PuzzleLines.h"
+#include "game/AnswerBoard.h"
 
 #include <gtest/gtest.h>
 

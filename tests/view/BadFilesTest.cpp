@@ -68,7 +68,7 @@ TEST_F(BadFilesTest, FifoGivenAsPuzzleFileDoesNotHang) {
     // run in a child so that a hang ends in a failure instead.
     const int status = InChild([&] {
         m_view->LoadFile(PathOf("pipe.md1"));
-        m_view->OnDropFiles({FilePath("pipe.md1")});
+        m_view->OnDropFiles({PathOf("pipe.md1")});
         const bool opened = m_document->OnOpenDocument(FilePath("pipe.md1"));
         return EntriesText() == m_before && CurrentPath() == "/earlier/q.md1" && !opened ? 0 : 1;
     });
@@ -88,7 +88,7 @@ TEST_F(BadFilesTest, DirectoryOrUnreadableFileChangesNothingAndTheDocumentSaysWh
             GTEST_SKIP() << "permissions do not bind";
         const std::size_t boxes = Boxes().size();
         m_view->LoadFile(PathOf(name));
-        m_view->OnDropFiles({FilePath(name)});
+        m_view->OnDropFiles({PathOf(name)});
         ExpectUnchanged();
         EXPECT_FALSE(m_document->OnOpenDocument(FilePath(name)));
         EXPECT_EQ(Boxes().size(), boxes + 1);

@@ -94,7 +94,7 @@ TEST_F(SorvatDocTest, SaveAsksForANameOnlyWhenTheDocumentHasNone) {
 
     // A dropped file does not become the document: Ctrl+S still saves here.
     WriteFile("dropped.md2", PuzzleMd2());
-    m_view->OnDropFiles(QStringList{FilePath("dropped.md2")});
+    m_view->OnDropFiles({PathOf("dropped.md2")});
     m_view->m_moves.Add(Entry(4, 0, 1, Possible));
     m_document->OnFileSave();
     EXPECT_EQ(m_dialogs.SaveQuestions(), 1);
