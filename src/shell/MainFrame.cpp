@@ -24,10 +24,14 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QPrinter>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 using namespace sorvat;
 
@@ -43,6 +47,24 @@ int UsableCoordinate(int value) {
 struct MenuItem {
     int id;  // 0: a separator
     const char* text;
+};
+
+// Menu separators as bands with the line in their middle, as tall as the
+// platform's menus draw them; a thin one at the top of a menu would lie
+// under the menu's frame, and the ﾌｧｲﾙ menu begins with one.
+class MenuStyle : public QProxyStyle {
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (type == CT_MenuItem && item && item->menuItemType == QStyleOptionMenuItem::Separator)
+            result.setHeight(std::max(result.height(), SeparatorHeight));
+        return result;
+    }
+
+private:
+    static constexpr int SeparatorHeight = 9;
 };
 
 // The short prompt the message pane shows while a menu item or tool-bar
@@ -142,6 +164,8 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document,
 }
 
 void CMainFrame::CreateMenus() {
+    m_menuStyle = new MenuStyle;
+    m_menuStyle->setParent(this);
     auto addMenu = [this](const char* title, std::initializer_list<MenuItem> items) {
         QMenu* menu = menuBar()->addMenu(tr(title));
         for (const MenuItem& item : items) {
@@ -158,6 +182,7 @@ void CMainFrame::CreateMenus() {
         }
         // The ﾌｧｲﾙ menu begins with a separator, which stays.
         menu->setSeparatorsCollapsible(false);
+        menu->setStyle(m_menuStyle);
         connect(menu, &QMenu::aboutToShow, this, [this] { SetStatusText(QString()); });
         connect(menu, &QMenu::aboutToHide, this, [this] {
             // After the menu's last hover prompt, unless another menu opened.

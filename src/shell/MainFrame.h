@@ -18,6 +18,7 @@ class QLabel;
 class QMenu;
 class QPrinter;
 class QStatusBar;
+class QStyle;
 class QToolBar;
 
 // The top-level window: menus, tool bar, dialog bar, status bar and the view.
@@ -105,6 +106,7 @@ private:
     CSorvatDoc* m_pDocument = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QMenu* m_pFileMenu = nullptr;
+    QStyle* m_menuStyle = nullptr;  // owned as a child
     QAction* m_pRecentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;
     bool m_bDestroyed = false;

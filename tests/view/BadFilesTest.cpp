@@ -118,25 +118,6 @@ TEST_F(BadFilesTest, BinaryAndNulFilledFilesGiveConsistentBoards) {
     }
 }
 
-TEST_F(BadFilesTest, NamesThatAreNotUtf8LoadAndSave) {
-    const std::string directory = "\xff\xfe\x80";
-    const std::string name = directory + "/q\x82\xa0\xff.md2";
-    WriteFile(name, PuzzleMd2());
-    m_view->LoadFile(PathOf(name));
-    EXPECT_EQ(CurrentPath(), PathOf(name));  // the bytes as they are
-    EXPECT_EQ(m_view->m_moves.Count(), Givens(PuzzleLine).Count());
-    EXPECT_FALSE(m_document->GetTitle().isEmpty());
-
-    m_view->m_moves.Add(Entry(2, 0, SolutionDigit(2, 0), Fix));
-    const std::string saved = directory + "/\xfe.md1";
-    m_view->SaveFile(PathOf(saved));
-    EXPECT_EQ(CurrentPath(), PathOf(saved));
-    const std::string played = EntriesText();
-    m_view->OnFullReset();
-    m_view->LoadFile(PathOf(saved));
-    EXPECT_EQ(EntriesText(), played);
-}
-
 // A full disk: every save fails part-way (the limit lets a new file grow to a
 // few bytes only). The quick file, the continue file, the settings file and
 // the puzzle file keep their old contents, no temporary file is left behind,

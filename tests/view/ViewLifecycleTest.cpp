@@ -39,26 +39,6 @@ TEST_F(ViewLifecycleTest, StartWithoutAnythingLeavesAnEmptyBoardThatStillWorks) 
     EXPECT_EQ(m_memoLog, std::vector<std::string>{"start"});
 }
 
-TEST_F(ViewLifecycleTest, OnlyTheFirstOfTwoArgumentsOrDroppedFilesIsLoaded) {
-    WriteFile("first.md2", PuzzleMd2());
-    EntryList other;
-    other.Add(Entry(8, 8, 0, Lock));
-    WriteFile("second.md2", PuzzleFile::Format("second.md2", other));
-    WriteFile(ContinueFile, PuzzleFile::Format(ContinueFile, other));
-
-    m_view->OnCreate({"sorvat", "first.md2", "second.md2"});
-    EXPECT_EQ(EntriesText(), PuzzleFile::Format("entries.md1", Givens(PuzzleLine)));
-    EXPECT_EQ(CurrentPath(), PathOf("first.md2"));
-
-    m_view->m_moves.Clear();
-    m_settings.SetCurrentPath("");
-    m_view->OnDropFiles({});
-    EXPECT_EQ(m_view->m_moves.Count(), 0);
-    m_view->OnDropFiles({PathOf("first.md2"), PathOf("second.md2")});
-    EXPECT_EQ(CurrentPath(), PathOf("first.md2"));
-    EXPECT_EQ(m_view->m_moves.Count(), Givens(PuzzleLine).Count());
-}
-
 TEST_F(ViewLifecycleTest, CreationResetsToTheLocksBeforeLoading) {
     m_view->m_moves = Givens(PuzzleLine);
     m_view->m_moves.Add(Entry(2, 0, 1, Fix));
