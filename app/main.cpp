@@ -59,8 +59,7 @@ int main(int argc, char* argv[]) {
     DescribeCommandLine(parser);
     parser.process(application); // an unknown option: a message and exit status 1
     // The first argument after the program name names the puzzle file to open.
-    QStringList arguments{QApplication::arguments().constFirst()};
-    arguments += parser.positionalArguments();
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv, parser.positionalArguments());
 
     CSorvatApp app;
     if (!app.InitInstance(arguments))

@@ -139,8 +139,56 @@
         <translation>OK</translation>
     </message>
     <message>
+        <source>新しい問題を始める</source>
+        <translation>Start a new puzzle document</translation>
+    </message>
+    <message>
+        <source>ﾀｲﾄﾙのﾌｧｲﾙに盤面を上書き保存</source>
+        <translation>Save the board to the file named in the title</translation>
+    </message>
+    <message>
+        <source>盤面を名前を付けて保存</source>
+        <translation>Save the board under a new name</translation>
+    </message>
+    <message>
+        <source>盤面を印刷</source>
+        <translation>Print the board</translation>
+    </message>
+    <message>
+        <source>印刷される盤面を画面で確認</source>
+        <translation>Show the printed board on the screen</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀと用紙を選ぶ</source>
+        <translation>Choose the printer and the paper</translation>
+    </message>
+    <message>
+        <source>このﾌｧｲﾙを開く</source>
+        <translation>Open this file</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾛｸﾞﾗﾑの情報とﾊﾞｰｼﾞｮﾝを表示</source>
+        <translation>Show the program&apos;s information and version</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰの表示/非表示を切り替え</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰ</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>ﾀﾞｲｱﾛｸﾞ ﾊﾞｰ</source>
+        <translation>Dialog bar</translation>
+    </message>
+    <message>
         <source>新しい問題(&amp;G)...</source>
         <translation>&amp;Generate Puzzle...</translation>
+    </message>
+    <message>
+        <source>解析レベルを選んで新しい問題を作る</source>
+        <translation>Make new puzzles of a chosen analysis level</translation>
     </message>
 </context>
 <context>

@@ -85,7 +85,8 @@ void CSorvatView::OnEraseWrongCells() {
         return;
     case EraseOutcome::Erased:
         m_board.Analyze();
-        repaint();  // the corrected board shows before the box
+        InvalidateBoard();  // a full paint: the hover drawing goes too
+        repaint();          // the corrected board shows before the box
         ShowMessageBox(this, texts::UiText(texts::ErasedText, outcome.count), title);
         return;
     case EraseOutcome::NoneWrong:

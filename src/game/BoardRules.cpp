@@ -1,5 +1,7 @@
 #include "game/BoardRules.h"
 
+#include "game/AnswerBoard.h"
+
 namespace sorvat {
 
 namespace {
@@ -45,7 +47,9 @@ EraseOutcome EraseWrongFix(EntryList& moves, const CellBoard& board, EntryList& 
     if (givens.Position() < MinimumGivens) return {EraseOutcome::TooFewLocks};
     answer.Analyze();
     if (answer.solvedCount != 81) return {EraseOutcome::Undetermined};
-    if (answer.HasDeadCell()) return {EraseOutcome::Inconsistent};
+    // Contradictory givens can leave every cell solved with a digit twice in
+    // a group; erasing against such an answer would erase right digits.
+    if (answer.HasDeadCell() || HasConflict(SolvedDigits(answer))) return {EraseOutcome::Inconsistent};
 
     int count = 0;
     ForEachCell(board, [&](int x, int y, const SCell& cell) {

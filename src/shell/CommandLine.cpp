@@ -56,4 +56,16 @@ QString UnknownLanguageMessage(const QString& value) {
         .arg(value);
 }
 
+std::vector<std::string> ProgramArguments(int argc, char* argv[], const QStringList& positional) {
+    std::vector<std::string> arguments{argc > 0 ? argv[0] : ""};
+    qsizetype next = 0;
+    for (int i = 1; i < argc && next < positional.size(); ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == positional.at(next)) {
+            arguments.emplace_back(argv[i]);
+            ++next;
+        }
+    }
+    return arguments;
+}
+
 } // namespace sorvat

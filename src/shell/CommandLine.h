@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 class QCommandLineParser;
 
@@ -26,5 +28,11 @@ LanguageChoice LanguageOfCommandLine(const QStringList& arguments, const QLocale
 
 // The error line for a refused "--lang" value, in the interface language.
 QString UnknownLanguageMessage(const QString& value);
+
+// The program name and the positional arguments as the system's bytes, taken
+// from `argv` (after the window system took out its own options) in the
+// order of the parser's `positional`. Qt's decoded arguments would lose a
+// file name that is not UTF-8.
+std::vector<std::string> ProgramArguments(int argc, char* argv[], const QStringList& positional);
 
 } // namespace sorvat

@@ -13,20 +13,25 @@
 #include "view/SorvatView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QPrinter>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
-#include <QUrl>
+
+#include <algorithm>
 
 using namespace sorvat;
 
@@ -39,20 +44,50 @@ int UsableCoordinate(int value) {
     return (value > UnusableCoordinateLimit || value < 0) ? FallbackCoordinate : value;
 }
 
-QStringList LocalFiles(const QMimeData* mime) {
-    QStringList files;
-    if (mime && mime->hasUrls()) {
-        for (const QUrl& url : mime->urls()) {
-            if (url.isLocalFile())
-                files.append(url.toLocalFile());
-        }
-    }
-    return files;
-}
-
 struct MenuItem {
     int id;  // 0: a separator
     const char* text;
+};
+
+// Menu separators as bands with the line in their middle, as tall as the
+// platform's menus draw them; a thin one at the top of a menu would lie
+// under the menu's frame, and the ﾌｧｲﾙ menu begins with one.
+class MenuStyle : public QProxyStyle {
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (type == CT_MenuItem && item && item->menuItemType == QStyleOptionMenuItem::Separator)
+            result.setHeight(std::max(result.height(), SeparatorHeight));
+        return result;
+    }
+
+private:
+    static constexpr int SeparatorHeight = 9;
+};
+
+// The short prompt the message pane shows while a menu item or tool-bar
+// button of a framework command (or of 新しい問題) is under the pointer.
+// The program's other commands have none.
+struct Prompt {
+    int id;
+    const char* text;
+};
+
+const Prompt Prompts[] = {
+    {ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "新しい問題を始める")},
+    {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "既存のﾌｧｲﾙを開く")},
+    {ID_FILE_NEW_PUZZLE, QT_TRANSLATE_NOOP("CMainFrame", "解析レベルを選んで新しい問題を作る")},
+    {ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "ﾀｲﾄﾙのﾌｧｲﾙに盤面を上書き保存")},
+    {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "盤面を名前を付けて保存")},
+    {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "盤面を印刷")},
+    {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "印刷される盤面を画面で確認")},
+    {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "ﾌﾟﾘﾝﾀと用紙を選ぶ")},
+    {ID_FILE_MRU_FILE1, QT_TRANSLATE_NOOP("CMainFrame", "このﾌｧｲﾙを開く")},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示")},
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "ﾌﾟﾛｸﾞﾗﾑの情報とﾊﾞｰｼﾞｮﾝを表示")},
+    {ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "ﾂｰﾙ ﾊﾞｰの表示/非表示を切り替え")},
 };
 
 } // namespace
@@ -84,7 +119,8 @@ void CMainFrame::PreCreateWindow() {
     move(UsableCoordinate(m_settings.windowLeft), UsableCoordinate(m_settings.windowTop));
 }
 
-int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document, const QStringList& arguments) {
+int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document,
+                         const std::vector<std::string>& arguments) {
     if (!view)
         return -1;
     // The view's own creation runs first, while g_pMainFrame is still null.
@@ -129,6 +165,8 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document, const QStringL
 }
 
 void CMainFrame::CreateMenus() {
+    m_menuStyle = new MenuStyle;
+    m_menuStyle->setParent(this);
     auto addMenu = [this](const char* title, std::initializer_list<MenuItem> items) {
         QMenu* menu = menuBar()->addMenu(tr(title));
         for (const MenuItem& item : items) {
@@ -138,10 +176,19 @@ void CMainFrame::CreateMenus() {
             }
             QAction* action = menu->addAction(tr(item.text));
             action->setData(item.id);
+            action->setStatusTip(PromptOf(item.id));
             action->setObjectName(QStringLiteral("command%1").arg(item.id, 0, 16));
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         }
+        // The ﾌｧｲﾙ menu begins with a separator, which stays.
+        menu->setSeparatorsCollapsible(false);
+        menu->setStyle(m_menuStyle);
+        connect(menu, &QMenu::aboutToShow, this, [this] { SetStatusText(QString()); });
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            // After the menu's last hover prompt, unless another menu opened.
+            QTimer::singleShot(0, this, [this] { ShowPrompt(QString()); });
+        });
         return menu;
     };
     m_pFileMenu = addMenu(QT_TR_NOOP("ﾌｧｲﾙ(&F)"),
@@ -162,10 +209,6 @@ void CMainFrame::CreateMenus() {
                            {ID_APP_EXIT, QT_TR_NOOP("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)")}});
     m_pRecentPlaceholder = Action(ID_FILE_MRU_FILE1);
     m_pRecentPlaceholder->setEnabled(false);
-    if (QAction* open = Action(ID_FILE_OPEN))
-        open->setStatusTip(tr("既存のﾌｧｲﾙを開く"));
-    if (QAction* exit = Action(ID_APP_EXIT))
-        exit->setStatusTip(tr("ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示"));
 
     addMenu(QT_TR_NOOP("編集(&E)"), {{ID_EDIT_UNDO_MOVE, "Undo"},
                          {ID_EDIT_REDO_MOVE, "Redo"},
@@ -194,13 +237,16 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_wndToolBar = new QToolBar(QStringLiteral("ToolBar"), this);
+    m_wndToolBar = new QToolBar(tr("ﾂｰﾙ ﾊﾞｰ"), this);
     m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
+    FixBand(m_wndToolBar);
     m_wndToolBar->setIconSize(QSize(16, 15));
     m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     auto add = [this](int id, const QIcon& icon, const char* tip) {
-        QAction* action = m_wndToolBar->addAction(icon, tr(tip));
+        auto* action = new QAction(icon, tr(tip), m_wndToolBar);
         action->setData(id);
+        action->setStatusTip(PromptOf(id));
+        m_wndToolBar->addAction(action);
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     };
     add(ID_FILE_OPEN, OpenIcon(), QT_TR_NOOP("開く"));
@@ -218,8 +264,9 @@ void CMainFrame::CreateDialogBar() {
     // The dialog bar is the second band below the tool bar.
     m_wndDlgBar = new CStatusDialogBar(this);
     m_wndDlgBar->SetCommandHandler([this](int id) { OnCommand(id); });
-    m_wndReBar = new QToolBar(QStringLiteral("DialogBar"), this);
+    m_wndReBar = new QToolBar(tr("ﾀﾞｲｱﾛｸﾞ ﾊﾞｰ"), this);
     m_wndReBar->setObjectName(QStringLiteral("dialogBarBand"));
+    FixBand(m_wndReBar);
     m_wndReBar->addWidget(m_wndDlgBar);
     addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, m_wndReBar);
@@ -241,6 +288,43 @@ void CMainFrame::CreateStatusBar() {
         indicator->setAlignment(Qt::AlignCenter);
         m_wndStatusBar->addPermanentWidget(indicator);
     }
+}
+
+void CMainFrame::FixBand(QToolBar* band) {
+    band->setMovable(false);
+    band->setFloatable(false);
+    band->setAccessibleName(band->windowTitle());
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    return nullptr;  // the bands are fixed: nothing to hide or move
+}
+
+QString CMainFrame::PromptOf(int id) {
+    if (id > ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 16)
+        id = ID_FILE_MRU_FILE1;
+    for (const Prompt& prompt : Prompts) {
+        if (prompt.id == id)
+            return tr(prompt.text);
+    }
+    return {};
+}
+
+void CMainFrame::ShowPrompt(const QString& prompt) {
+    // Without a prompt the pane is blank while a menu is open and shows the
+    // idle text otherwise (the pointer left a tool-bar button, a menu closed).
+    if (!prompt.isEmpty())
+        SetStatusText(prompt);
+    else
+        SetStatusText(QApplication::activePopupWidget() ? QString() : tr("ﾚﾃﾞｨ"));
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -265,6 +349,7 @@ void CMainFrame::UpdateRecentFiles(const QStringList& files) {
             QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()), m_pFileMenu);
         action->setData(ID_FILE_MRU_FILE1 + i);
         action->setToolTip(files[i]);
+        action->setStatusTip(PromptOf(ID_FILE_MRU_FILE1 + i));
         const int id = ID_FILE_MRU_FILE1 + i;
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         m_pFileMenu->insertAction(m_pRecentPlaceholder, action);
@@ -383,13 +468,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (!LocalFiles(event->mimeData()).isEmpty())
+    if (!CSorvatView::DroppedFiles(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QStringList files = LocalFiles(event->mimeData());
-    if (files.isEmpty() || !g_pView)
+    const std::vector<std::string> files = CSorvatView::DroppedFiles(event->mimeData());
+    if (files.empty() || !g_pView)
         return;
     event->acceptProposedAction();
     g_pView->OnDropFiles(files);

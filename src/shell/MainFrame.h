@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 class CLevelEdit;
 class CSorvatDoc;
@@ -17,6 +19,7 @@ class QLabel;
 class QMenu;
 class QPrinter;
 class QStatusBar;
+class QStyle;
 class QToolBar;
 
 // The top-level window: menus, tool bar, dialog bar, status bar and the view.
@@ -39,8 +42,9 @@ public:
     void PreCreateWindow();
     // Creates the view (which loads the command-line or continue file), the
     // bars, publishes g_pMainFrame and sets the level controls and the mode
-    // buttons. Returns 0, or -1 when creation failed.
-    int OnCreate(CSorvatView* view, CSorvatDoc* document, const QStringList& arguments);
+    // buttons. `arguments` are the program name and its arguments as the
+    // system's bytes. Returns 0, or -1 when creation failed.
+    int OnCreate(CSorvatView* view, CSorvatDoc* document, const std::vector<std::string>& arguments);
     // Writes the settings file, then lets the view save its continue file.
     // Runs once.
     void DestroyWindow();
@@ -76,7 +80,14 @@ public:
     QStatusBar* m_wndStatusBar = nullptr;
     CStatusDialogBar* m_wndDlgBar = nullptr;
 
+    // The message pane's prompt of a framework command, in the interface
+    // language; empty for the program's own commands.
+    static QString PromptOf(int id);
+
 protected:
+    bool event(QEvent* event) override;
+    // None: the tool bar and the dialog bar are fixed bands.
+    QMenu* createPopupMenu() override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -87,6 +98,8 @@ private:
     void CreateToolBar();
     void CreateDialogBar();
     void CreateStatusBar();
+    void FixBand(QToolBar* band);
+    void ShowPrompt(const QString& prompt);
     void UpdateRecentFiles(const QStringList& files);
     void ShowTitle(const QString& documentTitle);
     void ShowAbout();
@@ -98,6 +111,7 @@ private:
     CSorvatDoc* m_pDocument = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QMenu* m_pFileMenu = nullptr;
+    QStyle* m_menuStyle = nullptr;  // owned as a child
     QAction* m_pRecentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;
     bool m_bDestroyed = false;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 CSorvatApp::CSorvatApp() = default;
 
@@ -20,7 +21,7 @@ CSorvatApp::~CSorvatApp() {
     m_pDocument.reset();
 }
 
-bool CSorvatApp::InitInstance(const QStringList& arguments,
+bool CSorvatApp::InitInstance(const std::vector<std::string>& arguments,
                               const std::filesystem::path& programDirectory, bool show) {
     // Per-user profile: the recent-file list lives under this key.
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
@@ -50,7 +51,9 @@ bool CSorvatApp::InitInstance(const QStringList& arguments,
 }
 
 bool CSorvatApp::PreTranslateMessage(int qtKey, Qt::KeyboardModifiers modifiers) {
-    if (g_pView)
+    // A key with Alt is a system key (menu mnemonics, Alt+Backspace): it
+    // reaches the accelerators but not the view.
+    if (g_pView && !modifiers.testFlag(Qt::AltModifier))
         g_pView->HandleKey(sorvat::VirtualKeyFromQtKey(qtKey));
     const int command = sorvat::AcceleratorCommand(qtKey, modifiers);
     if (command == 0 || !g_pMainFrame)
@@ -59,10 +62,19 @@ bool CSorvatApp::PreTranslateMessage(int qtKey, Qt::KeyboardModifiers modifiers)
     return true;
 }
 
+bool CSorvatApp::IsMainWindowKey(QObject* watched) const {
+    // Message boxes, file and print dialogs, the memo box and open menus
+    // keep their keys: they run loops of their own, apart from the window's.
+    return m_pMainFrame && watched == static_cast<QObject*>(m_pMainFrame->windowHandle())
+        && QApplication::activePopupWidget() == nullptr
+        && QApplication::activeModalWidget() == nullptr;
+}
+
 bool CSorvatApp::eventFilter(QObject* watched, QEvent* event) {
     // A key press reaches the top-level window first; handling it there sees
-    // every key exactly once, whichever widget has the focus.
-    if (event->type() == QEvent::KeyPress && watched->isWindowType()) {
+    // every key of the main window exactly once, whichever of its widgets has
+    // the focus.
+    if (event->type() == QEvent::KeyPress && IsMainWindowKey(watched)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (PreTranslateMessage(key->key(), key->modifiers()))
             return true;

@@ -19,6 +19,14 @@ CSpinButton::CSpinButton(QWidget* parent) : QWidget(parent) {
     connect(m_pDown, &QToolButton::clicked, this, [this] { Step(-1); });
 }
 
+void CSpinButton::SetBuddy(QLineEdit* buddy) {
+    if (m_pBuddy)
+        m_pBuddy->removeEventFilter(this);
+    m_pBuddy = buddy;
+    if (m_pBuddy)
+        m_pBuddy->installEventFilter(this);
+}
+
 void CSpinButton::SetRange(int lower, int upper) {
     m_nLower = lower;
     m_nUpper = upper;
@@ -37,16 +45,28 @@ void CSpinButton::Step(int delta) {
     SetPos(next);
 }
 
-void CSpinButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Up) {
+bool CSpinButton::StepForKey(int key) {
+    if (key == Qt::Key_Up)
         Step(1);
-    } else if (event->key() == Qt::Key_Down) {
+    else if (key == Qt::Key_Down)
         Step(-1);
-    } else {
+    else
+        return false;
+    return true;
+}
+
+bool CSpinButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pBuddy && event->type() == QEvent::KeyPress
+        && StepForKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void CSpinButton::keyPressEvent(QKeyEvent* event) {
+    if (StepForKey(event->key()))
+        event->accept();
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
 }
 
 void CSpinButton::resizeEvent(QResizeEvent* event) {

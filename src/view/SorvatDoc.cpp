@@ -16,6 +16,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -27,8 +28,18 @@ std::string EncodedPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+QString DecodedPath(const std::string& name) {
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
 QString FullPathOf(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+std::string FullPathOf(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
+    return error ? name : absolute.lexically_normal().string();
 }
 
 } // namespace
@@ -59,8 +70,7 @@ void CSorvatDoc::SetTitle(const std::optional<QString>& title) {
                                             static_cast<qsizetype>(g_pSettings->CurrentPath().size())));
     else if (title.has_value())
         text = *title;
-    text.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    const qsizetype cut = text.lastIndexOf(QLatin1Char('\\'));
+    const qsizetype cut = text.lastIndexOf(QLatin1Char('/'));
     ApplyTitle(cut < 0 ? text : text.mid(cut + 1));
 }
 
@@ -84,22 +94,32 @@ bool CSorvatDoc::OnNewDocument() {
     return true;
 }
 
+void CSorvatDoc::SetPathNameOf(const std::string& name) {
+    const std::string full = FullPathOf(name);
+    const QString path = DecodedPath(full);
+    SetPathName(path, EncodedPath(path) == full);
+}
+
 bool CSorvatDoc::OnOpenDocument(const QString& path) {
-    const std::string name = EncodedPath(path);
-    if (QFileInfo(path).isDir()) {
-        ReportFileError(path, false, EISDIR);
+    return OnOpenDocument(EncodedPath(path));
+}
+
+bool CSorvatDoc::OnOpenDocument(const std::string& name) {
+    std::error_code error;
+    if (std::filesystem::is_directory(name, error)) {
+        ReportFileError(name, false, EISDIR);
         return false;
     }
     // Only regular files: opening a FIFO would wait for a writer forever.
     std::FILE* file = sorvat::OpenRegularFileForReading(name);
     if (file == nullptr) {
-        ReportFileError(path, false, errno);
+        ReportFileError(name, false, errno);
         return false;
     }
     Archive archive;
     archive.storing = false;
     archive.file = file;
-    archive.path = EncodedPath(FullPathOf(path));
+    archive.path = FullPathOf(name);
     Serialize(archive);
     std::fclose(file);
     m_bModified = false;
@@ -107,6 +127,10 @@ bool CSorvatDoc::OnOpenDocument(const QString& path) {
 }
 
 bool CSorvatDoc::OnSaveDocument(const QString& path) {
+    return OnSaveDocument(EncodedPath(path));
+}
+
+bool CSorvatDoc::OnSaveDocument(const std::string& name) {
     // A failed save must leave currentPath as it was.
     std::array<char, sorvat::CurrentPathFieldSize> previousPath{};
     if (g_pSettings != nullptr)
@@ -118,14 +142,14 @@ bool CSorvatDoc::OnSaveDocument(const QString& path) {
     };
 
     sorvat::ReplacingFile replacing;
-    if (!replacing.Open(EncodedPath(path))) {
-        ReportFileError(path, true, errno);
+    if (!replacing.Open(name)) {
+        ReportFileError(name, true, errno);
         return false;
     }
     Archive archive;
     archive.storing = true;
     archive.file = replacing.File();
-    archive.path = EncodedPath(FullPathOf(path));
+    archive.path = FullPathOf(name);
     Serialize(archive);
     const bool written = std::fflush(replacing.File()) == 0 && !std::ferror(replacing.File());
     int error = errno;
@@ -138,7 +162,7 @@ bool CSorvatDoc::OnSaveDocument(const QString& path) {
     else
         replacing.Discard();
     restorePath();
-    ReportFileError(path, true, error != 0 ? error : EIO);
+    ReportFileError(name, true, error != 0 ? error : EIO);
     return false;
 }
 
@@ -164,12 +188,16 @@ void CSorvatDoc::OnFileOpen() {
 }
 
 bool CSorvatDoc::OpenDocumentFile(const QString& path) {
+    return OpenDocumentFile(EncodedPath(path));
+}
+
+bool CSorvatDoc::OpenDocumentFile(const std::string& name) {
     // The open document's own file is not matched: it is read again.
     if (!SaveModified())
         return false;
-    if (!OnOpenDocument(path))
+    if (!OnOpenDocument(name))
         return false;
-    SetPathName(path);
+    SetPathNameOf(name);
     return true;
 }
 
@@ -186,32 +214,35 @@ bool CSorvatDoc::OpenRecentFile(int index) {
 }
 
 void CSorvatDoc::OnFileSave() {
-    DoSave(m_strPathName, true);
+    // The document's own path may be older: a dropped file, a quick load of
+    // another puzzle or the next problem of the queue change only
+    // currentPath, and the title shows that one.
+    const std::string current = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath())
+                                                       : std::string();
+    if (current.empty())
+        SaveUnderAskedName();
+    else if (OnSaveDocument(current))
+        SetPathNameOf(current);
 }
 
 void CSorvatDoc::OnFileSaveAs() {
-    DoSave(QString(), true);
+    SaveUnderAskedName();
 }
 
-bool CSorvatDoc::DoSave(const QString& path, bool replacePath) {
-    QString target = path;
-    if (target.isEmpty()) {
-        QWidget* owner = m_pView != nullptr ? m_pView->window() : nullptr;
-        QString suggestion = m_strPathName;
-        if (suggestion.isEmpty())
-            suggestion = m_strTitle.isEmpty() ? QStringLiteral("Sorvat") : m_strTitle;
-        target = sorvat::AskSaveFileName(owner, tr("名前を付けて保存"), suggestion);
-        if (target.isEmpty())
-            return false;
-    }
-    if (!OnSaveDocument(target))
+bool CSorvatDoc::SaveUnderAskedName() {
+    QWidget* owner = m_pView != nullptr ? m_pView->window() : nullptr;
+    QString suggestion = m_strPathName;
+    if (suggestion.isEmpty())
+        suggestion = m_strTitle.isEmpty() ? QStringLiteral("Sorvat") : m_strTitle;
+    const QString target = sorvat::AskSaveFileName(owner, tr("名前を付けて保存"), suggestion);
+    if (target.isEmpty() || !OnSaveDocument(target))
         return false;
-    if (replacePath)
-        SetPathName(target);
+    SetPathName(target);
     return true;
 }
 
-void CSorvatDoc::ReportFileError(const QString& path, bool saving, int error) const {
+void CSorvatDoc::ReportFileError(const std::string& name, bool saving, int error) const {
+    const QString path = DecodedPath(name);
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
     const QString text = saving
         ? tr("ファイルに保存できません。\r\n%1\r\n%2").arg(QDir::toNativeSeparators(path), reason)

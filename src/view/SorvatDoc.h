@@ -49,10 +49,13 @@ public:
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
-    // The document's lifecycle steps, as the file commands run them.
+    // The document's lifecycle steps, as the file commands run them. A path
+    // given as std::string is the system's bytes of the name.
     bool OnNewDocument();
     bool OnOpenDocument(const QString& path);
+    bool OnOpenDocument(const std::string& name);
     bool OnSaveDocument(const QString& path);
+    bool OnSaveDocument(const std::string& name);
     // Never asks: clears the modified flag and lets the document go.
     bool SaveModified();
 
@@ -61,13 +64,15 @@ public:
     void OnFileNew();
     // Ctrl+O: asks for a file (all files listed) and opens it.
     void OnFileOpen();
-    // Ctrl+S: saves to the document's path, asking for a name without one.
+    // Ctrl+S: saves to the file the title names (currentPath), whatever was
+    // loaded last and however; asks for a name while there is none.
     void OnFileSave();
     // Save as: always asks for a name.
     void OnFileSaveAs();
     // Opens `path` as the document; the open document's own file is read
     // again from disk. Reports failures in a message box.
     bool OpenDocumentFile(const QString& path);
+    bool OpenDocumentFile(const std::string& name);
     // Opens entry `index` of the recent files; a file that cannot be opened
     // leaves the list.
     bool OpenRecentFile(int index);
@@ -78,8 +83,11 @@ signals:
     void recentFilesChanged(const QStringList& files);
 
 private:
-    bool DoSave(const QString& path, bool replacePath);
-    void ReportFileError(const QString& path, bool saving, int error) const;
+    bool SaveUnderAskedName();
+    // Records a path given as bytes; a name that is not UTF-8 stays out of
+    // the recent files, which could not name it again.
+    void SetPathNameOf(const std::string& name);
+    void ReportFileError(const std::string& name, bool saving, int error) const;
     void ApplyTitle(const QString& title);
 
     CSorvatView* m_pView = nullptr;

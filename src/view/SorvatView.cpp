@@ -4,27 +4,10 @@
 #include "view/FixedFiles.h"
 #include "view/Globals.h"
 
-#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QUrl>
-
-namespace {
-
-QStringList LocalFilesOf(const QMimeData* mime) {
-    QStringList files;
-    if (mime == nullptr || !mime->hasUrls())
-        return files;
-    for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile())
-            files.append(url.toLocalFile());
-    }
-    return files;
-}
-
-} // namespace
 
 CSorvatView::CSorvatView(QWidget* parent)
     : QWidget(parent),
@@ -38,18 +21,11 @@ CSorvatView::~CSorvatView() {
         g_pView = nullptr;
 }
 
-int CSorvatView::OnCreate() {
-    return OnCreate(QCoreApplication::arguments());
-}
-
-int CSorvatView::OnCreate(const QStringList& arguments) {
+int CSorvatView::OnCreate(const std::vector<std::string>& arguments) {
     setAcceptDrops(true);
     ApplySettings();
     OnReset();
-    if (arguments.size() < 2)
-        LoadFile(ContinueFile);
-    else
-        LoadFile(QFile::encodeName(arguments.at(1)).toStdString());
+    LoadFile(arguments.size() < 2 ? std::string(ContinueFile) : arguments[1]);
     m_pMemoHandoff->Start();
     g_pView = this;
     return 0;
@@ -65,20 +41,34 @@ void CSorvatView::OnDestroy() {
     m_pMemoHandoff->WaitForStop();
 }
 
-void CSorvatView::OnDropFiles(const QStringList& paths) {
-    if (paths.isEmpty())
+void CSorvatView::OnDropFiles(const std::vector<std::string>& paths) {
+    if (paths.empty())
         return;
-    LoadFile(QFile::encodeName(paths.first()).toStdString());
+    LoadFile(paths.front());
+}
+
+std::vector<std::string> CSorvatView::DroppedFiles(const QMimeData* mime) {
+    std::vector<std::string> files;
+    if (mime == nullptr || !mime->hasUrls())
+        return files;
+    // The URL's percent-encoded path holds the name's bytes; its decoded
+    // text would lose a name that is not UTF-8.
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile())
+            files.push_back(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
+    }
+    return files;
 }
 
 void CSorvatView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!LocalFilesOf(event->mimeData()).isEmpty())
+    if (!DroppedFiles(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void CSorvatView::dropEvent(QDropEvent* event) {
-    const QStringList files = LocalFilesOf(event->mimeData());
-    if (files.isEmpty())
+    const std::vector<std::string> files = DroppedFiles(event->mimeData());
+    if (files.empty())
         return;
     event->acceptProposedAction();
     OnDropFiles(files);

@@ -7,10 +7,14 @@
 #include <QStringList>
 #include <QWidget>
 
+class QMimeData;
+
+#include <bitset>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CSorvatDoc;
 class QDragEnterEvent;
@@ -68,15 +72,16 @@ public:
     // Accepts drops, applies the settings (nothing before the main frame is
     // published), resets, loads the first argument after the program name or,
     // without one, the continue file; starts the memo window; publishes
-    // g_pView. Returns 0. The overload without arguments takes the
-    // application's command line.
-    int OnCreate();
-    int OnCreate(const QStringList& arguments);
+    // g_pView. Returns 0. Arguments and file names are the system's bytes, so
+    // a name that is not UTF-8 opens too.
+    int OnCreate(const std::vector<std::string>& arguments);
     // Stops the memo window, writes the continue file, waits for the memo
     // window. Runs once; later calls do nothing.
     void OnDestroy();
     // Loads the first of the dropped files; an empty list is ignored.
-    void OnDropFiles(const QStringList& paths);
+    void OnDropFiles(const std::vector<std::string>& paths);
+    // The local files of a drop, as the bytes of their names.
+    static std::vector<std::string> DroppedFiles(const QMimeData* mime);
 
     // The memo window (not shown before one is installed).
     void SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff);
@@ -175,6 +180,9 @@ public:
         QPoint boxCorner;
         int digit = 9;
         int style = 0;            // sorvat::SquareStyle
+        // Filled cells the pointer left since the highlight was drawn: each
+        // was repainted without it (index 9 * row + column).
+        std::bitset<81> plainCells;
     };
     HoverOverlay m_hoverOverlay;
     QTimer* m_pAnswerTimer = nullptr;

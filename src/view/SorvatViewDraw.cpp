@@ -61,8 +61,20 @@ void CSorvatView::DrawHoverOverlay(QPainter& painter) {
     PaintSetup setup = SetupFromSettings(m_rcSquare, &m_solutionBoard, false);
     setup.blindPrint = false;  // the hover drawing never consults blind printing
     BoardPainter painters(painter, setup);
-    if (overlay.highlight < 9)
+    if (overlay.highlight < 9) {
         painters.DrawBoard(m_ptOrigin.x(), m_ptOrigin.y(), m_board, overlay.highlight);
+        const int w = m_rcSquare.Width();
+        const int h = m_rcSquare.Height();
+        for (int i = 0; i < 81; ++i) {
+            if (!overlay.plainCells.test(i))
+                continue;
+            const int x = i % 9;
+            const int y = i / 9;
+            painters.DrawCell(m_ptOrigin.x() + 3 * w * x, m_ptOrigin.y() + 3 * h * y, m_board.Cell(x, y),
+                              NoHighlight, &m_solutionBoard.Cell(x, y));
+            painters.DrawBoxFrame(m_ptOrigin.x() + 9 * w * (x / 3), m_ptOrigin.y() + 9 * h * (y / 3));
+        }
+    }
     if (overlay.square) {
         painters.DrawSquare(overlay.squareCorner.x(), overlay.squareCorner.y(), overlay.digit,
                             static_cast<SquareStyle>(overlay.style));

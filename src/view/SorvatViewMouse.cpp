@@ -74,11 +74,20 @@ void CSorvatView::OnMouseMove(QPoint point) {
         || (box == m_hoverBox && cell == m_hoverCell && square == m_hoverSquare))
         return;
 
+    HoverOverlay& overlay = m_hoverOverlay;
+    if (m_hoverSquare.x() < 3) {
+        // The filled cell left behind is repainted whole, without the
+        // highlight; the other highlighted cells keep it.
+        const int x = 3 * m_hoverBox.x() + m_hoverCell.x();
+        const int y = 3 * m_hoverBox.y() + m_hoverCell.y();
+        if (m_board.Cell(x, y).HasEntered())
+            overlay.plainCells.set(9 * y + x);
+    }
+
     m_hoverBox = box;
     m_hoverCell = cell;
     m_hoverSquare = square;
 
-    HoverOverlay& overlay = m_hoverOverlay;
     overlay.square = false;
     if (square.x() < 3) {
         const int w = m_rcSquare.Width();
@@ -86,8 +95,10 @@ void CSorvatView::OnMouseMove(QPoint point) {
         const SCell& c = *m_board.mcells[3 * box.y() + box.x()].cells[3 * cell.y() + cell.x()];
         const int d = 3 * square.y() + square.x();
         const int mode = g_pSettings ? g_pSettings->displayMode : ModeSelf;
-        if (mode == ModeHint || mode == ModeAnalysis)
+        if (mode == ModeHint || mode == ModeAnalysis) {
             overlay.highlight = c.HasEntered() ? c.enteredDigit : d;
+            overlay.plainCells.reset();  // every filled cell is drawn again
+        }
         overlay.boxCorner = m_ptOrigin + QPoint(9 * w * box.x(), 9 * h * box.y());
         overlay.cellCorner = overlay.boxCorner + QPoint(3 * w * cell.x(), 3 * h * cell.y());
         overlay.squareCorner = overlay.cellCorner + QPoint(w * square.x(), h * square.y());

@@ -39,9 +39,8 @@ std::string NamePart(const std::string& path) {
 void CSorvatView::RecordCurrentPath(const std::string& path) {
     if (g_pSettings == nullptr)
         return;
-    std::string stored = FullPath(path);
-    std::replace(stored.begin(), stored.end(), '\\', '/');
-    g_pSettings->SetCurrentPath(stored);
+    // Kept as the file system names it: "\\" is an ordinary character here.
+    g_pSettings->SetCurrentPath(FullPath(path));
 }
 
 void CSorvatView::LoadFile(const std::string& name) {

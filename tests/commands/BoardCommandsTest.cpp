@@ -1,11 +1,13 @@
 #include "guisupport/WindowFixture.h"
 
 #include "commands/CommandTexts.h"
+#include "export/SpreadsheetApp.h"
 #include "shell/CommandIds.h"
 #include "shell/LevelEdit.h"
 #include "text/Cp932.h"
 
 #include <QAbstractButton>
+#include <QAction>
 
 using namespace sorvat;
 using namespace sorvat::test;
@@ -175,6 +177,33 @@ TEST_F(BoardCommands, EraseWrongCellsTakesOutWrongFixDigitsAndTheRedoTail) {
     ASSERT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(Boxes()[1].text, QString::fromUtf8("間違いは見当たりません。"));
     EXPECT_EQ(view->m_moves.Count(), before - 3);
+}
+
+TEST_F(BoardCommands, ExcelExportWritesIntoTheStartDirectoryAndReportsInABox) {
+    LoadPuzzle();
+    namespace fs = std::filesystem;
+    fs::copy_file(SORVAT_SOURCE_DIR "/data/_Template.xls", dir / "_Template.xls");
+    fs::create_directories(dir / "start");
+    const std::string started = StartDirectory;
+    StartDirectory = (dir / "start").string();
+    frame->Action(ID_FILE_SAVE_EXCEL)->trigger();
+    std::vector<fs::path> written;
+    for (const auto& entry : fs::directory_iterator(dir / "start")) written.push_back(entry.path());
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].extension(), ".xls");
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].title, "Info");
+    EXPECT_TRUE(Boxes()[0].text.contains(QString::fromStdString(written[0].string())));
+
+    // Without an office: an error box, and nothing written.
+    SetDefaultSpreadsheetAppFactory([] { return std::unique_ptr<SpreadsheetApp>(); });
+    frame->Action(ID_FILE_SAVE_EXCEL)->trigger();
+    SetDefaultSpreadsheetAppFactory({});
+    StartDirectory = started;
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[1].title, "Error");
+    EXPECT_EQ(Boxes()[1].icon, MessageIcon::Error);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "start"), fs::directory_iterator()), 1);
 }
 
 TEST_F(BoardCommands, CopyAnalysisToSelfAtLevelZeroMarksEveryCandidate) {

@@ -1,9 +1,23 @@
+#include "guisupport/ScriptedFileDialogs.h"
 #include "guisupport/ScriptedKeysAndShell.h"
 #include "guisupport/WindowFixture.h"
 
 #include "game/MoveHint.h"
+#include "commands/MemoWindow.h"
 #include "platform/VirtualKeys.h"
+#include "shell/CommandIds.h"
 #include "text/Cp932.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
 
 using namespace sorvat;
 using namespace sorvat::test;
@@ -21,17 +35,84 @@ std::pair<MoveHint, QString> Hint(CellBoard& board) {
 
 } // namespace
 
-TEST_F(Keyboard, KeyAEntersTheAnswerOfTheExplainedCell) {
-    view->LoadFile(WritePuzzle("q1.md2").string());
+// Keys as the window system delivers them, through the application's
+// filter: only the main window's own keys reach the board and the
+// accelerators; what is typed into a box, a dialog or an open menu stays there.
+class KeyRouting : public WindowFixture {
+protected:
+    // Runs `open`, which shows a modal window, types into that window with
+    // `type` and closes it.
+    static void TypeIntoModal(const std::function<void()>& open, const std::function<void(QWidget*)>& type) {
+        bool typed = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible()) return;
+            poll.stop();
+            type(modal);
+            modal->close();
+            typed = true;
+        });
+        poll.start(10);
+        open();
+        EXPECT_TRUE(typed);
+    }
+};
+
+TEST_F(KeyRouting, OnlyTheMainWindowsKeysPlay) {
+    Start();
+    const std::filesystem::path puzzle = WritePuzzle("q1.md2");
+    view->LoadFile(puzzle.string());
     const auto [hint, expected] = Hint(view->m_board);
     ASSERT_TRUE(hint.Found());
-    view->HandleKey(VK_KeyA);
+    QTest::keyClick(frame->windowHandle(), Qt::Key_A);
     EXPECT_EQ(view->m_moves.Count(), 31);
-    const SCell& entered = view->m_board.Cell(hint.move.x, hint.move.y);
-    EXPECT_EQ(entered.enteredDigit, DigitAt(EasySolution, hint.move.x, hint.move.y));
-    EXPECT_FALSE(entered.IsLocked());
+    const int x = hint.move.x, y = hint.move.y;
+    EXPECT_EQ(view->m_board.Cell(x, y).enteredDigit, DigitAt(EasySolution, x, y));
     EXPECT_EQ(frame->StatusText(), expected);
-    EXPECT_TRUE(Boxes().empty());
+    QTest::keyClick(frame->windowHandle(), Qt::Key_A, Qt::AltModifier);  // a system key
+    EXPECT_EQ(view->m_moves.Count(), 31);
+
+    // The Info box of 次の一手, as the real box shows it.
+    MessageBoxService* scripted = SetMessageBoxService(nullptr);
+    TypeIntoModal([&] { frame->Action(ID_EDIT_NEXT_MOVE)->trigger(); },
+                  [](QWidget* box) { QTest::keyClick(box->windowHandle(), Qt::Key_A); });
+    SetMessageBoxService(scripted);
+
+    // The open dialog keeps its text, its paste and the file keys.
+    QString typed;
+    TypeIntoModal([&] { QTest::keyClick(frame->windowHandle(), Qt::Key_O, Qt::ControlModifier); },
+                  [&](QWidget* dialog) {
+                      ScriptedFileDialogs nested;
+                      QGuiApplication::clipboard()->setText(QStringLiteral("bbb"));
+                      for (int i = 0; i < 3; ++i) QTest::keyClick(dialog->windowHandle(), Qt::Key_A);
+                      for (const Qt::Key key : {Qt::Key_V, Qt::Key_S, Qt::Key_O})
+                          QTest::keyClick(dialog->windowHandle(), key, Qt::ControlModifier);
+                      typed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+                      EXPECT_EQ(nested.OpenQuestions() + nested.SaveQuestions(), 0);
+                  });
+    EXPECT_EQ(typed, QStringLiteral("aaabbb"));
+    EXPECT_EQ(ReadBytes(puzzle), PuzzleFile::Format("q1.md2", Givens()));
+
+    // An open menu (編集, where A is no mnemonic), whichever window the key
+    // is given to.
+    QMenuBar* bar = frame->menuBar();
+    QAction* editMenu = bar->actions().at(1);
+    QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, bar->mapTo(frame, bar->actionGeometry(editMenu).center()));
+    ProcessEvents();
+    ASSERT_EQ(QApplication::activePopupWidget(), editMenu->menu());
+    QTest::keyClick(editMenu->menu()->windowHandle(), Qt::Key_A);
+    QTest::keyClick(frame->windowHandle(), Qt::Key_A);
+    QTest::keyClick(editMenu->menu()->windowHandle(), Qt::Key_Escape);
+    EXPECT_EQ(view->m_moves.Count(), 31);
+
+    // The memo box of a loaded file.
+    view->LoadFile(WritePuzzle("memo.md2", Givens(), "a memo").string());
+    ProcessEvents();
+    QMessageBox* memo = dynamic_cast<MemoWindow&>(view->GetMemoHandoff()).Box();
+    ASSERT_NE(memo, nullptr);
+    QTest::keyClick(memo->windowHandle(), Qt::Key_A);
+    EXPECT_EQ(view->m_moves.Count(), 30);
 }
 
 TEST_F(Keyboard, KeyAWithoutLocksEntersNothingButExplains) {

@@ -10,7 +10,9 @@
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <sstream>
+#include <sys/wait.h>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -89,27 +91,41 @@ TEST_F(OfficeProcessTest, StartsHeadlessWithItsOwnProfileAndPipe) {
     EXPECT_EQ(ReadFile(dir / "profile"), "registrymodifications.xcu\n");
 }
 
-TEST_F(OfficeProcessTest, StopOrDestructionEndsTheWholeProcessGroupAndRemovesTheProfile) {
+TEST_F(OfficeProcessTest, StopDestructionOrTheProgramsDeathEndsTheWholeProcessGroup) {
     const fs::path dir = programs.Path() / "program";
-    for (const bool stop : {true, false}) {
-        SCOPED_TRACE(stop ? "Stop" : "destruction");
+    // The program killed during an export comes first: the export after it
+    // removes the profile it left.
+    for (const char* end : {"program killed", "Stop", "destruction"}) {
+        SCOPED_TRACE(end);
         fs::remove(dir / "child.pid");
         int child = 0;
-        {
+        if (end == std::string("program killed")) {
+            const pid_t program = ::fork();
+            if (program == 0) {
+                OfficeProcess office(dir.string());
+                if (office.Start()) ::pause();
+                ::_exit(1);
+            }
+            ASSERT_TRUE(WaitFor(dir / "child.pid"));
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            child = std::stoi(ReadFile(dir / "child.pid"));
+            ::kill(program, SIGKILL);
+            ::waitpid(program, nullptr, 0);
+        } else {
             OfficeProcess office(dir.string());
             ASSERT_TRUE(office.Start());
             ASSERT_TRUE(WaitFor(dir / "child.pid"));
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             child = std::stoi(ReadFile(dir / "child.pid"));
             EXPECT_FALSE(IsGone(child));
-            if (stop) {
+            if (end == std::string("Stop")) {
                 office.Stop(std::chrono::milliseconds(100));
                 EXPECT_FALSE(office.IsRunning());
             }
         }
         for (int i = 0; i < 100 && !IsGone(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         EXPECT_TRUE(IsGone(child));
-        EXPECT_TRUE(fs::is_empty(profiles.Path()));
+        EXPECT_EQ(fs::is_empty(profiles.Path()), end != std::string("program killed"));
     }
 }
 

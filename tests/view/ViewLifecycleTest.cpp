@@ -17,7 +17,7 @@ TEST_F(ViewLifecycleTest, StartWithoutArgumentsLoadsTheContinueFile) {
     WriteFile(ContinueFile, PuzzleFile::Format(ContinueFile, played));
     m_settings.SetCurrentPath("/home/u/puzzles/q007.md2");
 
-    EXPECT_EQ(m_view->OnCreate(QStringList{QStringLiteral("sorvat")}), 0);
+    EXPECT_EQ(m_view->OnCreate({"sorvat"}), 0);
     EXPECT_EQ(g_pView, m_view.get());
     EXPECT_EQ(EntriesText(), PuzzleFile::Format("entries.md1", played));
     EXPECT_EQ(CurrentPath(), "/home/u/puzzles/q007.md2");
@@ -30,7 +30,7 @@ TEST_F(ViewLifecycleTest, StartWithoutArgumentsLoadsTheContinueFile) {
 }
 
 TEST_F(ViewLifecycleTest, StartWithoutAnythingLeavesAnEmptyBoardThatStillWorks) {
-    EXPECT_EQ(m_view->OnCreate(QStringList{QStringLiteral("sorvat")}), 0);
+    EXPECT_EQ(m_view->OnCreate({"sorvat"}), 0);
     EXPECT_EQ(m_view->m_moves.Count(), 0);
     m_view->OnUndo();
     m_view->OnRedo();
@@ -39,37 +39,16 @@ TEST_F(ViewLifecycleTest, StartWithoutAnythingLeavesAnEmptyBoardThatStillWorks) 
     EXPECT_EQ(m_memoLog, std::vector<std::string>{"start"});
 }
 
-TEST_F(ViewLifecycleTest, OnlyTheFirstOfTwoArgumentsOrDroppedFilesIsLoaded) {
-    WriteFile("first.md2", PuzzleMd2());
-    EntryList other;
-    other.Add(Entry(8, 8, 0, Lock));
-    WriteFile("second.md2", PuzzleFile::Format("second.md2", other));
-    WriteFile(ContinueFile, PuzzleFile::Format(ContinueFile, other));
-
-    m_view->OnCreate(QStringList{QStringLiteral("sorvat"), QStringLiteral("first.md2"),
-                                 QStringLiteral("second.md2")});
-    EXPECT_EQ(EntriesText(), PuzzleFile::Format("entries.md1", Givens(PuzzleLine)));
-    EXPECT_EQ(CurrentPath(), PathOf("first.md2"));
-
-    m_view->m_moves.Clear();
-    m_settings.SetCurrentPath("");
-    m_view->OnDropFiles(QStringList{});
-    EXPECT_EQ(m_view->m_moves.Count(), 0);
-    m_view->OnDropFiles(QStringList{FilePath("first.md2"), FilePath("second.md2")});
-    EXPECT_EQ(CurrentPath(), PathOf("first.md2"));
-    EXPECT_EQ(m_view->m_moves.Count(), Givens(PuzzleLine).Count());
-}
-
 TEST_F(ViewLifecycleTest, CreationResetsToTheLocksBeforeLoading) {
     m_view->m_moves = Givens(PuzzleLine);
     m_view->m_moves.Add(Entry(2, 0, 1, Fix));
-    m_view->OnCreate(QStringList{QStringLiteral("sorvat"), QStringLiteral("missing.md1")});
+    m_view->OnCreate({"sorvat", "missing.md1"});
     EXPECT_EQ(m_view->m_moves.Count(), Givens(PuzzleLine).Count());
     EXPECT_EQ(m_view->m_solutionMoves.Count(), m_view->m_moves.Count());
 }
 
 TEST_F(ViewLifecycleTest, ExitWritesTheContinueFileThatTheNextStartLoads) {
-    m_view->OnCreate(QStringList{QStringLiteral("sorvat")});
+    m_view->OnCreate({"sorvat"});
     m_view->m_moves = Givens(PuzzleLine);
     m_view->m_moves.Add(Entry(3, 0, 4, Possible));
     const std::string played = EntriesText();
@@ -82,7 +61,7 @@ TEST_F(ViewLifecycleTest, ExitWritesTheContinueFileThatTheNextStartLoads) {
     EXPECT_EQ(m_memoLog.size(), 3u);
 
     CSorvatView next;
-    next.OnCreate(QStringList{QStringLiteral("sorvat")});
+    next.OnCreate({"sorvat"});
     EXPECT_EQ(PuzzleFile::Format("entries.md1", next.m_moves), played);
     EXPECT_TRUE(next.m_board.Cell(3, 0).Has(4, PossibleBit));
     EXPECT_EQ(g_pView, &next);

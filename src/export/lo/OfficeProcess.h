@@ -6,8 +6,10 @@
 namespace sorvat {
 
 // One headless LibreOffice process of our own: its own profile directory and
-// its own pipe name. The process runs in a process group of its own, so
-// ending it also ends the office's child processes. Destruction ends it.
+// its own pipe name. The office runs in a process group of its own under a
+// watchdog, so ending it also ends the office's child processes, and the
+// watchdog ends them all when this program dies in whatever way. Destruction
+// ends it.
 class OfficeProcess {
 public:
     // programDirectory holds "soffice" (e.g. /usr/lib/libreoffice/program).
@@ -29,7 +31,8 @@ private:
     std::string m_programDirectory;
     std::string m_profileDirectory;
     std::string m_pipeName;
-    pid_t m_pid = -1;
+    pid_t m_pid = -1;     // the watchdog, leader of the office's process group
+    int m_lifeline = -1;  // our end of the pipe the watchdog waits on
 };
 
 } // namespace sorvat
