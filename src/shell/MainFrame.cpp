@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "platform/AccessibleEvents.h"
 #include "platform/ProgramPath.h"
 #include "shell/AboutDlg.h"
 #include "shell/CommandIds.h"
@@ -12,6 +13,7 @@
 #include "view/SorvatDoc.h"
 #include "view/SorvatView.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -107,6 +109,9 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document, const QStringL
     CreateStatusBar();
     m_wndLevelEdit = m_wndDlgBar->LevelEdit();
     m_pSpin = m_wndDlgBar->Spin();
+    // The board holds the focus at start, and Tab goes on to the dialog bar.
+    setTabOrder(view, m_wndDlgBar->FirstTabStop());
+    view->setFocus(Qt::OtherFocusReason);
 
     g_pMainFrame = this;
 
@@ -229,6 +234,7 @@ void CMainFrame::CreateStatusBar() {
     m_wndStatusBar->setObjectName(QStringLiteral("statusBar"));
     m_pMessagePane = new QLabel(tr("ﾚﾃﾞｨ"), m_wndStatusBar);
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
+    m_pMessagePane->setAccessibleDescription(tr("状態"));
     m_wndStatusBar->addWidget(m_pMessagePane, 1);
     // The lock indicators: the platform does not tell the lock states, so
     // they are shown greyed.
@@ -348,6 +354,20 @@ void CMainFrame::SetStatusText(const QString& text) {
         return;
     m_pMessagePane->setText(text);
     m_pMessagePane->repaint();
+    AnnounceStatusText(text);
+}
+
+// The pane's name is its text: a name change lets a screen reader read the
+// new message; Qt from 6.8 on also announces it.
+void CMainFrame::AnnounceStatusText(const QString& text) {
+    QAccessibleEvent changed(m_pMessagePane, QAccessible::NameChanged);
+    SendAccessibleEvent(changed);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(m_pMessagePane, text);
+    SendAccessibleEvent(announcement);
+#else
+    (void)text;
+#endif
 }
 
 QString CMainFrame::StatusText() const {
