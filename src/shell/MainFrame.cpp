@@ -357,16 +357,12 @@ void CMainFrame::SetStatusText(const QString& text) {
     AnnounceStatusText(text);
 }
 
-// The pane's name is its text: a name change lets a screen reader read the
-// new message; Qt from 6.8 on also announces it.
-void CMainFrame::AnnounceStatusText(const QString& text) {
-    QAccessibleEvent changed(m_pMessagePane, QAccessible::NameChanged);
-    SendAccessibleEvent(changed);
+// The pane's name is its text, and the label reports its change itself, so
+// a screen reader can read the new message; Qt from 6.8 on also announces it.
+void CMainFrame::AnnounceStatusText([[maybe_unused]] const QString& text) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(m_pMessagePane, text);
     SendAccessibleEvent(announcement);
-#else
-    (void)text;
 #endif
 }
 

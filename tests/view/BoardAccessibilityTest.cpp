@@ -132,12 +132,12 @@ TEST_F(BoardAccessibilityTest, TheCursorCellIsTheFocusedChildAndKeysAndEntriesAr
     EXPECT_TRUE(events.Has({QAccessible::NameChanged, frame->DialogBar(), counterOf4}));
     EXPECT_EQ(bar->child(counterOf4)->text(QAccessible::Name), QString::fromUtf8("数字 4: 3 個"));
 
-    // Key A: the explanation in the status pane is announced.
-    events.sent.clear();
+    // Key A: the explanation is the status pane's name (the label reports
+    // its changes itself).
     Key(Qt::Key_A);
     auto* pane = frame->findChild<QLabel*>(QStringLiteral("messagePane"));
-    EXPECT_TRUE(events.Has({QAccessible::NameChanged, pane, -1}));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(pane)->text(QAccessible::Name), frame->StatusText());
+    EXPECT_TRUE(frame->StatusText().contains(QStringLiteral("X")));
 
     frame->DialogBar()->LevelEdit()->setFocus();
     ProcessEvents();
