@@ -164,6 +164,28 @@ public:
     void OnLButtonUp();
     void OnRButtonUp();
     void OnMButtonUp();
+    // (Re)starts the single-shot answer timer; its tick runs OnTimer.
+    void StartAnswerTimer();
+    bool IsAnswerTimerActive() const;
+    // The answer timer's tick: posts WM_CHECK_ANSWER to the view.
+    void OnTimer(int timerId);
+    // The answer check run by WM_CHECK_ANSWER (defined with the commands).
+    void CheckAnswer();
+
+    // What the hover drawing left on the screen, painted over the board until
+    // the next InvalidateBoard.
+    struct HoverOverlay {
+        bool active = false;      // a hover drawing happened since the last invalidation
+        int highlight = 9;        // entered digits drawn yellow, 9 = none
+        bool square = false;      // the hovered square is painted
+        QPoint squareCorner;      // its top-left corner
+        QPoint cellCorner;
+        QPoint boxCorner;
+        int digit = 9;
+        int style = 0;            // sorvat::SquareStyle
+    };
+    HoverOverlay m_hoverOverlay;
+    QTimer* m_pAnswerTimer = nullptr;
 
     // ---- Play on one cell (the buttons and the keys) ----
     // What a left, right and middle click does to cell (x, y) and digit d,
@@ -192,28 +214,6 @@ public:
     QRect DrawnItemRect(int index) const override;
     QAccessible::Role DrawnItemRole() const override { return QAccessible::Cell; }
     int CurrentDrawnItem() const override { return m_cursor.Index(); }
-    // (Re)starts the single-shot answer timer; its tick runs OnTimer.
-    void StartAnswerTimer();
-    bool IsAnswerTimerActive() const;
-    // The answer timer's tick: posts WM_CHECK_ANSWER to the view.
-    void OnTimer(int timerId);
-    // The answer check run by WM_CHECK_ANSWER (defined with the commands).
-    void CheckAnswer();
-
-    // What the hover drawing left on the screen, painted over the board until
-    // the next InvalidateBoard.
-    struct HoverOverlay {
-        bool active = false;      // a hover drawing happened since the last invalidation
-        int highlight = 9;        // entered digits drawn yellow, 9 = none
-        bool square = false;      // the hovered square is painted
-        QPoint squareCorner;      // its top-left corner
-        QPoint cellCorner;
-        QPoint boxCorner;
-        int digit = 9;
-        int style = 0;            // sorvat::SquareStyle
-    };
-    HoverOverlay m_hoverOverlay;
-    QTimer* m_pAnswerTimer = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

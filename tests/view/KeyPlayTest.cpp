@@ -8,7 +8,6 @@
 #include "view/BoardPainter.h"
 
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPainter>
 
 namespace sorvat::test {
@@ -22,117 +21,85 @@ protected:
         LoadGivens();
         ASSERT_TRUE(view->hasFocus());
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(frame->windowHandle(), key, modifiers);
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(frame->windowHandle(), static_cast<Qt::Key>(key), modifiers);
         ProcessEvents();
     }
-    // Moves the cursor to (x, y) with Ctrl+Home and the arrows.
     void GoTo(int x, int y) {
         Key(Qt::Key_Home, Qt::ControlModifier);
         for (int i = 0; i < x; ++i) Key(Qt::Key_Right);
         for (int i = 0; i < y; ++i) Key(Qt::Key_Down);
     }
     const SCell& CellAt(int x, int y) { return view->m_board.Cell(x, y); }
-    int CursorPixels(const QImage& image) { return CountColor(image, image.rect(), colors::Cursor); }
 };
 
 TEST_F(KeyPlayTest, TheCursorMovesWithTheArrowsHomeAndEndAndStopsAtTheEdges) {
-    struct Step {
-        Qt::Key key;
+    const struct {
+        int key;
         Qt::KeyboardModifiers modifiers;
-        int x, y;
+        CellCursor to;
+    } steps[] = {
+        {Qt::Key_Left, {}, {0, 0}},  {Qt::Key_Up, {}, {0, 0}},   {Qt::Key_Right, {}, {1, 0}},
+        {Qt::Key_Down, {}, {1, 1}},  {Qt::Key_End, {}, {8, 1}},  {Qt::Key_Right, {}, {8, 1}},
+        {Qt::Key_Home, {}, {0, 1}},  {Qt::Key_End, Qt::ControlModifier, {8, 8}},
+        {Qt::Key_Down, {}, {8, 8}},  {Qt::Key_Home, Qt::ControlModifier, {0, 0}},
     };
-    const Step steps[] = {
-        {Qt::Key_Left, Qt::NoModifier, 0, 0},  {Qt::Key_Up, Qt::NoModifier, 0, 0},
-        {Qt::Key_Right, Qt::NoModifier, 1, 0}, {Qt::Key_Down, Qt::NoModifier, 1, 1},
-        {Qt::Key_End, Qt::NoModifier, 8, 1},   {Qt::Key_Right, Qt::NoModifier, 8, 1},
-        {Qt::Key_Home, Qt::NoModifier, 0, 1},  {Qt::Key_End, Qt::ControlModifier, 8, 8},
-        {Qt::Key_Down, Qt::NoModifier, 8, 8},  {Qt::Key_Home, Qt::ControlModifier, 0, 0},
-    };
-    EXPECT_FALSE(view->m_bCursorShown);
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         Key(step.key, step.modifiers);
-        EXPECT_EQ(view->m_cursor.x, step.x) << step.key;
-        EXPECT_EQ(view->m_cursor.y, step.y) << step.key;
+        EXPECT_EQ(view->m_cursor, step.to) << step.key;
     }
-    EXPECT_TRUE(view->m_bCursorShown);
     EXPECT_EQ(view->m_moves.Count(), Givens().Count());
 }
 
-// Each key does what its button does on the cursor cell (2, 0), empty in
-// the puzzle, or on the given (0, 0).
-TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDo) {
+// On the empty cell (2, 0) and the given 5 at (0, 0).
+TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     frame->DialogBar()->LevelEdit()->setText(QStringLiteral("0"));  // the entered digits' eliminations only
     const int givens = view->m_moves.Count();
     ASSERT_TRUE(CellAt(2, 8).Has(3, CandidateBit));
     GoTo(2, 0);
-    Key(Qt::Key_2, Qt::ControlModifier);  // left click: a Possible mark
+    Key(Qt::Key_2, Qt::ControlModifier);  // left button: a Possible mark
     EXPECT_TRUE(CellAt(2, 0).Has(1, PossibleBit));
     Key(Qt::Key_2, Qt::ControlModifier);
     EXPECT_FALSE(CellAt(2, 0).Has(1, PossibleBit));
-
-    Key(Qt::Key_4);  // right click: a Fix, and the analysis runs
+    Key(Qt::Key_4);  // right button: a Fix, and the analysis runs
     EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
-    EXPECT_FALSE(CellAt(2, 0).IsLocked());
     EXPECT_FALSE(CellAt(2, 8).Has(3, CandidateBit));
     Key(Qt::Key_7);  // on a filled cell the shown digit rules: taken back
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
     EXPECT_EQ(view->m_moves.Position(), givens);
-
     Key(Qt::Key_4);
-    Key(Qt::Key_Space);  // middle click: Fix to Lock, and the answer follows
+    Key(Qt::Key_Space);  // middle button: a Lock, which the answer board takes as a given
     EXPECT_TRUE(CellAt(2, 0).IsLocked());
-    EXPECT_EQ(view->m_solutionMoves.At(givens).kind, Lock);  // the answer board has the new given
+    EXPECT_EQ(view->m_solutionMoves.At(givens).kind, Lock);
     Key(Qt::Key_Space);
-    EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
-    EXPECT_FALSE(CellAt(2, 0).IsLocked());
     Key(Qt::Key_Delete);  // takes the Fix back
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
-    Key(Qt::Key_Backspace);  // on an empty cell: nothing
-    Key(Qt::Key_5);
-    Key(Qt::Key_Backspace);
-    EXPECT_FALSE(CellAt(2, 0).HasEntered());
 
+    Key(Qt::Key_Home);  // a given does not change
     const int count = view->m_moves.Count();
-    Key(Qt::Key_Home);  // the given 5 at (0, 0) stays as it is
-    Key(Qt::Key_Delete);
-    Key(Qt::Key_9);
-    EXPECT_EQ(CellAt(0, 0).enteredDigit, 4);
+    for (int key : {Qt::Key_Delete, Qt::Key_9, Qt::Key_Backspace}) Key(key);
     EXPECT_TRUE(CellAt(0, 0).IsLocked());
     EXPECT_EQ(view->m_moves.Count(), count);
-}
 
-TEST_F(KeyPlayTest, KeysPlayOnlyWhileTheBoardHasTheFocusAndKeyAKeepsItsMeaning) {
-    GoTo(2, 0);
-    QLineEdit* level = frame->DialogBar()->LevelEdit();
-    level->setFocus();
-    ProcessEvents();
-    const int count = view->m_moves.Count();
-    const QString levelText = level->text();
-    for (Qt::Key key : {Qt::Key_4, Qt::Key_Space, Qt::Key_Delete})
-        Key(key);
+    frame->DialogBar()->LevelEdit()->setFocus();  // keys only while the board has the focus
+    for (int key : {Qt::Key_4, Qt::Key_Space, Qt::Key_Right}) Key(key);
+    EXPECT_EQ(view->m_cursor, (CellCursor{0, 0}));
     EXPECT_EQ(view->m_moves.Count(), count);
-    EXPECT_EQ(level->text(), levelText);
-
     view->setFocus();
-    Key(Qt::Key_A);  // the next move, entered through the key filter
+    Key(Qt::Key_A);  // the next move still comes through the key filter
     EXPECT_EQ(view->m_moves.Count(), count + 1);
-    EXPECT_FALSE(frame->StatusText().isEmpty());
-    Key(Qt::Key_Tab);  // on to the dialog bar
+    Key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), frame->DialogBar()->Control(ID_EDIT_UNDO_MOVE));
 }
 
 TEST_F(KeyPlayTest, TheLastDigitByKeyStartsTheAnswerCheckAndAMarkNever) {
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x)
-            if (EasyPuzzle[y * 9 + x] == '0' && !(x == 6 && y == 8))
-                view->m_moves.Add(Entry(x, y, DigitAt(EasySolution, x, y), Fix));
-    view->m_board.Analyze();
+    AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
+    view->m_moves.Undo();  // the answer of the last empty cell (6, 8)
+    view->ReplayMoves();
     GoTo(6, 8);
     Key(Qt::Key_1, Qt::ControlModifier);
     EXPECT_FALSE(view->IsAnswerTimerActive());
-    Key(static_cast<Qt::Key>(Qt::Key_1 + DigitAt(EasySolution, 6, 8)));
-    EXPECT_EQ(view->m_board.enteredCount, 81);
+    Key(Qt::Key_1 + DigitAt(EasySolution, 6, 8));
     EXPECT_TRUE(view->IsAnswerTimerActive());
     QElapsedTimer clock;
     clock.start();
@@ -141,38 +108,32 @@ TEST_F(KeyPlayTest, TheLastDigitByKeyStartsTheAnswerCheckAndAMarkNever) {
     EXPECT_EQ(boxes.Boxes()[0].title, QString::fromUtf8("正解です"));
 }
 
-TEST_F(KeyPlayTest, AClickMovesTheCursorWithoutShowingIt) {
+// A click moves the cursor without drawing it; once a key used it, it shows
+// in every mode, with its digit highlighted in the checking modes, but is
+// never printed.
+TEST_F(KeyPlayTest, TheCursorIsDrawnOnceAKeyUsedItButNeverPrinted) {
+    auto cursorPixels = [](const QImage& image) { return CountColor(image, image.rect(), colors::Cursor); };
     Click(Qt::RightButton, SquareCentre(4, 3, 0));
     EXPECT_EQ(view->m_cursor, (CellCursor{4, 3}));
-    EXPECT_FALSE(view->m_bCursorShown);
-    EXPECT_EQ(CursorPixels(Render()), 0);
-    Key(Qt::Key_Right);
-    EXPECT_EQ(view->m_cursor, (CellCursor{5, 3}));
-}
-
-// The cursor frame shows in every mode once a key moved it; the checking
-// modes highlight its digit; printing never shows it.
-TEST_F(KeyPlayTest, TheCursorIsDrawnInEveryModeButNeverPrinted) {
-    EXPECT_EQ(CursorPixels(Render()), 0);
-    Key(Qt::Key_Home);  // on the given 5 at (0, 0)
+    EXPECT_EQ(cursorPixels(Render()), 0);
+    Key(Qt::Key_Home, Qt::ControlModifier);  // on the given 5 at (0, 0)
+    const QRect cell(CellCorner(0, 0), QSize(57, 57));
     for (int mode : {ModeSelf, ModeHint, ModeAnalysis}) {
         SetMode(mode);
         const QImage image = Render();
-        const QRect cell(CellCorner(0, 0), QSize(57, 57));
         EXPECT_GT(CountColor(image, cell, colors::Cursor), 3 * 4 * 50) << mode;
-        EXPECT_EQ(CursorPixels(image), CountColor(image, cell, colors::Cursor)) << mode;
-        // The other 5s of the puzzle turn yellow in the checking modes.
-        EXPECT_EQ(CountColor(image, QRect(CellCorner(5, 1), QSize(57, 57)), colors::Yellow) > 0, mode != ModeSelf)
-            << mode;
+        EXPECT_EQ(cursorPixels(image), CountColor(image, cell, colors::Cursor)) << mode;
+        // The 5 at (5, 1) turns yellow in the checking modes.
+        EXPECT_EQ(CountColor(image, QRect(CellCorner(5, 1), QSize(57, 57)), colors::Yellow) > 0, mode != ModeSelf);
     }
     view->OnBeginPrinting();
-    EXPECT_EQ(CursorPixels(Render()), 0);
+    EXPECT_EQ(cursorPixels(Render()), 0);
     QImage page(1200, 1200, QImage::Format_RGB32);
     QPainter painter(&page);
     view->OnDraw(painter);
     painter.end();
     view->OnEndPrinting();
-    EXPECT_EQ(CursorPixels(page), 0);
+    EXPECT_EQ(cursorPixels(page), 0);
 }
 
 } // namespace
