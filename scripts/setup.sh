@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev llvm
   libreoffice-calc-nogui libreoffice-dev python3-xlrd
   fp-utils desktop-file-utils appstream-util libxml2-utils libchm-bin shared-mime-info man-db
+  at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xvfb dbus-x11 xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

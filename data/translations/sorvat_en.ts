@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Board</name>
+    <message>
+        <source>盤面</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>X%1 Y%2: Lock %3</source>
+        <translation>X%1 Y%2: Lock %3</translation>
+    </message>
+    <message>
+        <source>X%1 Y%2: %3、Fix、間違い</source>
+        <translation>X%1 Y%2: %3, Fix, wrong</translation>
+    </message>
+    <message>
+        <source>X%1 Y%2: %3、Fix</source>
+        <translation>X%1 Y%2: %3, Fix</translation>
+    </message>
+    <message>
+        <source>X%1 Y%2: 空き、候補なし</source>
+        <translation>X%1 Y%2: empty, no candidates left</translation>
+    </message>
+    <message>
+        <source>X%1 Y%2: 空き、候補 %3</source>
+        <translation>X%1 Y%2: empty, candidates %3</translation>
+    </message>
+    <message>
+        <source>X%1 Y%2: 空き</source>
+        <translation>X%1 Y%2: empty</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>Sorvatのﾊﾞｰｼﾞｮﾝ情報</source>
@@ -190,6 +221,10 @@
         <source>解析レベルを選んで新しい問題を作る</source>
         <translation>Make new puzzles of a chosen analysis level</translation>
     </message>
+    <message>
+        <source>状態</source>
+        <translation>Status</translation>
+    </message>
 </context>
 <context>
     <name>CNewPuzzleDlg</name>
@@ -277,6 +312,17 @@
     </message>
 </context>
 <context>
+    <name>CSpinButton</name>
+    <message>
+        <source>上げる</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>下げる</source>
+        <translation>Down</translation>
+    </message>
+</context>
+<context>
     <name>CStatusDialogBar</name>
     <message>
         <source>再起</source>
@@ -301,6 +347,26 @@
     <message>
         <source>次の一手</source>
         <translation>Next</translation>
+    </message>
+    <message>
+        <source>操作と入力数</source>
+        <translation>Controls and counters</translation>
+    </message>
+    <message>
+        <source>入力済み: %1、正解</source>
+        <translation>Entered: %1, correct</translation>
+    </message>
+    <message>
+        <source>入力済み: %1</source>
+        <translation>Entered: %1</translation>
+    </message>
+    <message>
+        <source>数字 %1: %2 個、完成</source>
+        <translation>Digit %1: %2 entered, complete</translation>
+    </message>
+    <message>
+        <source>数字 %1: %2 個</source>
+        <translation>Digit %1: %2 entered</translation>
     </message>
 </context>
 <context>

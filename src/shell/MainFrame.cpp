@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "platform/AccessibleEvents.h"
 #include "platform/ProgramPath.h"
 #include "shell/AboutDlg.h"
 #include "shell/CommandIds.h"
@@ -12,6 +13,7 @@
 #include "view/SorvatDoc.h"
 #include "view/SorvatView.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -143,6 +145,9 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document,
     CreateStatusBar();
     m_wndLevelEdit = m_wndDlgBar->LevelEdit();
     m_pSpin = m_wndDlgBar->Spin();
+    // The board holds the focus at start, and Tab goes on to the dialog bar.
+    setTabOrder(view, m_wndDlgBar->FirstTabStop());
+    view->setFocus(Qt::OtherFocusReason);
 
     g_pMainFrame = this;
 
@@ -277,6 +282,7 @@ void CMainFrame::CreateStatusBar() {
     m_wndStatusBar->setObjectName(QStringLiteral("statusBar"));
     m_pMessagePane = new QLabel(tr("ﾚﾃﾞｨ"), m_wndStatusBar);
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
+    m_pMessagePane->setAccessibleDescription(tr("状態"));
     m_wndStatusBar->addWidget(m_pMessagePane, 1);
     // The lock indicators: the platform does not tell the lock states, so
     // they are shown greyed.
@@ -434,6 +440,16 @@ void CMainFrame::SetStatusText(const QString& text) {
         return;
     m_pMessagePane->setText(text);
     m_pMessagePane->repaint();
+    AnnounceStatusText(text);
+}
+
+// The pane's name is its text, and the label reports its change itself, so
+// a screen reader can read the new message; Qt from 6.8 on also announces it.
+void CMainFrame::AnnounceStatusText([[maybe_unused]] const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(m_pMessagePane, text);
+    SendAccessibleEvent(announcement);
+#endif
 }
 
 QString CMainFrame::StatusText() const {

@@ -105,6 +105,7 @@ private:
     void ShowAbout();
     void ShowPrintSetup();
     void StoreWindowPosition();
+    void AnnounceStatusText(const QString& text);
 
     std::filesystem::path m_programDirectory;
     CSorvatView* m_pView = nullptr;

@@ -6,11 +6,13 @@
 #include <algorithm>
 
 CSpinButton::CSpinButton(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::ClickFocus);  // not a tab stop; arrow keys once clicked
+    setFocusPolicy(Qt::StrongFocus);  // a tab stop: the arrow keys step it
     m_pUp = new QToolButton(this);
     m_pUp->setArrowType(Qt::UpArrow);
+    m_pUp->setAccessibleName(tr("上げる"));
     m_pDown = new QToolButton(this);
     m_pDown->setArrowType(Qt::DownArrow);
+    m_pDown->setAccessibleName(tr("下げる"));
     for (QToolButton* button : {m_pUp, m_pDown}) {
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);

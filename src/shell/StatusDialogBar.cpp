@@ -1,6 +1,7 @@
 #include "shell/StatusDialogBar.h"
 
 #include "shell/CommandIds.h"
+#include "shell/DialogBarAccessible.h"
 #include "shell/LevelEdit.h"
 #include "shell/ModeButtons.h"
 #include "shell/SpinButton.h"
@@ -80,8 +81,10 @@ void FitModeButtons(const QRect& group, const std::vector<QWidget*>& buttons) {
 
 CStatusDialogBar::CStatusDialogBar(QWidget* parent)
     : QWidget(parent), m_fontCount(BoardFont(21, 10)) {
+    InstallDialogBarAccessibility();
     m_fontCount.setWeight(QFont::ExtraBold);
     setObjectName(QStringLiteral("dialogBar"));
+    setAccessibleName(tr("操作と入力数"));
     CreateControls();
 }
 
@@ -120,6 +123,7 @@ void CStatusDialogBar::CreateControls() {
     m_pLevelEdit = new CLevelEdit(this);
     place(m_pLevelEdit, IDC_LEVEL_EDIT, 319, 17, 18, 14);
     m_pLevelEdit->setFocusPolicy(Qt::ClickFocus);
+    m_pLevelEdit->setAccessibleName(tr("解析ﾚﾍﾞﾙ"));
     connect(m_pLevelEdit, &QLineEdit::textChanged, this, [this] { Send(IDC_LEVEL_EDIT); });
 
     // The up-down control sits on the right edge of its buddy.
@@ -132,6 +136,7 @@ void CStatusDialogBar::CreateControls() {
     m_pSpin->setProperty("controlId", IDC_LEVEL_SPIN);
     m_pSpin->setObjectName(QStringLiteral("control%1").arg(IDC_LEVEL_SPIN));
     m_pSpin->SetBuddy(m_pLevelEdit);
+    m_pSpin->setAccessibleName(tr("解析ﾚﾍﾞﾙ"));
 
     auto* group = new QGroupBox(this);
     place(group, 0, 145, 13, 93, 18);
@@ -140,7 +145,7 @@ void CStatusDialogBar::CreateControls() {
     auto radio = [&](int id, const char* text, int x, int width) {
         auto* r = new CManualRadioButton(tr(text), this);
         place(r, id, x, 20, width, 10);
-        r->setFocusPolicy(Qt::ClickFocus);
+        r->setFocusPolicy(Qt::StrongFocus);  // a tab stop, so the modes can be chosen by key
         connect(r, &QAbstractButton::clicked, this, [this, id] { Send(id); });
     };
     radio(IDC_MODE_ANALYSIS, QT_TR_NOOP("解析"), 205, 28);
@@ -158,6 +163,31 @@ void CStatusDialogBar::CreateControls() {
     }
     FitModeButtons(group->geometry(), {Control(IDC_MODE_SELF), Control(IDC_MODE_HINT), Control(IDC_MODE_ANALYSIS)});
     setFixedSize(m_templateSize);
+
+    // Tab goes left to right, as the controls stand.
+    const int tabOrder[] = {ID_EDIT_UNDO_MOVE, ID_EDIT_REDO_MOVE, ID_EDIT_QUICKSAVE, ID_EDIT_QUICKLOAD,
+                            ID_EDIT_RESET, ID_EDIT_NEXT_MOVE, IDC_MODE_SELF, IDC_MODE_HINT,
+                            IDC_MODE_ANALYSIS, IDC_REPEAT, IDC_LEVEL_SPIN};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(Control(tabOrder[i - 1]), Control(tabOrder[i]));
+}
+
+QWidget* CStatusDialogBar::FirstTabStop() const { return Control(ID_EDIT_UNDO_MOVE); }
+
+QString CStatusDialogBar::DrawnItemName(int index) const {
+    if (index == 0)
+        return (m_nStatus == 1 ? tr("入力済み: %1、正解") : tr("入力済み: %1")).arg(m_nEntered);
+    const int d = index - 1;
+    return (m_nDigitStatus[d] == 1 ? tr("数字 %1: %2 個、完成") : tr("数字 %1: %2 個"))
+        .arg(d + 1)
+        .arg(m_nDigitCount[d]);
+}
+
+QRect CStatusDialogBar::DrawnItemRect(int index) const {
+    const QFontMetrics metrics(m_fontCount);
+    if (index == 0)
+        return {TotalX, CounterY, metrics.horizontalAdvance(QString::number(m_nEntered)), metrics.height()};
+    return {CounterX(index - 1) - 5, CounterY, 41, 19};
 }
 
 QSize CStatusDialogBar::sizeHint() const { return m_templateSize; }
@@ -221,6 +251,7 @@ void CStatusDialogBar::UpdateStatus(const CellBoard& board, const CellBoard& sol
             m_nDigitStatus[d] = 1;
     }
     update();
+    NotifyDrawnItemNames(this, m_accessibleNames);
 }
 
 QString CStatusDialogBar::DigitText(int d) const {

@@ -1,9 +1,11 @@
 #pragma once
 #include "model/CellBoard.h"
+#include "platform/DrawnItemsAccessible.h"
 
 #include <QFont>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class QAbstractButton;
 class CLevelEdit;
@@ -12,8 +14,9 @@ class CSpinButton;
 // The bar below the tool bar: undo/redo, quick save/load, reset, next move,
 // the three board modes, the 再起 option, the analysis level, and a row of
 // counters drawn by the bar itself (cells entered in total and per digit,
-// blue when that part of the board is complete and right).
-class CStatusDialogBar : public QWidget {
+// blue when that part of the board is complete and right). To the
+// accessibility interfaces the counters are named texts after the controls.
+class CStatusDialogBar : public QWidget, public sorvat::DrawnItems {
     Q_OBJECT
 public:
     explicit CStatusDialogBar(QWidget* parent = nullptr);
@@ -27,6 +30,8 @@ public:
     QAbstractButton* Button(int id) const;
     CLevelEdit* LevelEdit() const { return m_pLevelEdit; }
     CSpinButton* Spin() const { return m_pSpin; }
+    // The first control Tab reaches in the bar.
+    QWidget* FirstTabStop() const;
 
     // Receives the command id of every button and the notifications of the
     // radio buttons, the check box (their ids) and the level edit (1004).
@@ -48,6 +53,12 @@ public:
 
     QSize sizeHint() const override;
 
+    // The counters as accessible texts: the total, then digits 1..9.
+    int DrawnItemCount() const override { return 10; }
+    QString DrawnItemName(int index) const override;
+    QRect DrawnItemRect(int index) const override;
+    QAccessible::Role DrawnItemRole() const override { return QAccessible::StaticText; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -67,4 +78,5 @@ private:
     CSpinButton* m_pSpin = nullptr;
     QSize m_templateSize;
     std::function<void(int)> m_commandHandler;
+    std::vector<QString> m_accessibleNames;
 };

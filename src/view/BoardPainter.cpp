@@ -15,6 +15,8 @@ constexpr int LargeFontWidth = 20;
 constexpr int ScreenBoxPen = 2;
 constexpr int PrintBoxPen = 50;
 constexpr int OuterFramePen = 2;
+constexpr int CursorInset = 1;  // the cell's black frame stays visible
+constexpr int CursorPen = 3;
 
 QString Glyph(int d) { return QString(QChar(u'1' + d)); }
 
@@ -217,6 +219,19 @@ void BoardPainter::DrawLabels(int x, int y) {
 
 void BoardPainter::DrawOuterFrame(int x, int y) {
     WideFrame(x, y, 27 * w, 27 * h, colors::OuterFrame, OuterFramePen);
+}
+
+} // namespace sorvat
+
+namespace sorvat {
+
+void BoardPainter::DrawCursorFrame(int x, int y) {
+    const QRect outer(x + CursorInset, y + CursorInset, 3 * w - 2 * CursorInset, 3 * h - 2 * CursorInset);
+    const QRect inner = outer.adjusted(CursorPen, CursorPen, -CursorPen, -CursorPen);
+    p.save();
+    p.setClipRegion(QRegion(outer).subtracted(QRegion(inner)));
+    p.fillRect(outer, colors::Cursor);
+    p.restore();
 }
 
 } // namespace sorvat

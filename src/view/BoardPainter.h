@@ -32,6 +32,7 @@ inline const QColor FixDigit{0, 0, 255};
 inline const QColor WrongDigit{255, 0, 0};
 inline const QColor BoxFrame{0, 0, 255};
 inline const QColor OuterFrame{255, 0, 0};
+inline const QColor Cursor{0, 160, 0};  // the key cursor: a green nothing else uses
 } // namespace colors
 
 QColor StyleColor(SquareStyle style);
@@ -75,6 +76,8 @@ public:
     // The labels alone, in `font`.
     void DrawLabelTexts(const QFont& font);
     void DrawOuterFrame(int x, int y);
+    // The key cursor's frame inside the cell at (x, y), clear of its glyph.
+    void DrawCursorFrame(int x, int y);
 
     const QFont& SmallFont() const { return smallFont; }
     const QFont& LargeFont() const { return largeFont; }

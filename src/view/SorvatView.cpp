@@ -1,6 +1,7 @@
 #include "view/SorvatView.h"
 
 #include "settings/Settings.h"
+#include "view/BoardAccessible.h"
 #include "view/FixedFiles.h"
 #include "view/Globals.h"
 
@@ -14,6 +15,9 @@ CSorvatView::CSorvatView(QWidget* parent)
       m_pMemoHandoff(std::make_unique<sorvat::MemoHandoff>()) {
     m_board.entries = &m_moves;
     m_solutionBoard.entries = &m_solutionMoves;
+    sorvat::InstallBoardAccessibility();
+    setAccessibleName(sorvat::BoardAccessibleName());
+    setFocusPolicy(Qt::StrongFocus);  // the keys play on the board while it has the focus
 }
 
 CSorvatView::~CSorvatView() {
@@ -81,6 +85,7 @@ void CSorvatView::SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff) {
 void CSorvatView::InvalidateBoard() {
     m_hoverOverlay = HoverOverlay{};  // a full repaint takes the hover drawing away
     update();
+    NotifyAccessibleCells();
 }
 
 void CSorvatView::SyncModeControls() {

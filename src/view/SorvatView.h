@@ -1,6 +1,8 @@
 #pragma once
+#include "game/CellCursor.h"
 #include "model/CellBoard.h"
 #include "model/EntryList.h"
+#include "platform/DrawnItemsAccessible.h"
 #include "view/MemoHandoff.h"
 
 #include <QPoint>
@@ -20,6 +22,8 @@ class CSorvatDoc;
 class QDragEnterEvent;
 class QDropEvent;
 class QEnterEvent;
+class QFocusEvent;
+class QKeyEvent;
 class QMouseEvent;
 class QPainter;
 class QPaintEvent;
@@ -45,7 +49,10 @@ struct BoardRect {
 // The main frame creates the view, installs the memo window
 // (SetMemoHandoff), calls OnCreate once it is part of the window, and calls
 // OnDestroy at exit after writing the settings.
-class CSorvatView : public QWidget {
+//
+// To the accessibility interfaces the view is a table of the 81 cells
+// (DrawnItems), whose focused cell is the key cursor's.
+class CSorvatView : public QWidget, public sorvat::DrawnItems {
     Q_OBJECT
 
 public:
@@ -187,6 +194,34 @@ public:
     HoverOverlay m_hoverOverlay;
     QTimer* m_pAnswerTimer = nullptr;
 
+    // ---- Play on one cell (the buttons and the keys) ----
+    // What a left, right and middle click does to cell (x, y) and digit d,
+    // and the key that takes back a Fix: the rule, the repaint and, when the
+    // board is full, the answer timer. Nothing before the main frame exists.
+    void MarkPossibleAt(int x, int y, int d);
+    void EnterFixAt(int x, int y, int d);
+    void SwitchFixAndLockAt(int x, int y);
+    void TakeBackFixAt(int x, int y);
+
+    // ---- Keys on the board ----
+    // The cell the keys play on; drawn once a key has moved or used it.
+    sorvat::CellCursor m_cursor;
+    bool m_bCursorShown = false;
+    // A key press while the board has the focus: arrows, Home, End,
+    // Ctrl+Home and Ctrl+End move the cursor; 1-9 enter a Fix, Ctrl+1-9
+    // toggle a Possible mark, Space switches Fix and Lock, Delete and
+    // Backspace take back the Fix. False for every other key.
+    bool PlayKey(int qtKey, Qt::KeyboardModifiers modifiers);
+    void MoveCursorTo(int x, int y);
+
+    // ---- Accessibility ----
+    int DrawnItemCount() const override { return 81; }
+    // "X3 Y5: 6, Fix", "X3 Y5: Lock 2", "X3 Y5: empty, candidates 1 4 7".
+    QString DrawnItemName(int index) const override;
+    QRect DrawnItemRect(int index) const override;
+    QAccessible::Role DrawnItemRole() const override { return QAccessible::Cell; }
+    int CurrentDrawnItem() const override { return m_cursor.Index(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -194,6 +229,19 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    // Repaints after a play and starts the answer timer when it is due.
+    void AfterPlay(bool answerCheckDue);
+    void ShowCursor();
+    // The cursor frame and, in the checking modes, the highlight of its digit.
+    void DrawCursor(QPainter& painter);
+    void DrawCursorHighlight(QPainter& painter);
+    // Sends the name changes of the cells to the accessibility interfaces.
+    void NotifyAccessibleCells();
+    std::vector<QString> m_accessibleNames;
 
 public:
 

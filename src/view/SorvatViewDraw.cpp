@@ -95,10 +95,34 @@ void CSorvatView::DrawHoverOverlay(QPainter& painter) {
     painters.DrawOuterFrame(m_ptOrigin.x(), m_ptOrigin.y());
 }
 
+// The cursor is drawn on the screen only, over the board and the hover.
 void CSorvatView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), colors::White);
     OnDraw(painter);
+    const bool cursor = m_bCursorShown && !m_bPrinting;
+    if (cursor)
+        DrawCursorHighlight(painter);
     if (m_hoverOverlay.active)
         DrawHoverOverlay(painter);
+    if (cursor)
+        DrawCursor(painter);
+    NotifyAccessibleCells();
+}
+
+// In the checking modes the digit of the cursor cell is highlighted wherever
+// it is entered, as the hover does for the digit under the pointer.
+void CSorvatView::DrawCursorHighlight(QPainter& painter) {
+    const int mode = g_pSettings ? g_pSettings->displayMode : ModeSelf;
+    const SCell& cell = m_board.Cell(m_cursor.x, m_cursor.y);
+    if ((mode != ModeHint && mode != ModeAnalysis) || !cell.HasEntered())
+        return;
+    BoardPainter painters(painter, SetupFromSettings(m_rcSquare, &m_solutionBoard, false));
+    painters.DrawBoard(m_ptOrigin.x(), m_ptOrigin.y(), m_board, cell.enteredDigit);
+}
+
+void CSorvatView::DrawCursor(QPainter& painter) {
+    BoardPainter painters(painter, SetupFromSettings(m_rcSquare, &m_solutionBoard, false));
+    const QRect cell = DrawnItemRect(m_cursor.Index());
+    painters.DrawCursorFrame(cell.x(), cell.y());
 }

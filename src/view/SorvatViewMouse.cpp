@@ -1,8 +1,6 @@
 // Mouse play: the hit test, the hover state, the three button releases and
-// the answer timer they start when the board becomes full.
+// the answer timer a full board starts.
 #include "view/SorvatView.h"
-
-#include "game/AnswerBoard.h"
 
 #include "settings/Settings.h"
 #include "view/BoardPainter.h"
@@ -115,15 +113,15 @@ void CSorvatView::OnMouseMove(QPoint point) {
     update();
 }
 
+// A button release acts on the hovered square and moves the key cursor to
+// its cell.
 void CSorvatView::OnLButtonUp() {
     if (!g_pMainFrame || m_hoverSquare.x() >= 3)
         return;
     const int x = 3 * m_hoverBox.x() + m_hoverCell.x();
     const int y = 3 * m_hoverBox.y() + m_hoverCell.y();
-    const int d = 3 * m_hoverSquare.y() + m_hoverSquare.x();
-    m_moves.Add(Entry(x, y, d, Possible));
-    m_board.SetPossibleAt(x, y, d, Toggle);
-    InvalidateBoard();
+    MoveCursorTo(x, y);
+    MarkPossibleAt(x, y, 3 * m_hoverSquare.y() + m_hoverSquare.x());
 }
 
 void CSorvatView::OnRButtonUp() {
@@ -131,14 +129,8 @@ void CSorvatView::OnRButtonUp() {
         return;
     const int x = 3 * m_hoverBox.x() + m_hoverCell.x();
     const int y = 3 * m_hoverBox.y() + m_hoverCell.y();
-    const SCell& c = m_board.Cell(x, y);
-    const int e = c.HasEntered() ? c.enteredDigit : 3 * m_hoverSquare.y() + m_hoverSquare.x();
-    m_moves.Add(Entry(x, y, e, Fix));
-    m_board.Place(x, y, e);
-    m_board.Analyze();
-    InvalidateBoard();
-    if (m_board.enteredCount == 81)
-        StartAnswerTimer();
+    MoveCursorTo(x, y);
+    EnterFixAt(x, y, 3 * m_hoverSquare.y() + m_hoverSquare.x());
 }
 
 void CSorvatView::OnMButtonUp() {
@@ -146,21 +138,8 @@ void CSorvatView::OnMButtonUp() {
         return;
     const int x = 3 * m_hoverBox.x() + m_hoverCell.x();
     const int y = 3 * m_hoverBox.y() + m_hoverCell.y();
-    const SCell& c = m_board.Cell(x, y);
-    if (c.HasEntered()) {
-        const int e = c.enteredDigit;
-        if (c.Has(e, LockBit)) {
-            m_moves.Add(Entry(x, y, e, Lock));  // takes the Lock entry back
-            m_moves.Add(Entry(x, y, e, Fix));
-        } else {
-            m_moves.Add(Entry(x, y, e, Lock));
-        }
-    }
-    m_board.Analyze();
-    RefreshAnswerBoard(m_moves, m_solutionMoves, m_solutionBoard);
-    InvalidateBoard();
-    if (m_board.enteredCount == 81)
-        StartAnswerTimer();
+    MoveCursorTo(x, y);
+    SwitchFixAndLockAt(x, y);
 }
 
 void CSorvatView::StartAnswerTimer() {

@@ -15,13 +15,16 @@
 #include "text/Cp932.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <functional>
 #include <optional>
+#include <set>
 
 namespace sorvat::test {
 namespace {
@@ -84,6 +87,32 @@ TEST_F(EnglishWindowTest, MenusActionsBarsAndStatusBarHaveNoJapanese) {
     // The shortcut stays after the tab, where the menu shows it.
     EXPECT_TRUE(frame->Action(ID_FILE_OPEN)->text().endsWith(QStringLiteral("\tCtrl+O")));
     EXPECT_EQ(frame->DialogBar()->Button(ID_EDIT_NEXT_MOVE)->text(), QStringLiteral("Next"));
+}
+
+// What a screen reader reads: every control, counter and cell by an English
+// name.
+TEST_F(EnglishWindowTest, AccessibleNamesAreEnglish) {
+    LoadGivens();
+    const std::set<QAccessible::Role> named = {QAccessible::Button, QAccessible::PushButton, QAccessible::RadioButton,
+                                               QAccessible::CheckBox, QAccessible::EditableText, QAccessible::SpinBox,
+                                               QAccessible::StaticText, QAccessible::Cell, QAccessible::Table,
+                                               QAccessible::MenuItem};
+    int count = 0;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (named.count(node->role()) && !node->state().invisible) {
+            const QString name = node->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty()) << node->role() << " of " << node->parent()->text(QAccessible::Name).toStdString();
+            EXPECT_FALSE(HasJapanese(name)) << name.toStdString();
+            ++count;
+        }
+        for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(frame));
+    EXPECT_GE(count, 81 + 10 + 12);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(view);
+    EXPECT_EQ(board->text(QAccessible::Name), QStringLiteral("Board"));
+    EXPECT_EQ(board->child(0)->text(QAccessible::Name), QStringLiteral("X1 Y1: Lock 5"));
+    EXPECT_EQ(board->child(2)->text(QAccessible::Name), QStringLiteral("X3 Y1: empty"));
 }
 
 TEST_F(EnglishWindowTest, DialogBarTextsFitTheirPlaces) {

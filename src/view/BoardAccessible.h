@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+namespace sorvat {
+class CellBoard;
+
+// Makes the view a table of 9 x 9 cells to the accessibility interfaces
+// (once per program; the view's constructor calls it).
+void InstallBoardAccessibility();
+
+// The board's accessible name in the interface language.
+QString BoardAccessibleName();
+
+// A cell in words, e.g. "X3 Y5: 6, Fix", "X3 Y5: Lock 2" or
+// "X3 Y5: empty, candidates 1 4 7", the candidates as `displayMode` shows
+// them. `answer` (or null) tells a wrong Fix digit in the checking modes.
+QString CellAccessibleName(const CellBoard& board, const CellBoard* answer, int displayMode, int x, int y);
+
+} // namespace sorvat

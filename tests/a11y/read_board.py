@@ -1,0 +1,117 @@
+#!/usr/bin/python3
+"""Plays the board with real key presses under Xvfb and reads it back over
+the desktop accessibility bus, as a screen reader does.
+Usage (inside dbus-run-session): read_board.py SORVAT_PROGRAM PUZZLE_FILE
+Exits 77 (skipped) when a needed program or module is missing."""
+import os, shutil, signal, subprocess, sys, tempfile, time
+
+try:
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi, GLib
+except (ImportError, ValueError) as error:
+    print("SKIPPED: no AT-SPI bindings (apt-get install python3-pyatspi gir1.2-atspi-2.0): %s" % error)
+    sys.exit(77)
+if not shutil.which("Xvfb") or not shutil.which("xdotool") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+    print("SKIPPED: needs Xvfb, xdotool and a session bus (apt-get install xvfb xdotool dbus-x11 at-spi2-core)")
+    sys.exit(77)
+
+heard = []  # (event type, name of its source), as a reader hears them
+failures = []
+
+
+def hear(event):
+    heard.append((event.type, event.source.get_name()))
+
+
+def wait_for(probe, seconds=10.0):
+    end = time.time() + seconds
+    while time.time() < end:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.05)
+    return None
+
+
+def check(value, message):
+    if not value:
+        failures.append(message)
+        print("FAILED: " + message)
+
+
+def find(node, role, depth=0):
+    if node is None or depth > 12 or node.get_role() == role:
+        return node
+    for i in range(node.get_child_count()):
+        found = find(node.get_child_at_index(i), role, depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
+def application():
+    desktop = Atspi.get_desktop(0)
+    apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
+    return next((a for a in apps if a is not None and a.get_name().lower() == "sorvat"), None)
+
+
+def main():
+    program, puzzle = sys.argv[1:3]
+    work = tempfile.mkdtemp(prefix="sorvat-a11y-")
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"], pass_fds=(write_end,),
+                              stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    env = dict(os.environ, DISPLAY=":" + os.fdopen(read_end).readline().strip(), QT_QPA_PLATFORM="xcb",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=work)
+    shutil.copy(program, work)  # the program keeps its settings beside itself
+    shutil.copy(puzzle, os.path.join(work, "puzzle.md2"))
+    sorvat = subprocess.Popen([os.path.join(work, "sorvat"), "--lang", "ja", "puzzle.md2"], cwd=work, env=env,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        Atspi.init()
+        listener = Atspi.EventListener.new(hear)
+        for kind in ("object:property-change:accessible-name", "object:state-changed:focused"):
+            listener.register(kind)
+        table = wait_for(lambda: find(application(), Atspi.Role.TABLE), 30)
+        if table is None:
+            sys.exit("FAILED: no table on the accessibility bus")
+        cells = [table.get_child_at_index(i) for i in range(table.get_child_count())]
+        names = [cell.get_name() for cell in cells]
+        check(len(names) == 81 and len(set(names)) == 81, "81 distinct cells: %d, %d" % (len(names), len(set(names))))
+        check({cell.get_role() for cell in cells} == {Atspi.Role.TABLE_CELL}, "every child is a table cell")
+        check(names[:3] == ["X1 Y1: Lock 5", "X2 Y1: Lock 3", "X3 Y1: 空き"], "the first row reads %r" % names[:3])
+
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(sorvat.pid), "--name", "Sorvat",
+                        "windowfocus", "--sync"], env=env, check=True, stdout=subprocess.DEVNULL)
+
+        def focused():
+            return [c.get_name() for c in cells if c.get_state_set().contains(Atspi.StateType.FOCUSED)]
+
+        check(wait_for(lambda: focused() == ["X1 Y1: Lock 5"]), "the cursor cell X1 Y1 is focused: %r" % focused())
+        for keys, index, expected in [(["Right", "Right", "4"], 2, "X3 Y1: 4、Fix"),
+                                      (["space"], 2, "X3 Y1: Lock 4"),
+                                      (["Down", "ctrl+2", "ctrl+7"], 11, "X3 Y2: 空き、候補 2 7")]:
+            subprocess.run(["xdotool", "key", "--delay", "60"] + keys, env=env, check=True)
+            check(wait_for(lambda: cells[index].get_name() == expected), "%s: %r" % (" ".join(keys), cells[index].get_name()))
+            check(wait_for(lambda: ("object:property-change:accessible-name", expected) in heard), "%r heard" % expected)
+        check(focused() == ["X3 Y2: 空き、候補 2 7"], "the cursor cell X3 Y2 is focused: %r" % focused())
+        check(("object:state-changed:focused", "X3 Y1: 4、Fix") in heard, "the cursor's move is heard")
+        subprocess.run(["xdotool", "key", "a"], env=env, check=True)  # the next move, explained in the status bar
+        check(wait_for(lambda: any(name.startswith("Level") and "(X" in name for _, name in heard)),
+              "the next-move explanation is heard")
+    finally:
+        sorvat.send_signal(signal.SIGTERM)
+        sorvat.wait(20)
+        server.terminate()
+        server.wait()
+        shutil.rmtree(work, ignore_errors=True)
+    if failures:
+        sys.exit(1)
+    print("The board reads correctly over the accessibility bus.")
+
+
+main()

@@ -1,0 +1,123 @@
+// The board as an assistive technology sees it through QAccessible: a table
+// of 81 cells named in words, whose focused child is the key cursor, and the
+// events that tell a reader what changed.
+#include "guisupport/InstalledService.h"
+#include "guisupport/WindowFixture.h"
+
+#include "platform/AccessibleEvents.h"
+#include "shell/CommandIds.h"
+#include "shell/LevelEdit.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+#include <set>
+
+namespace sorvat::test {
+namespace {
+
+struct SentEvent {
+    QAccessible::Event type;
+    QObject* object;
+    int child;
+    bool operator==(const SentEvent&) const = default;
+};
+
+// Listens as a screen reader would and records what is sent.
+class RecordedAccessibleEvents final : public InstalledService<AccessibleEventService, &SetAccessibleEventService> {
+public:
+    bool Listening() override { return true; }
+    void Send(QAccessibleEvent& event) override { sent.push_back({event.type(), event.object(), event.child()}); }
+    bool Has(const SentEvent& event) const { return std::find(sent.begin(), sent.end(), event) != sent.end(); }
+    std::vector<SentEvent> sent;
+};
+
+class BoardAccessibilityTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        Start();
+        LoadGivens();
+        frame->DialogBar()->LevelEdit()->setText(QStringLiteral("0"));  // eliminations only
+        board = QAccessible::queryAccessibleInterface(view);
+    }
+    void Key(Qt::Key key) {
+        QTest::keyClick(frame->windowHandle(), key);
+        ProcessEvents();
+    }
+    QString CellName(int x, int y) { return board->child(9 * y + x)->text(QAccessible::Name); }
+
+    QAccessibleInterface* board = nullptr;
+};
+
+TEST_F(BoardAccessibilityTest, TheBoardIsATableOf81DistinctCellsNamedInWords) {
+    EXPECT_EQ(board->role(), QAccessible::Table);
+    EXPECT_EQ(board->text(QAccessible::Name), QString::fromUtf8("盤面"));
+    ASSERT_EQ(board->childCount(), 81);
+    view->m_moves.Add(Entry(8, 0, 1, Fix));  // right
+    view->m_moves.Add(Entry(7, 0, 3, Fix));  // wrong: the answer is 1
+    for (int d : {1, 3, 6}) view->m_moves.Add(Entry(1, 1, d, Possible));
+    view->ReplayMoves();
+    const struct {
+        int mode, x, y;
+        const char* name;
+    } cases[] = {
+        {ModeSelf, 0, 0, "X1 Y1: Lock 5"},           {ModeSelf, 8, 0, "X9 Y1: 2、Fix"},
+        {ModeSelf, 7, 0, "X8 Y1: 4、Fix"},           {ModeHint, 7, 0, "X8 Y1: 4、Fix、間違い"},
+        {ModeHint, 8, 0, "X9 Y1: 2、Fix"},           {ModeSelf, 1, 1, "X2 Y2: 空き、候補 2 4 7"},
+        {ModeSelf, 2, 1, "X3 Y2: 空き"},             {ModeAnalysis, 2, 1, "X3 Y2: 空き、候補 2 4 7"},
+    };
+    for (const auto& c : cases) {
+        SetMode(c.mode);
+        QAccessibleInterface* cell = board->tableInterface()->cellAt(c.y, c.x);
+        EXPECT_EQ(cell->text(QAccessible::Name), QString::fromUtf8(c.name)) << c.mode;
+        EXPECT_EQ(cell->role(), QAccessible::Cell);
+        EXPECT_EQ(cell->tableCellInterface()->columnIndex(), c.x);
+        EXPECT_EQ(board->indexOfChild(cell), 9 * c.y + c.x);
+    }
+    std::set<QString> names;
+    for (int i = 0; i < 81; ++i) names.insert(board->child(i)->text(QAccessible::Name));
+    EXPECT_EQ(names.size(), 81u);
+    const QRect cell = board->child(9 * 4 + 3)->rect();  // where it is drawn
+    EXPECT_EQ(cell.topLeft(), view->mapToGlobal(CellCorner(3, 4)));
+    EXPECT_EQ(board->childAt(cell.center().x(), cell.center().y()), board->child(9 * 4 + 3));
+}
+
+TEST_F(BoardAccessibilityTest, TheCursorCellIsTheFocusedChildAndChangesAreSent) {
+    RecordedAccessibleEvents events;
+    EXPECT_EQ(board->focusChild(), board->child(0));
+    SetMode(ModeAnalysis);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(board->focusChild(), board->child(2));
+    EXPECT_TRUE(board->child(2)->state().focused);
+    EXPECT_FALSE(board->child(0)->state().focused);
+    EXPECT_TRUE(events.Has({QAccessible::Focus, view, 2}));
+
+    events.sent.clear();
+    Key(Qt::Key_4);  // the cell itself, and the analysis of its column, not others
+    EXPECT_TRUE(events.Has({QAccessible::NameChanged, view, 2}));
+    EXPECT_EQ(CellName(2, 1), QString::fromUtf8("X3 Y2: 空き、候補 2 7"));
+    EXPECT_TRUE(events.Has({QAccessible::NameChanged, view, 9 + 2}));
+    EXPECT_FALSE(events.Has({QAccessible::NameChanged, view, 9 * 8 + 8}));
+    // The dialog bar's counter of the digit 4 follows; the counters come after its controls.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(frame->DialogBar());
+    const int counterOf4 = bar->childCount() - 10 + 4;
+    EXPECT_TRUE(events.Has({QAccessible::NameChanged, frame->DialogBar(), counterOf4}));
+    EXPECT_EQ(bar->child(counterOf4)->text(QAccessible::Name), QString::fromUtf8("数字 4: 3 個"));
+
+    Key(Qt::Key_A);  // the explanation is the status pane's name
+    auto* pane = frame->findChild<QLabel*>(QStringLiteral("messagePane"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(pane)->text(QAccessible::Name), frame->StatusText());
+
+    // The mode buttons are radio buttons that a reader can press.
+    QAccessibleInterface* hint = QAccessible::queryAccessibleInterface(frame->DialogBar()->Control(IDC_MODE_HINT));
+    EXPECT_EQ(hint->role(), QAccessible::RadioButton);
+    hint->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(hint->state().checked);
+    frame->DialogBar()->LevelEdit()->setFocus();
+    EXPECT_FALSE(board->child(2)->state().focused);
+}
+
+} // namespace
+} // namespace sorvat::test

@@ -1,0 +1,140 @@
+// Playing with the keys through the window's own event path (the
+// application's key filter first, then the board): the cursor, the keys that
+// do what the buttons do, and the cursor drawn only once a key used it.
+#include "guisupport/WindowFixture.h"
+
+#include "shell/CommandIds.h"
+#include "shell/LevelEdit.h"
+#include "view/BoardPainter.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+
+namespace sorvat::test {
+namespace {
+
+class KeyPlayTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        Start();
+        LoadGivens();
+        ASSERT_TRUE(view->hasFocus());
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(frame->windowHandle(), static_cast<Qt::Key>(key), modifiers);
+        ProcessEvents();
+    }
+    void GoTo(int x, int y) {
+        Key(Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < x; ++i) Key(Qt::Key_Right);
+        for (int i = 0; i < y; ++i) Key(Qt::Key_Down);
+    }
+    const SCell& CellAt(int x, int y) { return view->m_board.Cell(x, y); }
+};
+
+TEST_F(KeyPlayTest, TheCursorMovesWithTheArrowsHomeAndEndAndStopsAtTheEdges) {
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        CellCursor to;
+    } steps[] = {
+        {Qt::Key_Left, {}, {0, 0}},  {Qt::Key_Up, {}, {0, 0}},   {Qt::Key_Right, {}, {1, 0}},
+        {Qt::Key_Down, {}, {1, 1}},  {Qt::Key_End, {}, {8, 1}},  {Qt::Key_Right, {}, {8, 1}},
+        {Qt::Key_Home, {}, {0, 1}},  {Qt::Key_End, Qt::ControlModifier, {8, 8}},
+        {Qt::Key_Down, {}, {8, 8}},  {Qt::Key_Home, Qt::ControlModifier, {0, 0}},
+    };
+    for (const auto& step : steps) {
+        Key(step.key, step.modifiers);
+        EXPECT_EQ(view->m_cursor, step.to) << step.key;
+    }
+    EXPECT_EQ(view->m_moves.Count(), Givens().Count());
+}
+
+// On the empty cell (2, 0) and the given 5 at (0, 0).
+TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
+    frame->DialogBar()->LevelEdit()->setText(QStringLiteral("0"));  // the entered digits' eliminations only
+    const int givens = view->m_moves.Count();
+    ASSERT_TRUE(CellAt(2, 8).Has(3, CandidateBit));
+    GoTo(2, 0);
+    Key(Qt::Key_2, Qt::ControlModifier);  // left button: a Possible mark
+    EXPECT_TRUE(CellAt(2, 0).Has(1, PossibleBit));
+    Key(Qt::Key_2, Qt::ControlModifier);
+    EXPECT_FALSE(CellAt(2, 0).Has(1, PossibleBit));
+    Key(Qt::Key_4);  // right button: a Fix, and the analysis runs
+    EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
+    EXPECT_FALSE(CellAt(2, 8).Has(3, CandidateBit));
+    Key(Qt::Key_7);  // on a filled cell the shown digit rules: taken back
+    EXPECT_FALSE(CellAt(2, 0).HasEntered());
+    EXPECT_EQ(view->m_moves.Position(), givens);
+    Key(Qt::Key_4);
+    Key(Qt::Key_Space);  // middle button: a Lock, which the answer board takes as a given
+    EXPECT_TRUE(CellAt(2, 0).IsLocked());
+    EXPECT_EQ(view->m_solutionMoves.At(givens).kind, Lock);
+    Key(Qt::Key_Space);
+    Key(Qt::Key_Delete);  // takes the Fix back
+    EXPECT_FALSE(CellAt(2, 0).HasEntered());
+
+    Key(Qt::Key_Home);  // a given does not change
+    const int count = view->m_moves.Count();
+    for (int key : {Qt::Key_Delete, Qt::Key_9, Qt::Key_Backspace}) Key(key);
+    EXPECT_TRUE(CellAt(0, 0).IsLocked());
+    EXPECT_EQ(view->m_moves.Count(), count);
+
+    frame->DialogBar()->LevelEdit()->setFocus();  // keys only while the board has the focus
+    for (int key : {Qt::Key_4, Qt::Key_Space, Qt::Key_Right}) Key(key);
+    EXPECT_EQ(view->m_cursor, (CellCursor{0, 0}));
+    EXPECT_EQ(view->m_moves.Count(), count);
+    view->setFocus();
+    Key(Qt::Key_A);  // the next move still comes through the key filter
+    EXPECT_EQ(view->m_moves.Count(), count + 1);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), frame->DialogBar()->Control(ID_EDIT_UNDO_MOVE));
+}
+
+TEST_F(KeyPlayTest, TheLastDigitByKeyStartsTheAnswerCheckAndAMarkNever) {
+    AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
+    view->m_moves.Undo();  // the answer of the last empty cell (6, 8)
+    view->ReplayMoves();
+    GoTo(6, 8);
+    Key(Qt::Key_1, Qt::ControlModifier);
+    EXPECT_FALSE(view->IsAnswerTimerActive());
+    Key(Qt::Key_1 + DigitAt(EasySolution, 6, 8));
+    EXPECT_TRUE(view->IsAnswerTimerActive());
+    QElapsedTimer clock;
+    clock.start();
+    while (boxes.Boxes().empty() && clock.elapsed() < 3000) QTest::qWait(20);
+    ASSERT_FALSE(boxes.Boxes().empty());
+    EXPECT_EQ(boxes.Boxes()[0].title, QString::fromUtf8("正解です"));
+}
+
+// A click moves the cursor without drawing it; once a key used it, it shows
+// in every mode, with its digit highlighted in the checking modes, but is
+// never printed.
+TEST_F(KeyPlayTest, TheCursorIsDrawnOnceAKeyUsedItButNeverPrinted) {
+    auto cursorPixels = [](const QImage& image) { return CountColor(image, image.rect(), colors::Cursor); };
+    Click(Qt::RightButton, SquareCentre(4, 3, 0));
+    EXPECT_EQ(view->m_cursor, (CellCursor{4, 3}));
+    EXPECT_EQ(cursorPixels(Render()), 0);
+    Key(Qt::Key_Home, Qt::ControlModifier);  // on the given 5 at (0, 0)
+    const QRect cell(CellCorner(0, 0), QSize(57, 57));
+    for (int mode : {ModeSelf, ModeHint, ModeAnalysis}) {
+        SetMode(mode);
+        const QImage image = Render();
+        EXPECT_GT(CountColor(image, cell, colors::Cursor), 3 * 4 * 50) << mode;
+        EXPECT_EQ(cursorPixels(image), CountColor(image, cell, colors::Cursor)) << mode;
+        // The 5 at (5, 1) turns yellow in the checking modes.
+        EXPECT_EQ(CountColor(image, QRect(CellCorner(5, 1), QSize(57, 57)), colors::Yellow) > 0, mode != ModeSelf);
+    }
+    view->OnBeginPrinting();
+    EXPECT_EQ(cursorPixels(Render()), 0);
+    QImage page(1200, 1200, QImage::Format_RGB32);
+    QPainter painter(&page);
+    view->OnDraw(painter);
+    painter.end();
+    view->OnEndPrinting();
+    EXPECT_EQ(cursorPixels(page), 0);
+}
+
+} // namespace
+} // namespace sorvat::test
