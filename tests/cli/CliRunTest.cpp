@@ -1,5 +1,6 @@
 #include "CliTestSupport.h"
 #include "files/PuzzleFile.h"
+#include "game/AnswerBoard.h"
 #include "files/PuzzleLines.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ TEST(CliSolve, JobsDoNotChangeTheOutputOrder) {
 TEST(CliSolve, GridShowsTheSourceAndNineRows) {
     TempDirectory dir;
     const auto cases = ReadPuzzleCases("qqwing.txt");
-    const std::string md2 = dir.Write("in/one.md2", PuzzleFile::Format("one.md2", LocksFromLine(cases[0].puzzle)));
+    const std::string md2 = dir.Write("in/one.md2", PuzzleFile::Format("one.md2", LocksFromPuzzle(cases[0].puzzle)));
     const CliRun run = RunCli(dir, "solve --format grid " + Quoted(md2));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const auto out = Lines(run.out);
@@ -87,7 +88,9 @@ TEST(CliGrade, RatesEachPuzzleAndPrintsAHistogram) {
     std::size_t solved = 0;
     for (std::size_t i = 0; i < cases.size(); ++i) {
         EXPECT_EQ(out[i].substr(0, 81), cases[i].puzzle);
-        solved += out[i].substr(82) != "unsolved";
+        const int grade = GradeOfGivens(LocksFromPuzzle(cases[i].puzzle));
+        EXPECT_EQ(out[i].substr(82), grade >= 0 ? std::to_string(grade) : "unsolved");
+        solved += grade >= 0 ? 1 : 0;
     }
     EXPECT_NE(run.err.find(std::to_string(out.size()) + " puzzles, " + std::to_string(solved) + " solved"),
               std::string::npos)

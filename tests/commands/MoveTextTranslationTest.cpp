@@ -2,7 +2,7 @@
 // is recognised, the numbers and the named cell survive, and the Japanese
 // interface shows the engine's text unchanged.
 #include "guisupport/JapaneseText.h"
-#include "guisupport/PuzzleFixtures.h"
+#include "support/Puzzles.h"
 
 #include "commands/ExportMessages.h"
 #include "commands/MoveTextTranslation.h"

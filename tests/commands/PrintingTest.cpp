@@ -32,7 +32,6 @@ bool Near(QRgb pixel, QColor color, int tolerance = 12) {
 }
 
 struct PageColours {
-    int paleBlue = 0;   // solved-digit and single-candidate squares
     int boxBlue = 0;    // box frames
     int outerRed = 0;   // outer frame
     QRect blueBounds;   // where the box frames lie
@@ -53,7 +52,6 @@ PageColours CountColours(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
-            if (Near(p, QColor(192, 192, 255))) ++c.paleBlue;
             if (Near(p, QColor(0, 0, 255), 40)) {
                 ++c.boxBlue;
                 c.blueBounds = c.blueBounds.united(QRect(x, y, 1, 1));
@@ -64,41 +62,6 @@ PageColours CountColours(const QImage& image) {
 }
 
 } // namespace
-
-TEST_F(Printing, BlindPrintingLeavesOutTheCandidateSquares) {
-    view->LoadFile(WritePuzzle("q1.md2", Givens()).string());
-    settings().displayMode = ModeAnalysis;
-    settings().analysisLevel = 8;
-    settings().repeatFlag = 1;
-    view->ApplySettings();
-
-    auto print = [&](bool blind, const QString& name) {
-        settings().blindPrint = blind ? 1 : 0;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(QString::fromStdString((dir / name.toStdString()).string()));
-        view->PrintBoard(printer);
-        EXPECT_FALSE(view->m_bPrinting);
-        return printer.outputFileName();
-    };
-    const QString full = print(false, QStringLiteral("full.pdf"));
-    const QString blind = print(true, QStringLiteral("blind.pdf"));
-    ASSERT_GT(QFileInfo(full).size(), 0);
-    ASSERT_GT(QFileInfo(blind).size(), 0);
-
-    const QImage fullPage = PageImage(full, 40);
-    const QImage blindPage = PageImage(blind, 40);
-    if (fullPage.isNull() || blindPage.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
-    const PageColours a = CountColours(fullPage);
-    const PageColours b = CountColours(blindPage);
-    EXPECT_GT(a.paleBlue, 1000);  // the solved digits' squares
-    EXPECT_EQ(b.paleBlue, 0);
-    EXPECT_GT(a.boxBlue, 1000);
-    EXPECT_GT(b.boxBlue, 1000);
-    // The board spans most of the page width.
-    EXPECT_GT(a.blueBounds.width(), fullPage.width() / 2);
-}
 
 TEST_F(Printing, NarrowDeviceStillPrintsTheWholeBoard) {
     view->LoadFile(WritePuzzle("q1.md2", Givens()).string());

@@ -13,13 +13,11 @@
 #endif
 
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
@@ -109,11 +107,7 @@ TEST_F(LibreOfficeExportTest, ExportsTheThreeLayoutsIntoTheTemplate) {
     std::string output;
     request.output = [&](const std::string& text) { output += text; };
 
-    const auto start = std::chrono::steady_clock::now();
     const ExportResult result = ExportSpreadsheet(*board, request);
-    const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cout << "[ timing   ] one export through LibreOffice: " << elapsed << " s\n";
-    RecordProperty("export_seconds", std::to_string(elapsed));
 
     ASSERT_EQ(result.outcome, ExportOutcome::Saved) << result.error << output;
     EXPECT_EQ(output, "");

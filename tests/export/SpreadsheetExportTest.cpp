@@ -239,15 +239,6 @@ TEST_F(ExportCommandTest, NoApplicationMeansNothingWrittenAndNothingLeftRunning)
     EXPECT_FALSE(fs::exists(request.outputPath));
 }
 
-TEST_F(ExportCommandTest, AnUnwritableTargetIsRefusedThroughTheOutputHook) {
-    request.outputPath = (dir.Path() / "missing" / "out.xls").string();
-    const ExportResult result = ExportSpreadsheet(*board.board, request);
-    EXPECT_EQ(result.outcome, ExportOutcome::NotSaved);
-    EXPECT_THAT(output, HasSubstr("## CExcel::BookSaveAs Warning"));
-    EXPECT_EQ(office.books[0]->savedAs, "");
-    EXPECT_EQ(office.quits, 1);
-}
-
 TEST_F(ExportCommandTest, AnApplicationErrorIsReportedAndTheApplicationStillQuits) {
     office.failingCall = "Font.Size";
     ExportResult result;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -107,22 +106,6 @@ TEST(PuzzleLines, HandlerCanStopTheReader) {
     EXPECT_FALSE(reader.Feed(Dotted + "\n" + Dotted + "\n" + Dotted + "\n"));
     EXPECT_EQ(calls, 2);
     EXPECT_FALSE(reader.Finish());
-}
-
-TEST(PuzzleLines, ReadsAFile) {
-    std::FILE* file = std::tmpfile();
-    ASSERT_NE(file, nullptr);
-    const std::string bytes = Dotted + "\nbad\n" + Dotted;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::rewind(file);
-    int puzzles = 0, bad = 0;
-    EXPECT_TRUE(ReadPuzzleLines(file, [&](const PuzzleLineEvent& e) {
-        (e.kind == LineKind::Puzzle ? puzzles : bad)++;
-        return true;
-    }));
-    std::fclose(file);
-    EXPECT_EQ(puzzles, 2);
-    EXPECT_EQ(bad, 1);
 }
 
 TEST(PuzzleLines, LocksRoundTripInRowOrderAndOnlyLocksMakeThePuzzle) {

@@ -81,31 +81,6 @@ TEST(EntryList, UndoRedoMoveOnlyThePosition) {
     EXPECT_EQ(list.At(1), Entry(3, 0, 3, Fix));
 }
 
-TEST(EntryList, CapacityDoublesKeepingOneFreeSlot) {
-    EntryList list;
-    EXPECT_EQ(list.Capacity(), 10);
-    for (int i = 0; i < 20; ++i) {
-        list.Add(Entry(i % 9, i / 9, 0, Possible));
-        EXPECT_EQ(list.Capacity(), i < 9 ? 10 : i < 19 ? 20 : 40) << "after " << i + 1 << " entries";
-    }
-    list.Clear();
-    EXPECT_EQ(list.Capacity(), 10);
-    EXPECT_EQ(list.Count(), 0);
-}
-
-TEST(EntryList, RemoveAtAdjustsThePositionAndAtOutsideGivesTheEmptyEntry) {
-    EntryList list;
-    EXPECT_EQ(list.At(0), Entry(0, 0, 9, Possible));
-    EXPECT_EQ(list.At(-1), Entry(0, 0, 9, Possible));
-    for (int i = 0; i < 4; ++i) list.Add(Entry(i, 0, 0, Fix));
-    list.Undo();
-    EXPECT_EQ(list.RemoveAt(0), 3);
-    EXPECT_EQ(list.Position(), 2);
-    EXPECT_EQ(list.RemoveAt(2), 2);  // in the redo tail
-    EXPECT_EQ(list.Position(), 2);
-    EXPECT_EQ(list.RemoveAt(5), -1);
-}
-
 TEST(EntryList, LocksAreCopiedFromTheEntriesInEffectAndAssignFromCopiesAll) {
     EntryList list;
     list.Add(Entry(0, 0, 0, Lock));

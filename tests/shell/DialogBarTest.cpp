@@ -1,7 +1,7 @@
 // The counter row of the dialog bar: totals, per-digit counts and their
 // colours against the answer board.
 #include "game/AnswerBoard.h"
-#include "guisupport/PuzzleFixtures.h"
+#include "support/Puzzles.h"
 
 #include "shell/StatusDialogBar.h"
 #include "view/BoardPainter.h"

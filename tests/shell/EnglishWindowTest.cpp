@@ -1,18 +1,15 @@
 // The window in English: no Japanese text on any menu, action, tool-bar tip,
 // dialog-bar control or the status bar; the dialog-bar texts fit their
-// fixed places; the boxes of the answer check, the wrong-cell eraser and the
-// next move are English, and the hinted cell is still found.
+// fixed places; the boxes of the answer check and the wrong-cell eraser are
+// English.
 #include "guisupport/WindowFixture.h"
 
 #include "guisupport/JapaneseText.h"
 
-#include "game/MoveHint.h"
-#include "platform/VirtualKeys.h"
 #include "shell/CommandIds.h"
 #include "shell/AboutDlg.h"
 #include "commands/PrintSetDlg.h"
 #include "shell/UiLanguage.h"
-#include "text/Cp932.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,7 +18,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <optional>
 
 namespace sorvat::test {
 namespace {
@@ -147,23 +143,6 @@ TEST_F(EnglishWindowTest, AnswerCheckVerdictsAndWrongCellCountsAreEnglish) {
         EXPECT_FALSE(HasJapanese(box.title)) << box.title.toStdString();
         EXPECT_FALSE(HasJapanese(box.text)) << box.text.toStdString();
     }
-}
-
-TEST_F(EnglishWindowTest, NextMoveIsExplainedInEnglishAndKeyAStillFindsTheCell) {
-    LoadGivens();
-    const MoveHint hint = FindNextMove(view->m_board);
-    ASSERT_TRUE(hint.Found());
-    const int x = hint.move.x, y = hint.move.y;
-
-    view->OnNextMove();
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    const QString shown = boxes.Boxes()[0].text;
-    EXPECT_FALSE(HasJapanese(shown)) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("(X%1,Y%2)").arg(x + 1).arg(y + 1)));
-
-    view->HandleKey(VK_KeyA);
-    EXPECT_EQ(view->m_board.Cell(x, y).enteredDigit, DigitAt(EasySolution, x, y));
-    EXPECT_EQ(frame->StatusText(), shown);
 }
 
 } // namespace
