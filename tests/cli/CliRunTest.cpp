@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
 
 using namespace sorvat;
 using namespace sorvat::test;
@@ -25,30 +24,6 @@ TEST(CliSolve, PrintsOneLinePerPuzzleAndCountsTheSummary) {
     EXPECT_NE(run.err.find(input + ":3: not a puzzle line"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("3 puzzles: 1 solved, 1 unsolved, 1 contradictory"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("per puzzle mean"), std::string::npos) << run.err;
-}
-
-TEST(CliSolve, JobsDoNotChangeTheOutputOrder) {
-    TempDirectory dir;
-    const auto cases = ReadPuzzleCases("qqwing.txt");
-    std::string text;
-    for (int copy = 0; copy < 4; ++copy) text += PuzzlesOf(cases);
-    const std::string input = dir.Write("in/many.txt", text);
-    const CliRun one = RunCli(dir, "solve --jobs 1 --format json -", input);
-    const CliRun four = RunCli(dir, "solve --jobs 4 --format json -", input);
-    ASSERT_EQ(one.exitCode, 0) << one.err;
-    ASSERT_EQ(four.exitCode, 0) << four.err;
-    const auto a = Lines(one.out), b = Lines(four.out);
-    ASSERT_EQ(a.size(), 4 * cases.size());
-    ASSERT_EQ(b.size(), a.size());
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto ja = nlohmann::json::parse(a[i]), jb = nlohmann::json::parse(b[i]);
-        EXPECT_EQ(ja["index"], i);
-        EXPECT_EQ(ja["source"], "-:" + std::to_string(i + 1));
-        EXPECT_EQ(ja["puzzle"], cases[i % cases.size()].puzzle);
-        ja.erase("seconds");
-        jb.erase("seconds");
-        EXPECT_EQ(ja, jb) << i;
-    }
 }
 
 TEST(CliSolve, GridShowsTheSourceAndNineRows) {

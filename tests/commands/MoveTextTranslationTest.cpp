@@ -4,6 +4,7 @@
 #include "guisupport/JapaneseText.h"
 #include "support/Puzzles.h"
 
+#include "commands/CommandTexts.h"
 #include "commands/ExportMessages.h"
 #include "commands/MoveTextTranslation.h"
 #include "game/MoveHint.h"
@@ -110,6 +111,14 @@ TEST(MoveTextTranslationTest, ATextOfNoTemplateIsShownAsItIs) {
     EXPECT_EQ(LocalizedMoveText(cut), cut);
     const QString unknownReason = Decoded(text) + QStringLiteral("\r\n") + QString::fromUtf8("未知の理由");
     EXPECT_EQ(LocalizedMoveText(unknownReason), unknownReason);
+}
+
+TEST(MessageTexts, BoxTextsAndCountsReadInEnglish) {
+    const UiTranslations english(UiLanguage::English);
+    EXPECT_EQ(texts::UiText(texts::CorrectTitle), QStringLiteral("Correct"));
+    EXPECT_TRUE(texts::UiText(texts::WrongText).contains(QStringLiteral("Edit --> Erase Wrong Cells")));
+    EXPECT_EQ(texts::UiText(texts::ErasedText, 2), QStringLiteral("Erased 2 wrong digits."));
+    EXPECT_EQ(texts::UiText(texts::NoWrongCellsText), QStringLiteral("No wrong digits found."));
 }
 
 TEST(ExportMessagesTest, OutcomesInBothLanguages) {

@@ -25,12 +25,11 @@ protected:
         excel.m_pfnOutput = [this](const std::string& text) { output += text; };
     }
 
-    // A workbook with `sheets` sheets and the application log cleared.
+    // A workbook with `sheets` sheets.
     void OpenNewBook(int sheets) {
         office.newBookSheets = sheets;
         ASSERT_EQ(excel.AppOpen(false), 0);
         ASSERT_EQ(excel.BookNew(), 0);
-        office.TakeLog();
     }
 
     std::string TakeOutput() { return std::exchange(output, {}); }

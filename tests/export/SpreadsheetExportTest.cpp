@@ -137,39 +137,25 @@ TEST_F(SpreadsheetExportTest, EnteredDigitsAreOnAllThreeSheetsLocksInTheDefaultC
     EXPECT_EQ(Text(candidates, 15, 6), "5");
 }
 
-TEST_F(SpreadsheetExportTest, ASolvedCellThatIsNotEnteredShowsItsDigitOnTheCandidatesSheetOnly) {
+// A solved cell that is not entered, and a cell with one candidate left,
+// show that digit alone and marked, on the candidates sheet only.
+TEST_F(SpreadsheetExportTest, ADeterminedDigitThatIsNotEnteredIsMarkedOnTheCandidatesSheetOnly) {
     Board board({});
-    board.board->Confirm(3, 6, 7); // digit 8 determined in column 4, row 7
+    board.board->Confirm(3, 6, 7);  // digit 8 determined in column 4, row 7
+    SCell& single = board.board->Cell(8, 0);
+    for (int d = 0; d < 9; ++d)
+        if (d != 2) single.SetCandidate(d, Clear);
     Write(*board.board);
     EXPECT_EQ(Text(Sheet(1), 5, 8), "");
-    EXPECT_EQ(Sheet(1).At(5, 8)->fontColor, EmptyCellFontColor);
     EXPECT_TRUE(Sheet(2).cells.empty());
-
     const FakeSheet& candidates = Sheet(3);
-    const int left = 3 * 3 + 2;
-    const int top = 3 * 6 + 2;
-    for (int k = 0; k < 9; ++k) {
-        const int x = left + k % 3;
-        const int y = top + k / 3;
-        EXPECT_EQ(Text(candidates, x, y), k == 7 ? "8" : "") << k;
-    }
-    EXPECT_EQ(candidates.At(left + 1, top + 2)->backColor, DeterminedBackColor);
-    EXPECT_TRUE(candidates.merges.empty());
-    // Its peers lost the digit and are not marked.
-    EXPECT_EQ(Text(candidates, 2 + 1, 3 * 6 + 2 + 2), "");
-    EXPECT_FALSE(candidates.At(2, 2)->backColor.has_value());
-}
-
-TEST_F(SpreadsheetExportTest, ACellWithOneCandidateLeftIsMarkedLikeASolvedOne) {
-    Board board({});
-    SCell& cell = board.board->Cell(8, 0);
-    for (int d = 0; d < 9; ++d)
-        if (d != 2) cell.SetCandidate(d, Clear);
-    Write(*board.board);
-    const FakeSheet& candidates = Sheet(3);
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(Text(candidates, 11 + k % 3, 20 + k / 3), k == 7 ? "8" : "") << k;
+    EXPECT_EQ(candidates.At(12, 22)->backColor, DeterminedBackColor);
     EXPECT_EQ(Text(candidates, 28, 2), "3");
     EXPECT_EQ(candidates.At(28, 2)->backColor, DeterminedBackColor);
     EXPECT_EQ(Text(candidates, 26, 2), "");
+    EXPECT_TRUE(candidates.merges.empty());
+    EXPECT_FALSE(candidates.At(2, 2)->backColor.has_value());
 }
 
 TEST_F(SpreadsheetExportTest, ATwoSheetTemplateGetsTheThirdLayoutOnItsLastSheet) {

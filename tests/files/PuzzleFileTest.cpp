@@ -100,14 +100,6 @@ TEST(PuzzleFile, MemoBlocksAreSplitOff) {
     EXPECT_EQ(MemoBuffer()[0], '\0');
 }
 
-TEST(PuzzleFile, LongMemoKeepsItsLastByteInTheLastSlot) {
-    std::string bytes = "M\n" + std::string(MemoCapacity + 100, 'a') + "z";
-    std::string memo;
-    Read(bytes, "a.md1", &memo);
-    ASSERT_EQ(memo.size(), MemoCapacity);
-    EXPECT_EQ(memo.back(), 'z');
-}
-
 TEST(PuzzleFile, WrittenFilesHaveTheExactBytes) {
     EntryList list;
     list.Add(Entry(0, 0, 4, Lock));

@@ -25,24 +25,6 @@ TEST(ProblemQueue, ListingGivesTheDotEntriesFirstThenNamesInByteOrder) {
     EXPECT_FALSE(ListDirectory(dir / "gone"));
 }
 
-TEST(ProblemQueue, WithoutAUsableDirectoryTheQueueStops) {
-    TempDirectory dir;
-    const struct {
-        std::string path;
-        QueueStep::Status status;
-    } cases[] = {
-        {"", QueueStep::NoCurrentPath},
-        {"q1.md2", QueueStep::NoSlash},
-        {"/q1.md2", QueueStep::EmptyPart},
-        {(dir / "gone" / "q1.md2").string(), QueueStep::ListingFailed},
-    };
-    for (const auto& c : cases) {
-        const QueueStep step = AdvanceQueue(c.path);
-        EXPECT_EQ(step.status, c.status) << c.path;
-        EXPECT_EQ(step.fileMissing, !c.path.empty()) << c.path;
-    }
-}
-
 // Each file holds its own name, so a file replaced by another shows.
 struct QueueCase {
     const char* what;

@@ -12,16 +12,6 @@ std::vector<Entry> InEffect(const EntryList& list) {
 }
 } // namespace
 
-TEST(EntryList, AddingTheSameEntryTwiceTakesItBack) {
-    EntryList list;
-    list.Add(Entry(1, 1, 2, Fix));
-    list.Add(Entry(3, 4, 5, Possible));
-    list.Add(Entry(3, 4, 5, Possible));
-    EXPECT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.Position(), 1);
-    EXPECT_EQ(list.At(0), Entry(1, 1, 2, Fix));
-}
-
 TEST(EntryList, FixAndLockRulesAtOneCell) {
     EntryList list;
     list.Add(Entry(0, 0, 4, Fix));

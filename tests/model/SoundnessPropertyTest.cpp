@@ -5,6 +5,7 @@
 // the puzzles of tests/data/hard.txt, which need the trial step, come on top.
 #include "game/MoveHint.h"
 #include "model/CellBoard.h"
+#include "support/ChildProcess.h"
 #include "support/EntryInvariants.h"
 #include "support/Puzzles.h"
 
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,19 +50,14 @@ bool SolutionFits(const PuzzleCase& pc) {
 }
 
 std::vector<PuzzleCase> GeneratedByQqwing(int count) {
-    std::vector<PuzzleCase> out;
-    const std::string command = "qqwing --generate " + std::to_string(count) +
-                                " --one-line --solution --difficulty any 2>/dev/null";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
+    std::istringstream lines(CommandOutput("qqwing --generate " + std::to_string(count) +
+                                           " --one-line --solution --difficulty any 2>/dev/null"));
     std::vector<std::string> grids;
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-        std::string s(line);
-        while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' ')) s.pop_back();
-        if (IsGrid(s)) grids.push_back(s);
+    for (std::string line; std::getline(lines, line);) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (IsGrid(line)) grids.push_back(line);
     }
-    ::pclose(pipe);
+    std::vector<PuzzleCase> out;
     for (std::size_t i = 0; i + 1 < grids.size(); i += 2) out.push_back({grids[i], grids[i + 1]});
     return out;
 }

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -122,31 +121,6 @@ TEST_F(StartupTest, OptionBitZeroRaisesTheLevelLimitButAStoredNineIsReset) {
     frame->m_pSpin->Step(1);
     EXPECT_EQ(frame->m_pSpin->Pos(), 9);
     EXPECT_EQ(frame->m_wndLevelEdit->text(), QStringLiteral("9"));
-}
-
-TEST_F(StartupTest, MenusCarryTheirTextsAndCommandIds) {
-    Start();
-    const std::pair<int, const char*> expected[] = {
-        {ID_FILE_SAVE_EXCEL, "Excel形式で保存"},
-        {ID_FILE_OPEN, "開く(&O)...\tCtrl+O"},
-        {ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"},
-        {ID_FILE_MRU_FILE1, "最近使ったﾌｧｲﾙ"},
-        {ID_EDIT_RESET, "リセット(Lock部分は残る)"},
-        {ID_EDIT_ERASE_WRONG, "間違いCellを消す"},
-        {ID_EDIT_AUTO_CONFIRM, "自動確定"},
-        {ID_VIEW_TOOLBAR, "ﾂｰﾙ ﾊﾞｰ(&T)"},
-        {ID_APP_ABOUT, "Sorvat のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
-    };
-    for (const auto& [id, text] : expected) {
-        QAction* action = frame->Action(id);
-        ASSERT_NE(action, nullptr) << std::hex << id;
-        EXPECT_EQ(action->text(), QString::fromUtf8(text));
-    }
-    EXPECT_FALSE(frame->Action(ID_FILE_MRU_FILE1)->isEnabled());
-    QStringList titles;
-    for (QAction* menu : frame->menuBar()->actions())
-        titles << menu->text();
-    EXPECT_EQ(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
 }
 
 TEST_F(StartupTest, MenuCommandsReachTheView) {

@@ -1,8 +1,11 @@
 #pragma once
-// Runs a part of a test in a child process: one that may hang (a FIFO) ends
-// in a failure after ten seconds instead of stalling the tests, and one that
-// needs a full disk gets a file size limit that only the child feels.
+// Child processes of the tests: a part of a test that may hang (a FIFO) ends
+// in a failure after ten seconds instead of stalling the tests, one that
+// needs a full disk gets a file size limit that only the child feels; and
+// the output of a helper program.
 #include <csignal>
+#include <cstdio>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,6 +30,17 @@ int InChild(Body body, rlim_t fileLimit = RLIM_INFINITY) {
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+}
+
+// The standard output of a shell command (empty when it cannot run).
+inline std::string CommandOutput(const std::string& command) {
+    std::string text;
+    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return text;
 }
 
 } // namespace sorvat::test
