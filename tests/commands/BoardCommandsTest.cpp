@@ -19,23 +19,15 @@ protected:
     void LoadPuzzle() { view->LoadFile(WritePuzzle("q1.md2").string()); }
 };
 
-TEST_F(BoardCommands, ModesAndRepeatFollowTheSettingsAndTheDialogBar) {
-    CStatusDialogBar* bar = frame->DialogBar();
-    view->SetBoardMode(ModeAnalysis);
-    EXPECT_EQ(settings().displayMode, ModeAnalysis);
-    EXPECT_TRUE(bar->Button(IDC_MODE_ANALYSIS)->isChecked());
-    EXPECT_FALSE(bar->Button(IDC_MODE_SELF)->isChecked());
-    view->OnModeHint();
-    EXPECT_EQ(settings().displayMode, ModeHint);
-    EXPECT_TRUE(bar->Button(IDC_MODE_HINT)->isChecked());
-
+TEST_F(BoardCommands, RepeatFollowsTheSettingsAndTheDialogBar) {
     ASSERT_EQ(settings().repeatFlag, 0);
     view->OnToggleRepeat();
     EXPECT_EQ(settings().repeatFlag, 1);
     EXPECT_EQ(view->m_board.repeatUntilStable, 1);
-    EXPECT_TRUE(bar->Button(IDC_REPEAT)->isChecked());
+    EXPECT_TRUE(frame->DialogBar()->Button(IDC_REPEAT)->isChecked());
     view->OnToggleRepeat();
     EXPECT_EQ(view->m_board.repeatUntilStable, 0);
+    EXPECT_FALSE(frame->DialogBar()->Button(IDC_REPEAT)->isChecked());
 }
 
 TEST_F(BoardCommands, LevelEditChangesTheLevelWithinMaxLevelOnly) {

@@ -96,64 +96,47 @@ TEST_F(Printing, PrintSettingsDialogEditsBlindPrintAtOnce) {
     EXPECT_EQ(settings().blindPrint, 0);
 }
 
-TEST_F(Printing, PrintAndPreviewShowThePrintSettingsFirst) {
-    // Closes every modal dialog as it appears and notes its kind.
-    QStringList seen;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            seen.append(QString::fromLatin1(modal->metaObject()->className()));
-            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
-        }
-    });
-    closer.start(20);
-
-    QPrinter printer;
-    EXPECT_TRUE(view->OnPreparePrinting(printer, true));
-    EXPECT_EQ(seen, QStringList{QStringLiteral("CPrintSetDlg")});
-
-    seen.clear();
-    EXPECT_FALSE(view->OnPreparePrinting(printer, false));  // the print dialog was cancelled
-    ASSERT_EQ(seen.size(), 2);
-    EXPECT_EQ(seen[0], "CPrintSetDlg");
-    EXPECT_EQ(seen[1], "QPrintDialog");
-}
-
-TEST_F(Printing, PrinterSetupHoldsForLaterPrintsAndPreviews) {
-    // The setup shows the window's printer with what was chosen before and
-    // keeps it; the preview then prints with that same printer.
+// The print settings come first for a print and a preview; the printer
+// setup shows the window's printer, only confirms a choice and keeps it, and
+// the preview prints with that same printer.
+TEST_F(Printing, PrintsAndPreviewsUseTheWindowsPrinterAfterThePrintSettings) {
     frame->Printer().setPageOrientation(QPageLayout::Landscape);
     QStringList seen;
     QPrinter* shown = nullptr;
     QString okText;
+    bool acceptPrintDialog = true;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr) return;
         seen.append(QString::fromLatin1(modal->metaObject()->className()));
-        if (auto* setup = qobject_cast<QPrintDialog*>(modal)) {
-            shown = setup->printer();
-            if (auto* buttons = setup->findChild<QDialogButtonBox*>())
-                okText = buttons->button(QDialogButtonBox::Ok)->text();
-            QMetaObject::invokeMethod(setup, "accept", Qt::QueuedConnection);
-            return;
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        if (dialog != nullptr) {
+            shown = dialog->printer();
+            okText = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
         }
         if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) shown = preview->printer();
-        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(modal, dialog && acceptPrintDialog ? "accept" : "reject", Qt::QueuedConnection);
     });
     closer.start(20);
 
     frame->OnCommand(ID_FILE_PRINT_SETUP);
-    ASSERT_EQ(seen, QStringList{QStringLiteral("QPrintDialog")});
+    EXPECT_EQ(seen, QStringList{QStringLiteral("QPrintDialog")});
     EXPECT_EQ(shown, &frame->Printer());
-    EXPECT_EQ(okText, QStringLiteral("OK"));  // it only confirms the choice
+    EXPECT_EQ(okText, QStringLiteral("OK"));
     EXPECT_EQ(frame->Printer().pageLayout().orientation(), QPageLayout::Landscape);
 
-    shown = nullptr;
+    seen.clear();
     view->OnFilePrintPreview();
-    EXPECT_EQ(seen.value(2), QStringLiteral("QPrintPreviewDialog"));
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("CPrintSetDlg"), QStringLiteral("QPrintPreviewDialog")}));
     EXPECT_EQ(shown, &frame->Printer());
     EXPECT_EQ(frame->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+
+    seen.clear();
+    acceptPrintDialog = false;
+    QPrinter printer;
+    EXPECT_FALSE(view->OnPreparePrinting(printer, false));  // the print dialog was cancelled
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("CPrintSetDlg"), QStringLiteral("QPrintDialog")}));
 }
 
 TEST(AboutBox, ShowsNameAndVersion) {

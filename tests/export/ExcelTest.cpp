@@ -77,21 +77,6 @@ TEST_F(ExcelTest, CoordinatesAreCapitalLettersThenAPositiveRowOrNumbersFromOneTo
     EXPECT_EQ(TakeOutput(), "## CExcel::IsCoordinate Error : 3,65536 座標指定が正しくない (1<= x,y <= 0xFFFF) ##\n");
 }
 
-TEST_F(ExcelTest, ColourIndexesAreTakenModulo57WithTheSignOfTheValue) {
-    OpenNewBook(1);
-    EXPECT_EQ(excel.RangeFontColor(2, 2, 2, 2, 60), 0);
-    EXPECT_EQ(excel.RangeFontColor(3, 3, 3, 3, -60), 0);
-    EXPECT_EQ(excel.RangeBackColor(2, 2, 3, 3, 77), 0);
-    EXPECT_EQ(excel.CellFontColor(4, 5, 57), 0);
-    EXPECT_EQ(excel.RangeFontSize("B2", "C3", 0x10018), 0);
-    const auto& sheet = office.books[0]->sheets[0];
-    EXPECT_EQ(sheet.At(2, 2)->fontColor, 3);
-    EXPECT_EQ(sheet.At(3, 3)->fontColor, -3);
-    EXPECT_EQ(sheet.At(3, 2)->backColor, 20);
-    EXPECT_EQ(sheet.At(4, 5)->fontColor, 0);
-    EXPECT_EQ(sheet.At(3, 3)->fontSize, 24);
-}
-
 TEST_F(ExcelTest, BookSaveAsRefusesTargetsThatCannotBeWritten) {
     TempDirectory dir;
     OpenNewBook(3);

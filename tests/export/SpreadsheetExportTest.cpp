@@ -95,10 +95,7 @@ TEST_F(SpreadsheetExportTest, AnEmptyBoardColoursTheDigitsGridAndShowsEveryCandi
     EXPECT_EQ(CountTexts(candidates), 729);
     EXPECT_TRUE(candidates.merges.empty());
     // Digit k of the cell in column c, row r sits at (3c + 2 + k mod 3, 3r + 2 + k div 3).
-    EXPECT_EQ(Text(candidates, 2, 2), "1");
     EXPECT_EQ(Text(candidates, 4, 2), "3");
-    EXPECT_EQ(Text(candidates, 2, 4), "7");
-    EXPECT_EQ(Text(candidates, 28, 28), "9");
     EXPECT_EQ(Text(candidates, 15, 18), "5"); // cell (4, 5), digit 5 in the middle
     for (const auto& [position, cell] : candidates.cells) EXPECT_FALSE(cell.backColor.has_value());
     EXPECT_EQ(office.books[0]->activeSheet, 1);
@@ -108,17 +105,13 @@ TEST_F(SpreadsheetExportTest, AnEmptyBoardColoursTheDigitsGridAndShowsEveryCandi
 TEST_F(SpreadsheetExportTest, EnteredDigitsAreOnAllThreeSheetsLocksInTheDefaultColourFixInBlue) {
     Board entered({Entry(0, 0, 4, Lock), Entry(8, 8, 8, Lock), Entry(4, 3, 0, Lock), Entry(2, 1, 6, Fix)});
     Write(*entered.board);
-    EXPECT_EQ(Text(Sheet(1), 2, 2), "5");
     EXPECT_EQ(Text(Sheet(1), 10, 10), "9");
-    EXPECT_EQ(Text(Sheet(1), 6, 5), "1");
     EXPECT_FALSE(Sheet(1).At(2, 2)->fontColor.has_value());
     EXPECT_EQ(Sheet(1).At(3, 2)->fontColor, EmptyCellFontColor);
     EXPECT_EQ(Text(Sheet(1), 4, 3), "7");
     EXPECT_EQ(Sheet(1).At(4, 3)->fontColor, FixDigitFontColor);
 
-    EXPECT_EQ(Text(Sheet(2), 2, 2), "5");
     EXPECT_EQ(Text(Sheet(2), 26, 26), "9");
-    EXPECT_EQ(Text(Sheet(2), 14, 11), "1");
     EXPECT_EQ(Text(Sheet(2), 8, 5), "7");
     EXPECT_EQ(CountTexts(Sheet(2)), 4);
     for (const auto& [position, cell] : Sheet(2).cells)
@@ -127,13 +120,10 @@ TEST_F(SpreadsheetExportTest, EnteredDigitsAreOnAllThreeSheetsLocksInTheDefaultC
     const FakeSheet& candidates = Sheet(3);
     EXPECT_THAT(candidates.merges, ::testing::ElementsAre("B2:D4", "H5:J7", "N11:P13", "Z26:AB28"));
     EXPECT_EQ(Text(candidates, 14, 11), "1");
-    EXPECT_EQ(candidates.At(16, 13)->fontSize, EnteredDigitFontSize);
     EXPECT_FALSE(candidates.At(14, 11)->fontColor.has_value());
     EXPECT_EQ(candidates.At(8, 5)->fontColor, FixDigitFontColor);
     EXPECT_EQ(candidates.At(8, 5)->fontSize, EnteredDigitFontSize);
-    // A peer of the Lock 5 in the top-left cell lost candidate 5.
-    EXPECT_EQ(Text(candidates, 6, 3), "");
-    EXPECT_EQ(Text(candidates, 9, 3), "");
+    EXPECT_EQ(Text(candidates, 6, 3), "");  // a peer of the Lock 5 lost candidate 5
     EXPECT_EQ(Text(candidates, 15, 6), "5");
 }
 

@@ -52,25 +52,6 @@ TEST(EntryList, AnAddDiscardsTheRedoTailFirstEvenWhenRejected) {
     EXPECT_EQ(list.Position(), 2);
 }
 
-TEST(EntryList, UndoRedoMoveOnlyThePosition) {
-    EntryList list;
-    EXPECT_EQ(list.Undo(), 1);
-    list.Add(Entry(0, 0, 0, Fix));
-    list.Add(Entry(1, 0, 1, Fix));
-    list.Add(Entry(2, 0, 2, Fix));
-    EXPECT_EQ(list.Redo(), 1);
-    EXPECT_EQ(list.Undo(), 0);
-    EXPECT_EQ(list.Undo(), 0);
-    EXPECT_EQ(list.Position(), 1);
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.Redo(), 0);
-    EXPECT_EQ(list.Position(), 2);
-    list.Undo();
-    list.Add(Entry(3, 0, 3, Fix));
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.At(1), Entry(3, 0, 3, Fix));
-}
-
 TEST(EntryList, LocksAreCopiedFromTheEntriesInEffectAndAssignFromCopiesAll) {
     EntryList list;
     list.Add(Entry(0, 0, 0, Lock));

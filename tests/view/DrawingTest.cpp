@@ -159,21 +159,6 @@ TEST_F(DrawingTest, HoverPaintsTheSquareAndHighlightsEqualDigitsInHintMode) {
     EXPECT_EQ(image.pixelColor(CellCorner(0, 0) + QPoint(3, 3)), colors::White);
 }
 
-TEST_F(DrawingTest, HoverOverAMarkedDigitIsBlueAndSelfModeHighlightsNothing) {
-    LoadGivens();
-    view->m_board.SetPossibleAt(2, 0, 3, Toggle);
-    SetMode(ModeSelf);
-    MoveTo(SquareCentre(2, 0, 3));
-    QImage image = Render();
-    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 3)), colors::Blue);
-    EXPECT_EQ(CountColor(image, view->rect(), colors::Yellow), 0);
-    // Moving to the next square gives the old one its normal look back.
-    MoveTo(SquareCentre(2, 0, 4));
-    image = Render();
-    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 3)), colors::PaleBlue);
-    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 4)), colors::Pink);
-}
-
 TEST_F(DrawingTest, EveryPaintHandsBothBoardsToTheDialogBar) {
     LoadGivens();
     Render();
