@@ -62,14 +62,6 @@ TEST_F(BoardCommands, NextMoveShowsTheExplanationInAnInfoBox) {
     EXPECT_EQ(Boxes()[0].text, QString::fromStdString(Cp932ToUtf8(buffer)));
 }
 
-// The first `count` cells of the easy solution as Locks, and one Fix.
-EntryList FirstLocksOfTheAnswer(int count) {
-    EntryList list;
-    for (int i = 0; i < count; ++i) list.Add(Entry(i % 9, i / 9, DigitAt(EasySolution, i % 9, i / 9), Lock));
-    list.Add(Entry(8, 8, 0, Fix));
-    return list;
-}
-
 TEST_F(BoardCommands, EraseWrongCellsReportsItsOutcomeAndShowsTheCorrectedBoard) {
     const QString caution = QString::fromUtf8(texts::CautionTitle);
     const struct {

@@ -1,4 +1,5 @@
 #include "files/PuzzleLines.h"
+#include "support/Puzzles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +8,19 @@
 #include <vector>
 
 using namespace sorvat;
+using namespace sorvat::test;
 
 namespace {
 
-const std::string Dotted =
-    "92....5.........41.34...2..58.....12......3..3.....4.5...51...4..8.39.2.79.8.4...";
-
-std::string WithZeros(std::string s) {
-    for (char& c : s)
-        if (c == '.') c = '0';
-    return s;
+// The easy puzzle with '.' for a blank, and with '0'.
+std::string WithBlanks(char blank) {
+    std::string puzzle(EasyPuzzle);
+    for (char& c : puzzle)
+        if (c == '0') c = blank;
+    return puzzle;
 }
+
+const std::string Dotted = WithBlanks('.');
 
 struct Seen {
     std::vector<std::pair<std::int64_t, std::string>> puzzles;
@@ -42,7 +45,7 @@ Seen ReadAll(const std::string& bytes, std::size_t piece) {
 
 // Blanks as '.' or '0' give the same puzzle; text after a separator is ignored.
 TEST(PuzzleLines, BlanksAndTrailingTextAfterASeparator) {
-    for (const std::string& puzzle : {Dotted, WithZeros(Dotted)})
+    for (const std::string& puzzle : {Dotted, WithBlanks('0')})
         for (const std::string rest : {"", "\r", " 4.5", "\t# rated", ":926471538", ",x", ";", "|"}) {
             SCOPED_TRACE(puzzle + rest);
             const LineVerdict v = ParsePuzzleLine("  " + puzzle + rest);
@@ -78,7 +81,7 @@ TEST(PuzzleLines, BadLinesSayWhatIsWrong) {
 
 TEST(PuzzleLines, ReaderReportsLineNumbersWhateverThePieceSize) {
     const std::string bytes = "# two puzzles and two bad lines\r\n" + Dotted + "\r\n" + "12345\n\n" +
-                              WithZeros(Dotted) + " 3.4\n" + Dotted.substr(0, 40) + "?";
+                              WithBlanks('0') + " 3.4\n" + Dotted.substr(0, 40) + "?";
     for (std::size_t piece : {1u, 7u, 82u, 4096u}) {
         const Seen seen = ReadAll(bytes, piece);
         ASSERT_EQ(seen.puzzles.size(), 2u) << piece;

@@ -58,13 +58,11 @@ TEST(AnswerBoard, AnswersAndGradesAgreeWithThePeerSolutions) {
     EXPECT_EQ(GradeOfGivens(Givens(oneBlank)), 0);
 }
 
-// Row 1 holds 1..8 and a 9 stands below its last cell, which can take no
-// digit. At level 0 that cell ends without candidates; level 9 determines it
-// as 9 before the 9 below arrives, which leaves two 9s in column 9.
+// At level 0 the contradictory puzzle's open cell ends without candidates;
+// level 9 determines it as 9 before the 9 below arrives, which leaves two 9s
+// in column 9.
 TEST(AnswerBoard, ContradictoryGivensAreNeverASolvedBoard) {
-    std::string puzzle(81, '.');
-    for (int x = 0; x < 8; ++x) puzzle[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
-    puzzle[17] = '9';
+    const std::string puzzle = Contradictory();
     auto board = std::make_unique<CellBoard>();
     EntryList atZero = Givens(puzzle);
     AnalyzeGivens(atZero, *board, 0);

@@ -58,14 +58,6 @@ TEST(BoardRules, CopyAnalysisToSelfWritesTheAnalysisAsThePlayersMarks) {
     }
 }
 
-// The first `count` cells of the easy solution as Locks, and one Fix.
-EntryList FirstLocksOfTheAnswer(int count) {
-    EntryList list;
-    for (int i = 0; i < count; ++i) list.Add(Entry(i % 9, i / 9, DigitAt(EasySolution, i % 9, i / 9), Lock));
-    list.Add(Entry(8, 8, 0, Fix));
-    return list;
-}
-
 EntryList WithLastUndone(EntryList moves) {
     moves.Undo();
     return moves;

@@ -29,6 +29,13 @@ EntryList Played(std::string_view answers) {
     return list;
 }
 
+EntryList FirstLocksOfTheAnswer(int count) {
+    EntryList list;
+    for (int i = 0; i < count; ++i) list.Add(Entry(i % 9, i / 9, DigitAt(EasySolution, i % 9, i / 9), Lock));
+    list.Add(Entry(8, 8, 0, Fix));
+    return list;
+}
+
 std::string SwappedSolution() {
     std::string wrong(EasySolution);
     std::swap(wrong[2], wrong[3]);
@@ -39,6 +46,13 @@ void BuildBoard(CellBoard& board, EntryList& list) {
     board.entries = &list;
     board.SetLevel(0);
     board.Analyze();
+}
+
+std::string Contradictory() {
+    std::string puzzle(81, '.');
+    for (int x = 0; x < 8; ++x) puzzle[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
+    puzzle[17] = '9';
+    return puzzle;
 }
 
 std::vector<PuzzleCase> ReadPuzzleCases(const std::string& name) {

@@ -31,12 +31,19 @@ void AddAnswers(EntryList& list, std::string_view puzzle, std::string_view solut
 // The easy puzzle's givens with `answers` entered as Fix digits.
 EntryList Played(std::string_view answers = EasySolution);
 
+// The first `count` cells of the easy solution as Locks, then a Fix at X9Y9.
+EntryList FirstLocksOfTheAnswer(int count);
+
 // The easy solution with the answers of cells (2,0) and (3,0) swapped.
 std::string SwappedSolution();
 
 // Rebuilds `board` from `list` at level 0 without repetition (the entered
 // digits only).
 void BuildBoard(CellBoard& board, EntryList& list);
+
+// Row 1 holds 1..8 and a 9 stands below its last cell, which can take no
+// digit ('.' = empty).
+std::string Contradictory();
 
 struct PuzzleCase {
     std::string puzzle;
