@@ -47,12 +47,4 @@ inline std::string PuzzlesOf(const std::vector<PuzzleCase>& cases) {
     return text;
 }
 
-// Row 1 holds 1..8 and a 9 below its last cell: that cell can take nothing.
-inline std::string Contradictory() {
-    std::string p(81, '.');
-    for (int x = 0; x < 8; ++x) p[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
-    p[17] = '9';
-    return p;
-}
-
 } // namespace sorvat::test

@@ -1,12 +1,13 @@
+// The answer check's boxes and the next problem they lead to. Which verdict
+// and which queue step is taken is checked in tests/game.
 #include "guisupport/WindowFixture.h"
 
 #include "commands/CommandTexts.h"
 
-using namespace sorvat;
-using namespace sorvat::test;
-namespace fs = std::filesystem;
-
+namespace sorvat::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 class AnswerCheck : public CommandFixture {
 protected:
@@ -14,134 +15,103 @@ protected:
     // continue files of the current directory stay out of the queue.
     void SetUp() override {
         CommandFixture::SetUp();
-        puzzles = dir / "puzzles";
         fs::create_directories(puzzles);
     }
-
-    fs::path Puzzle(const std::string& name, const EntryList& list = Givens()) {
-        return WritePuzzle(name, list, {}, puzzles);
-    }
-    QString Text(const char* text, const fs::path& filledIn = {}) const {
+    static QString Text(const char* text, const fs::path& filledIn = {}) {
         return QString::fromUtf8(text).replace("%s", QString::fromStdString(filledIn.string()));
     }
 
-    fs::path puzzles;
+    const fs::path puzzles = dir / "puzzles";
 };
 
-} // namespace
-
-TEST_F(AnswerCheck, CorrectBoardWithNoKeepsEverything) {
-    PlaySolved(Puzzle("q1.md2"));
-    Puzzle("q2.md2");
-    boxes.Answer(MessageResult::No);
-    const int count = view->m_moves.Count();
-    view->CheckAnswer();
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].title, QString::fromUtf8("正解です"));
-    EXPECT_EQ(Boxes()[0].text, Text(texts::CorrectText));
-    EXPECT_EQ(Boxes()[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(Boxes()[0].icon, MessageIcon::None);
-    EXPECT_EQ(Boxes()[0].owner, view);
-    EXPECT_TRUE(fs::exists(puzzles / "q1.md2"));
-    EXPECT_EQ(view->m_moves.Count(), count);
-    EXPECT_EQ(view->m_board.enteredCount, 81);
+EntryList AllFix(std::string_view grid) {
+    EntryList moves;
+    AddGrid(moves, grid, Fix);
+    return moves;
 }
 
-TEST_F(AnswerCheck, CorrectBoardWithYesMarksTheFileAndLoadsTheNextOne) {
-    // Passed over: the directory entry, a sub-directory, hidden and finished
-    // files. A capital "X." is not the mark.
-    fs::create_directories(puzzles / "a-sub");
-    Puzzle(".hidden");
-    Puzzle("x.done.md2");
-    PlaySolved(Puzzle("q1.md2"));
-    Puzzle("X.upper.md1", Givens(EasySolution));
-    Puzzle("q2.md2");
-
-    view->CheckAnswer();
-    EXPECT_FALSE(fs::exists(puzzles / "q1.md2"));
-    EXPECT_TRUE(fs::exists(puzzles / "x.q1.md2"));
-    EXPECT_EQ(CurrentPath(), (puzzles / "X.upper.md1").string());
-    EXPECT_EQ(view->m_moves.Count(), 81);
-    EXPECT_EQ(Boxes().size(), 1u);
+// Each verdict's box; only a Yes to an offer marks the file and loads the
+// next one.
+TEST_F(AnswerCheck, EachVerdictShowsItsBoxAndAYesToAnOfferMovesOn) {
+    const struct {
+        EntryList moves;
+        MessageResult answer;
+        const char* title;
+        const char* text;
+        MessageButtons buttons;
+        MessageIcon icon;
+        bool movesOn;
+    } cases[] = {
+        {Played(EasySolution), MessageResult::No, texts::CorrectTitle, texts::CorrectText, MessageButtons::YesNo,
+         MessageIcon::None, false},
+        {Played(EasySolution), MessageResult::Yes, texts::CorrectTitle, texts::CorrectText, MessageButtons::YesNo,
+         MessageIcon::None, true},
+        {Played(SwappedSolution()), MessageResult::Ok, texts::WrongTitle, texts::WrongText, MessageButtons::Ok,
+         MessageIcon::Warning, false},
+        {AllFix(EasySolution), MessageResult::Yes, texts::UnsolvedConsistentTitle, texts::UnsolvedConsistentText,
+         MessageButtons::YesNo, MessageIcon::None, true},
+        {AllFix(SwappedSolution()), MessageResult::Ok, texts::UnsolvedContradictionTitle,
+         texts::UnsolvedContradictionText, MessageButtons::Ok, MessageIcon::Warning, false},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        const fs::path here = puzzles / std::to_string(++n);
+        fs::create_directories(here);
+        const fs::path solved = WritePuzzle("q1.md1", c.moves, {}, here);
+        const fs::path next = WritePuzzle("q2.md2", Givens(EasySolution), {}, here);
+        view->LoadFile(solved.string());
+        boxes.Answer(c.answer);
+        const std::size_t before = Boxes().size();
+        view->CheckAnswer();
+        ASSERT_EQ(Boxes().size(), before + 1);
+        const MessageBoxRequest& box = Boxes().back();
+        EXPECT_EQ(box.title, Text(c.title));
+        EXPECT_EQ(box.text, Text(c.text));
+        EXPECT_EQ(box.buttons, c.buttons);
+        EXPECT_EQ(box.icon, c.icon);
+        EXPECT_EQ(box.owner, view);
+        EXPECT_EQ(fs::exists(here / "x.q1.md1"), c.movesOn);
+        EXPECT_EQ(CurrentPath(), (c.movesOn ? next : solved).string());
+        EXPECT_EQ(view->m_moves.Count(), 81);
+    }
 }
 
-TEST_F(AnswerCheck, LastPuzzleOfTheDirectoryEndsWithAllFinished) {
-    PlaySolved(Puzzle("q1.md2"));
-    Puzzle("x.q0.md2");
-    const int count = view->m_moves.Count();
+// The solved file's marked name is taken: the refusal is reported, and the
+// solved file, the only unfinished one, is not offered again.
+TEST_F(AnswerCheck, ARefusedRenameIsReportedAndTheLastPuzzleEndsWithAllFinished) {
+    WritePuzzle("x.q1.md2", Givens(), {}, puzzles);
+    PlaySolved(WritePuzzle("q1.md2", Givens(), {}, puzzles));
     view->CheckAnswer();
-    ASSERT_EQ(Boxes().size(), 2u);
-    EXPECT_EQ(Boxes()[1].title, QString::fromUtf8("全問終了"));
-    EXPECT_EQ(Boxes()[1].text, Text(texts::AllFinishedText, puzzles / "*"));
-    EXPECT_EQ(Boxes()[1].buttons, MessageButtons::Ok);
-    EXPECT_TRUE(fs::exists(puzzles / "x.q1.md2"));
-    // The board keeps the solved puzzle.
-    EXPECT_EQ(view->m_moves.Count(), count);
-    EXPECT_EQ(view->m_board.enteredCount, 81);
+    ASSERT_EQ(Boxes().size(), 3u);
+    EXPECT_EQ(Boxes()[1].title, "Warning");
+    EXPECT_EQ(Boxes()[1].text, Text(texts::RenameRefusedText, puzzles / "q1.md2"));
+    EXPECT_EQ(Boxes()[2].title, Text(texts::AllFinishedTitle));
+    EXPECT_EQ(Boxes()[2].text, Text(texts::AllFinishedText, puzzles / "*"));
+    EXPECT_EQ(Boxes()[2].buttons, MessageButtons::Ok);
+    EXPECT_EQ(view->m_board.enteredCount, 81);  // the board keeps the solved puzzle
 }
 
-TEST_F(AnswerCheck, WrongBoardIsReportedWithoutAnOffer) {
-    view->LoadFile(Puzzle("q1.md2").string());
-    AddAnswers(view->m_moves, EasyPuzzle, SwappedSolution());
-    view->m_board.Analyze();
-    const int count = view->m_moves.Count();
-    view->CheckAnswer();
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].title, QString::fromUtf8("残念。間違いです。"));
-    EXPECT_EQ(Boxes()[0].text, Text(texts::WrongText));
-    EXPECT_EQ(Boxes()[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(Boxes()[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(fs::exists(puzzles / "q1.md2"));
-    EXPECT_EQ(view->m_moves.Count(), count);
-}
-
-TEST_F(AnswerCheck, GivensEnteredAsFixAreJudgedByTheBoardAlone) {
-    EntryList fixes;
-    AddGrid(fixes, EasySolution, Fix);
-    view->LoadFile(Puzzle("f1.md1", fixes).string());
-    Puzzle("f2.md1", fixes);
-    view->CheckAnswer();
-    ASSERT_GE(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].title, Text(texts::UnsolvedConsistentTitle));
-    EXPECT_EQ(Boxes()[0].text, Text(texts::UnsolvedConsistentText));
-    EXPECT_EQ(Boxes()[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(Boxes()[0].icon, MessageIcon::None);
-    EXPECT_TRUE(fs::exists(puzzles / "x.f1.md1"));
-    EXPECT_EQ(CurrentPath(), (puzzles / "f2.md1").string());
-
-    EntryList wrongFixes;
-    AddGrid(wrongFixes, SwappedSolution(), Fix);
-    view->LoadFile(Puzzle("f3.md1", wrongFixes).string());
-    view->CheckAnswer();
-    const MessageBoxRequest& last = Boxes().back();
-    EXPECT_EQ(last.title, QString::fromUtf8("残念。矛盾があります。"));
-    EXPECT_EQ(last.text, Text(texts::UnsolvedContradictionText));
-    EXPECT_EQ(last.buttons, MessageButtons::Ok);
-    EXPECT_EQ(last.icon, MessageIcon::Warning);
-    EXPECT_TRUE(fs::exists(puzzles / "f3.md1"));
-}
-
-TEST_F(AnswerCheck, NextProblemStopsWithoutAUsableDirectory) {
-    struct Case {
+TEST_F(AnswerCheck, WithoutAUsableDirectoryTheNextProblemStopsWithABox) {
+    const struct {
         std::string path;
         int result;
-        bool fileMissing;  // warned about before the stop
         const char* title;
         QString text;
+    } cases[] = {
+        {"", -1, "Info", Text(texts::NoCurrentPathText)},
+        {"q1.md2", -3, "Info", Text(texts::NoSlashText)},
+        {"/q1.md2", -4, "Info", Text(texts::EmptyPartText)},
+        {(dir / "gone" / "q1.md2").string(), -100, "Error", Text(texts::SearchFailedText, dir / "gone" / "*")},
     };
-    const Case cases[] = {
-        {"", -1, false, "Info", Text(texts::NoCurrentPathText)},
-        {"q1.md2", -3, true, "Info", Text(texts::NoSlashText)},        // no "/"
-        {"/q1.md2", -4, true, "Info", Text(texts::EmptyPartText)},     // empty directory part
-        {(dir / "gone" / "q1.md2").string(), -100, true, "Error", Text(texts::SearchFailedText, dir / "gone" / "*")},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         const std::size_t before = Boxes().size();
         settings().SetCurrentPath(c.path);
         EXPECT_EQ(view->LoadNextProblem(), c.result);
-        ASSERT_EQ(Boxes().size(), before + (c.fileMissing ? 2 : 1));
-        if (c.fileMissing) {
+        // A missing current file is warned about before the stop.
+        ASSERT_EQ(Boxes().size(), before + (c.path.empty() ? 1 : 2));
+        if (!c.path.empty()) {
             EXPECT_EQ(Boxes()[before].title, "Warning");
             EXPECT_EQ(Boxes()[before].text, Text(texts::FileMissingText, c.path));
             EXPECT_EQ(Boxes()[before].icon, MessageIcon::Warning);
@@ -152,33 +122,5 @@ TEST_F(AnswerCheck, NextProblemStopsWithoutAUsableDirectory) {
     }
 }
 
-TEST_F(AnswerCheck, MissingFileWarnsAndLoadsTheFirstUnfinishedFile) {
-    Puzzle("q2.md2");
-    settings().SetCurrentPath((puzzles / "q1.md2").string());
-    EXPECT_EQ(view->LoadNextProblem(), 0);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].title, "Warning");
-    EXPECT_EQ(CurrentPath(), (puzzles / "q2.md2").string());
-    EXPECT_FALSE(fs::exists(puzzles / "x.q1.md2"));
-}
-
-TEST_F(AnswerCheck, TakenMarkedNameNeverReloadsTheSolvedPuzzle) {
-    Puzzle("x.q1.md2");  // an earlier copy, finished
-    PlaySolved(Puzzle("q1.md2"));
-    const int count = view->m_moves.Count();
-    view->CheckAnswer();
-    // The refusal is reported, the solved file stays as it is and, being the
-    // only unfinished one, is not offered again: the queue is finished.
-    ASSERT_EQ(Boxes().size(), 3u);
-    EXPECT_EQ(Boxes()[1].title, "Warning");
-    EXPECT_TRUE(Boxes()[1].text.startsWith(QString::fromStdString((puzzles / "q1.md2").string())));
-    EXPECT_EQ(Boxes()[2].title, QString::fromUtf8("全問終了"));
-    EXPECT_TRUE(fs::exists(puzzles / "q1.md2"));
-    EXPECT_EQ(view->m_moves.Count(), count);
-    EXPECT_EQ(view->m_board.enteredCount, 81);
-
-    // With another unfinished file the queue moves on to it.
-    Puzzle("q2.md2");
-    view->CheckAnswer();
-    EXPECT_EQ(CurrentPath(), (puzzles / "q2.md2").string());
-}
+} // namespace
+} // namespace sorvat::test

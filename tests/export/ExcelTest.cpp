@@ -1,3 +1,5 @@
+// The spreadsheet wrapper's own rules; what the export asks of it is checked in
+// SpreadsheetExportTest.
 #include "RecordingSpreadsheet.h"
 #include "support/TempDirectory.h"
 
@@ -13,7 +15,6 @@ namespace fs = std::filesystem;
 using sorvat::SpreadsheetError;
 using sorvat::test::FakeOffice;
 using sorvat::test::TempDirectory;
-using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 namespace {
@@ -24,12 +25,11 @@ protected:
         excel.m_pfnOutput = [this](const std::string& text) { output += text; };
     }
 
-    // A workbook with `sheets` sheets and the application log cleared.
+    // A workbook with `sheets` sheets.
     void OpenNewBook(int sheets) {
         office.newBookSheets = sheets;
         ASSERT_EQ(excel.AppOpen(false), 0);
         ASSERT_EQ(excel.BookNew(), 0);
-        office.TakeLog();
     }
 
     std::string TakeOutput() { return std::exchange(output, {}); }
@@ -77,150 +77,6 @@ TEST_F(ExcelTest, CoordinatesAreCapitalLettersThenAPositiveRowOrNumbersFromOneTo
     EXPECT_EQ(TakeOutput(), "## CExcel::IsCoordinate Error : 3,65536 座標指定が正しくない (1<= x,y <= 0xFFFF) ##\n");
 }
 
-TEST_F(ExcelTest, WithoutAnApplicationEveryOperationAnswersItsNoObjectCode) {
-    office.cannotRun = true;
-    EXPECT_EQ(excel.AppOpen(false), 1);
-    EXPECT_EQ(excel.BookNew(), 1);
-    EXPECT_EQ(excel.BookOpen("_Template.xls"), 1);
-    EXPECT_EQ(excel.BookSaveAs("out.xls"), 1);
-    EXPECT_EQ(excel.SheetSelect(1), 1);
-    EXPECT_EQ(excel.CellWrite(1, 1, "x"), 1);
-    EXPECT_EQ(excel.CellWriteNumber(1, 1, 5), 1);
-    EXPECT_EQ(excel.RangeMerge(1, 1, 2, 2), 1);
-    EXPECT_EQ(excel.RangeFontColor("A1", "B2", 3), 1);
-    EXPECT_EQ(excel.CellFontColor(1, 1, 3), 1);
-    EXPECT_EQ(excel.RangeBackColor(1, 1, 1, 1, 20), 1);
-    EXPECT_EQ(excel.RangeFontSize(1, 1, 1, 1, 24), 1);
-    EXPECT_EQ(excel.BookClose(1), 0);
-    EXPECT_EQ(excel.AppClose(2), 0);
-    EXPECT_EQ(TakeOutput(), "");
-    EXPECT_EQ(office.appsAlive, 0);
-    EXPECT_EQ(office.quits, 0);
-}
-
-TEST_F(ExcelTest, MergeChecksTheWorkbookBeforeTheTextsButFormattingChecksTheTextsFirst) {
-    EXPECT_EQ(excel.RangeMerge("a1", "B2"), 1);
-    EXPECT_EQ(TakeOutput(), "");
-    EXPECT_EQ(excel.RangeFontColor("a1", "B2", 3), 3);
-    EXPECT_EQ(TakeOutput(), TextDiagnostic("a1"));
-    EXPECT_EQ(excel.RangeBackColor("A1", "0B", 3), 3);
-    EXPECT_EQ(TakeOutput(), TextDiagnostic("0B"));
-    EXPECT_EQ(excel.RangeFontSize("A0", "B2", 3), 3);
-    EXPECT_EQ(TakeOutput(), TextDiagnostic("A0"));
-    EXPECT_EQ(excel.RangeFontSize("A1", "B2", 3), 1);
-
-    // Numeric forms check their corners before anything else.
-    EXPECT_EQ(excel.RangeMerge(1, 1, 0, 2), 3);
-    EXPECT_THAT(TakeOutput(), HasSubstr("0,2 座標指定が正しくない"));
-    EXPECT_EQ(excel.CellWriteNumber(0, 1, 4), 3);
-    EXPECT_EQ(excel.CellWrite(0, 1, "4"), 1);
-}
-
-TEST_F(ExcelTest, AWorkbookWithoutSheetsAnswersNoSheet) {
-    OpenNewBook(0);
-    EXPECT_EQ(excel.CellWrite(1, 1, "x"), 2);
-    EXPECT_EQ(excel.RangeMerge("A1", "B2"), 2);
-    EXPECT_EQ(excel.RangeMerge("a1", "B2"), 2);
-    EXPECT_EQ(excel.RangeFontColor("A1", "B2", 3), 2);
-    EXPECT_EQ(excel.RangeFontColor("a1", "B2", 3), 3);
-    EXPECT_EQ(excel.CellWrite(0, 1, "x"), 2);
-}
-
-TEST_F(ExcelTest, ColourIndexesAreTakenModulo57WithTheSignOfTheValue) {
-    OpenNewBook(1);
-    EXPECT_EQ(excel.RangeFontColor(2, 2, 2, 2, 60), 0);
-    EXPECT_EQ(excel.RangeFontColor(2, 2, 2, 2, -60), 0);
-    EXPECT_EQ(excel.RangeBackColor(2, 2, 3, 3, 77), 0);
-    EXPECT_EQ(excel.CellFontColor(4, 5, 57), 0);
-    EXPECT_EQ(excel.RangeFontSize("B2", "C3", 0x10018), 0);
-    EXPECT_THAT(office.TakeLog(),
-                ElementsAre("Range(1,B2,B2)", "Font.ColorIndex(1,B2:B2)=3", "Range(1,B2,B2)",
-                            "Font.ColorIndex(1,B2:B2)=-3", "Range(1,B2,C3)", "Interior.ColorIndex(1,B2:C3)=20",
-                            "Range(1,D5,D5)", "Font.ColorIndex(1,D5:D5)=0", "Range(1,B2,C3)",
-                            "Font.Size(1,B2:C3)=24"));
-}
-
-TEST_F(ExcelTest, CellWritesGoThroughTheSheetsCellsByRowAndColumn) {
-    OpenNewBook(1);
-    EXPECT_EQ(excel.CellWriteNumber(28, 30, -17), 0);
-    EXPECT_EQ(excel.CellWrite(1, 2, "テキスト"), 0);
-    EXPECT_THAT(office.TakeLog(), ElementsAre("Cells(1)", "Item(1,AB30)=-17", "Cells(1)", "Item(1,A2)=テキスト"));
-    EXPECT_EQ(excel.RangeMerge(2, 2, 4, 4), 0);
-    EXPECT_THAT(office.TakeLog(), ElementsAre("Range(1,B2,D4)", "MergeCells(1,B2:D4)=1"));
-}
-
-TEST_F(ExcelTest, SheetSelectBeyondTheLastSheetTakesTheLastWithoutActivating) {
-    OpenNewBook(2);
-    EXPECT_EQ(excel.SheetSelect(3), 3);
-    EXPECT_THAT(office.TakeLog(), ElementsAre("Worksheets.Count", "Worksheets.Item(2)", "Cells(2)"));
-    EXPECT_EQ(excel.CellWrite(1, 1, "on two"), 0);
-    EXPECT_EQ(office.books[0]->sheets[1].At(1, 1)->text, "on two");
-    office.TakeLog();
-
-    EXPECT_EQ(excel.SheetSelect(1), 0);
-    EXPECT_THAT(office.TakeLog(), ElementsAre("Worksheets.Count", "Worksheets.Item(1)", "Activate(1)", "Cells(1)"));
-    EXPECT_EQ(excel.SheetSelect(0), 2);
-    EXPECT_EQ(excel.SheetSelect(-4), 2);
-
-    office.sheetGivesNothing = true;
-    EXPECT_EQ(excel.SheetSelect(1), 4);
-    EXPECT_EQ(excel.CellWrite(1, 1, "x"), 2);
-}
-
-TEST_F(ExcelTest, TheApplicationStartsOnceVisibleForBookNewAndAlertsStayHidden) {
-    EXPECT_EQ(excel.BookNew(), 0);
-    EXPECT_THAT(office.TakeLog(), ElementsAre("Run", "Visible=1", "DisplayAlerts=0", "Workbooks.Add",
-                                              "Worksheets.Count", "Worksheets.Item(3)", "Cells(3)"));
-    EXPECT_EQ(excel.AppOpen(false), 0);
-    EXPECT_EQ(office.appsCreated, 1);
-    EXPECT_THAT(office.TakeLog(), ElementsAre("Visible=0", "DisplayAlerts=0"));
-    office.addGivesNothing = true;
-    EXPECT_EQ(excel.BookNew(), 1);
-}
-
-TEST_F(ExcelTest, BookOpenFallsBackToANewBookForANullOrMissingName) {
-    TempDirectory dir;
-    const fs::path previous = fs::current_path();
-    fs::current_path(dir.Path());
-    std::ofstream(dir.Path() / "_Template.xls") << "x";
-    ASSERT_EQ(excel.AppOpen(false), 0);
-
-    EXPECT_EQ(excel.BookOpen(nullptr), 2);
-    EXPECT_EQ(excel.BookOpen("missing.xls"), 3);
-    EXPECT_EQ(office.books.size(), 2u);
-    EXPECT_EQ(office.books[1]->source, "");
-    // The last sheet of the new book is current.
-    EXPECT_EQ(excel.CellWrite(1, 1, "last"), 0);
-    EXPECT_EQ(office.books[1]->sheets[2].At(1, 1)->text, "last");
-
-    office.TakeLog();
-    EXPECT_EQ(excel.BookOpen("_Template.xls"), 0);
-    const std::string fullName = dir.Path().string() + "/_Template.xls";
-    EXPECT_THAT(office.TakeLog(), ElementsAre("Workbooks.Open(" + fullName + ")", "Worksheets.Count",
-                                              "Worksheets.Item(3)", "Cells(3)"));
-    EXPECT_EQ(excel.BookOpen(fullName.c_str()), 0);
-    EXPECT_EQ(office.books.back()->source, fullName);
-
-    office.openGivesNothing = true;
-    EXPECT_EQ(excel.BookOpen("_Template.xls"), 4);
-    fs::current_path(previous);
-}
-
-TEST_F(ExcelTest, BookSaveAsNeedsAWorkbookAndSavesUnderTheFullName) {
-    TempDirectory dir;
-    EXPECT_EQ(excel.BookSaveAs("a.xls"), 1);
-    ASSERT_EQ(excel.AppOpen(false), 0);
-    EXPECT_EQ(excel.BookSaveAs("a.xls"), 2);
-    OpenNewBook(3);
-    const std::string target = (dir.Path() / "SorvatQ.091231.235959.xls").string();
-    EXPECT_EQ(excel.BookSaveAs(target), 0);
-    EXPECT_EQ(office.books[0]->savedAs, target);
-    // An existing writable file is overwritten without a question.
-    std::ofstream(target) << "old";
-    EXPECT_EQ(excel.BookSaveAs(target), 0);
-    EXPECT_EQ(TakeOutput(), "");
-}
-
 TEST_F(ExcelTest, BookSaveAsRefusesTargetsThatCannotBeWritten) {
     TempDirectory dir;
     OpenNewBook(3);
@@ -253,33 +109,6 @@ TEST_F(ExcelTest, BookSaveAsRefusesTargetsThatCannotBeWritten) {
     }
     EXPECT_EQ(office.books[0]->savedAs, "");
     fs::permissions(readOnlyDir, fs::perms::owner_all);
-}
-
-TEST(SameNameNoCase, IgnoresTheCaseOfAsciiLettersOnly) {
-    EXPECT_TRUE(CExcel::SameNameNoCase("Book1.xls", "bOOK1.XLS"));
-    EXPECT_FALSE(CExcel::SameNameNoCase("Book1.xls", "Book1.xlsx"));
-    EXPECT_FALSE(CExcel::SameNameNoCase("a@", "a`")); // 0x40 and 0x60 are not letters
-    EXPECT_FALSE(CExcel::SameNameNoCase("Ä.xls", "ä.xls"));
-    EXPECT_TRUE(CExcel::SameNameNoCase("", ""));
-}
-
-TEST_F(ExcelTest, BookCloseHandsTheCloseModeToTheWorkbookAndAppCloseQuits) {
-    for (const auto& [mode, expected] :
-         std::vector<std::pair<int, std::string>>{{1, "Close(true)"}, {2, "Close(false)"}, {0, "Close(missing)"}}) {
-        OpenNewBook(1);
-        EXPECT_EQ(excel.BookClose(mode), 0);
-        EXPECT_THAT(office.TakeLog(), ElementsAre("DisplayAlerts=1", expected));
-        EXPECT_EQ(excel.CellWrite(1, 1, "x"), 1);
-    }
-    EXPECT_EQ(excel.BookClose(1), 0);
-    EXPECT_TRUE(office.TakeLog().empty());
-
-    OpenNewBook(1);
-    EXPECT_EQ(excel.AppClose(2), 0);
-    EXPECT_THAT(office.TakeLog(), ElementsAre("DisplayAlerts=1", "Close(false)", "Quit"));
-    EXPECT_EQ(office.appsAlive, 0);
-    EXPECT_EQ(excel.AppClose(2), 0);
-    EXPECT_TRUE(office.TakeLog().empty());
 }
 
 TEST_F(ExcelTest, ApplicationErrorsPassThroughTheWrapper) {

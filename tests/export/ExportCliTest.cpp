@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -22,12 +23,11 @@ class ExportCliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         sorvat::SetDefaultSpreadsheetAppFactory(office.Factory());
-        previous = fs::current_path();
-        fs::current_path(dir.Path());
+        inDir = std::make_unique<sorvat::test::InDirectory>(dir.Path());
         std::ofstream("puzzle.md1") << "// comment\r\nL115\r\nF213\r\n";
     }
     void TearDown() override {
-        fs::current_path(previous);
+        inDir.reset();
         sorvat::SetDefaultSpreadsheetAppFactory(nullptr);
     }
 
@@ -41,7 +41,7 @@ protected:
     }
 
     TempDirectory dir;
-    fs::path previous;
+    std::unique_ptr<sorvat::test::InDirectory> inDir;
     FakeOffice office;
 };
 
@@ -59,16 +59,6 @@ TEST_F(ExportCliTest, WritesTheBoardToTheGivenFileFromTheGivenTemplate) {
     EXPECT_EQ(book.sheets[0].At(3, 2)->text, "3");
     EXPECT_EQ(book.sheets[0].At(3, 2)->fontColor, 5);
     EXPECT_EQ(office.quits, 1);
-}
-
-TEST_F(ExportCliTest, NamesTheWorkbookAfterTheClockInTheCurrentDirectory) {
-    testing::internal::CaptureStdout();
-    Run({"export", "puzzle.md1"});
-    const std::string printed = testing::internal::GetCapturedStdout();
-    ASSERT_EQ(office.books.size(), 1u);
-    EXPECT_EQ(office.books[0]->source, ""); // no _Template.xls here: a new workbook
-    EXPECT_THAT(printed, ::testing::MatchesRegex(dir.Path().string() + "/SorvatQ\\.[0-9]{6}\\.[0-9]{6}\\.xls\n"));
-    EXPECT_EQ(office.books[0]->savedAs + "\n", printed);
 }
 
 TEST_F(ExportCliTest, FailuresBecomeOneLineErrors) {

@@ -3,6 +3,7 @@
 // office carries it into the file.
 // Skipped when this build has no LibreOffice backend or the office or
 // python3-xlrd is not installed.
+#include "support/ChildProcess.h"
 #include "support/TempDirectory.h"
 
 #include "export/SpreadsheetExport.h"
@@ -12,15 +13,11 @@
 #include "export/lo/LibreOfficeApp.h"
 #endif
 
-#include <array>
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-#include <iostream>
 #include <memory>
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
@@ -42,16 +39,6 @@ const std::vector<int> LightTurquoise = {204, 255, 255};
         if (std::system(probe.c_str()) == 0) return python;
     }
     return {};
-}
-
-std::string RunAndCapture(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), &::pclose);
-    if (!pipe) return {};
-    std::string text;
-    std::array<char, 4096> buffer{};
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) text.append(buffer.data(), n);
-    return text;
 }
 
 // Processes of this test's own offices (their pipe names carry our pid).
@@ -77,16 +64,25 @@ protected:
         python = PythonWithXlrd();
         if (python.empty()) GTEST_SKIP() << "python3-xlrd is not installed: cannot read .xls files back";
 #endif
+        ::setenv("TMPDIR", profiles.Path().c_str(), 1);  // where the office profiles go
+    }
+    void TearDown() override { ::unsetenv("TMPDIR"); }
+
+    // No office of this test is left running and no office profile is left.
+    void ExpectNothingLeft() {
+        EXPECT_EQ(OwnOfficeProcesses(), 0);
+        EXPECT_TRUE(fs::is_empty(profiles.Path()));
     }
 
     json ReadBack(const fs::path& xls) {
         const std::string text =
-            RunAndCapture(python + " '" SORVAT_EXPORT_TEST_DIR "/read_xls.py' '" + xls.string() + "'");
+            sorvat::test::CommandOutput(python + " '" SORVAT_EXPORT_TEST_DIR "/read_xls.py' '" + xls.string() + "'");
         return json::parse(text);
     }
 
     std::string python;
     TempDirectory dir;
+    TempDirectory profiles;
 };
 
 TEST_F(LibreOfficeExportTest, ExportsTheThreeLayoutsIntoTheTemplate) {
@@ -109,15 +105,11 @@ TEST_F(LibreOfficeExportTest, ExportsTheThreeLayoutsIntoTheTemplate) {
     std::string output;
     request.output = [&](const std::string& text) { output += text; };
 
-    const auto start = std::chrono::steady_clock::now();
     const ExportResult result = ExportSpreadsheet(*board, request);
-    const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cout << "[ timing   ] one export through LibreOffice: " << elapsed << " s\n";
-    RecordProperty("export_seconds", std::to_string(elapsed));
 
     ASSERT_EQ(result.outcome, ExportOutcome::Saved) << result.error << output;
     EXPECT_EQ(output, "");
-    EXPECT_EQ(OwnOfficeProcesses(), 0);
+    ExpectNothingLeft();
     EXPECT_EQ(fs::last_write_time(templateCopy), templateTime);
 
     const json book = ReadBack(request.outputPath);
@@ -154,9 +146,8 @@ TEST_F(LibreOfficeExportTest, ExportsTheThreeLayoutsIntoTheTemplate) {
 // strings, a name the office has loaded, errors raised inside the office and
 // the clean-up after them without an orderly close.
 TEST_F(LibreOfficeExportTest, RealOfficeNamesErrorsAndCleanUp) {
-    const fs::path previous = fs::current_path();
-    fs::current_path(dir.Path());
     {
+        sorvat::test::InDirectory inDir(dir.Path());
         CExcel excel;
         std::string output;
         excel.m_pfnOutput = [&](const std::string& text) { output += text; };
@@ -171,8 +162,7 @@ TEST_F(LibreOfficeExportTest, RealOfficeNamesErrorsAndCleanUp) {
         EXPECT_THROW(excel.RangeFontSize("A1", "A1", -3), SpreadsheetError);
         // The wrapper goes away without an orderly close.
     }
-    fs::current_path(previous);
-    EXPECT_EQ(OwnOfficeProcesses(), 0);
+    ExpectNothingLeft();
     EXPECT_EQ(ReadBack(dir.Path() / "book.xls")["sheets"][2]["cells"]["C4"]["value"], "テキスト");
 }
 

@@ -168,12 +168,6 @@ CExcel::AppFactory FakeOffice::Factory() {
     };
 }
 
-std::vector<std::string> FakeOffice::TakeLog() {
-    std::vector<std::string> taken;
-    taken.swap(log);
-    return taken;
-}
-
 void FakeOffice::Record(const std::string& call) {
     log.push_back(call);
     if (!failingCall.empty() && call.rfind(failingCall, 0) == 0)

@@ -57,8 +57,6 @@ struct FakeOffice {
     int quits = 0;
 
     CExcel::AppFactory Factory();
-    // The log entries since the last call (and forgets them).
-    std::vector<std::string> TakeLog();
     void Record(const std::string& call);
 };
 

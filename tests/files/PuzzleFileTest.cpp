@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 using namespace sorvat;
@@ -101,14 +100,6 @@ TEST(PuzzleFile, MemoBlocksAreSplitOff) {
     EXPECT_EQ(MemoBuffer()[0], '\0');
 }
 
-TEST(PuzzleFile, LongMemoKeepsItsLastByteInTheLastSlot) {
-    std::string bytes = "M\n" + std::string(MemoCapacity + 100, 'a') + "z";
-    std::string memo;
-    Read(bytes, "a.md1", &memo);
-    ASSERT_EQ(memo.size(), MemoCapacity);
-    EXPECT_EQ(memo.back(), 'z');
-}
-
 TEST(PuzzleFile, WrittenFilesHaveTheExactBytes) {
     EntryList list;
     list.Add(Entry(0, 0, 4, Lock));
@@ -130,28 +121,4 @@ TEST(PuzzleFile, WrittenFilesHaveTheExactBytes) {
     std::string rows = "5-- --- ---\r\n";
     for (int i = 0; i < 8; ++i) rows += "--- --- ---\r\n";
     EXPECT_EQ(PuzzleFile::Format("a.md2", list), md2Header + rows);
-}
-
-TEST(PuzzleFile, RoundTripsKeepTheEntriesInEffect) {
-    EntryList list;
-    list.Add(Entry(2, 7, 8, Lock));
-    list.Add(Entry(0, 0, 4, Lock));
-    list.Add(Entry(3, 6, 2, Possible));
-    list.Add(Entry(5, 5, 5, Fix));
-    const std::vector<Entry> inEffect = Read(PuzzleFile::Format("r.md1", list), "r.md1");
-    EXPECT_EQ(inEffect, (std::vector<Entry>{list.At(0), list.At(1), list.At(2), list.At(3)}));
-    // md2 keeps the Locks only, by row then column.
-    EXPECT_EQ(Read(PuzzleFile::Format("r.md2", list), "r.md2"),
-              (std::vector<Entry>{Entry(0, 0, 4, Lock), Entry(2, 7, 8, Lock)}));
-
-    // The same through open files.
-    std::FILE* f = std::tmpfile();
-    ASSERT_NE(f, nullptr);
-    PuzzleFile().Write(f, "t.md1", list);
-    std::rewind(f);
-    EntryList back;
-    EXPECT_EQ(PuzzleFile().Read(f, "t.md1", back), 0);
-    std::fclose(f);
-    EXPECT_EQ(back.Count(), 4);
-    EXPECT_EQ(back.At(3), Entry(5, 5, 5, Fix));
 }

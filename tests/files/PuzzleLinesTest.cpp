@@ -1,24 +1,26 @@
 #include "files/PuzzleLines.h"
+#include "support/Puzzles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 using namespace sorvat;
+using namespace sorvat::test;
 
 namespace {
 
-const std::string Dotted =
-    "92....5.........41.34...2..58.....12......3..3.....4.5...51...4..8.39.2.79.8.4...";
-
-std::string WithZeros(std::string s) {
-    for (char& c : s)
-        if (c == '.') c = '0';
-    return s;
+// The easy puzzle with '.' for a blank, and with '0'.
+std::string WithBlanks(char blank) {
+    std::string puzzle(EasyPuzzle);
+    for (char& c : puzzle)
+        if (c == '0') c = blank;
+    return puzzle;
 }
+
+const std::string Dotted = WithBlanks('.');
 
 struct Seen {
     std::vector<std::pair<std::int64_t, std::string>> puzzles;
@@ -43,7 +45,7 @@ Seen ReadAll(const std::string& bytes, std::size_t piece) {
 
 // Blanks as '.' or '0' give the same puzzle; text after a separator is ignored.
 TEST(PuzzleLines, BlanksAndTrailingTextAfterASeparator) {
-    for (const std::string& puzzle : {Dotted, WithZeros(Dotted)})
+    for (const std::string& puzzle : {Dotted, WithBlanks('0')})
         for (const std::string rest : {"", "\r", " 4.5", "\t# rated", ":926471538", ",x", ";", "|"}) {
             SCOPED_TRACE(puzzle + rest);
             const LineVerdict v = ParsePuzzleLine("  " + puzzle + rest);
@@ -79,7 +81,7 @@ TEST(PuzzleLines, BadLinesSayWhatIsWrong) {
 
 TEST(PuzzleLines, ReaderReportsLineNumbersWhateverThePieceSize) {
     const std::string bytes = "# two puzzles and two bad lines\r\n" + Dotted + "\r\n" + "12345\n\n" +
-                              WithZeros(Dotted) + " 3.4\n" + Dotted.substr(0, 40) + "?";
+                              WithBlanks('0') + " 3.4\n" + Dotted.substr(0, 40) + "?";
     for (std::size_t piece : {1u, 7u, 82u, 4096u}) {
         const Seen seen = ReadAll(bytes, piece);
         ASSERT_EQ(seen.puzzles.size(), 2u) << piece;
@@ -107,22 +109,6 @@ TEST(PuzzleLines, HandlerCanStopTheReader) {
     EXPECT_FALSE(reader.Feed(Dotted + "\n" + Dotted + "\n" + Dotted + "\n"));
     EXPECT_EQ(calls, 2);
     EXPECT_FALSE(reader.Finish());
-}
-
-TEST(PuzzleLines, ReadsAFile) {
-    std::FILE* file = std::tmpfile();
-    ASSERT_NE(file, nullptr);
-    const std::string bytes = Dotted + "\nbad\n" + Dotted;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::rewind(file);
-    int puzzles = 0, bad = 0;
-    EXPECT_TRUE(ReadPuzzleLines(file, [&](const PuzzleLineEvent& e) {
-        (e.kind == LineKind::Puzzle ? puzzles : bad)++;
-        return true;
-    }));
-    std::fclose(file);
-    EXPECT_EQ(puzzles, 2);
-    EXPECT_EQ(bad, 1);
 }
 
 TEST(PuzzleLines, LocksRoundTripInRowOrderAndOnlyLocksMakeThePuzzle) {

@@ -1,4 +1,6 @@
 #include "files/ReplacingFile.h"
+#include "support/ChildProcess.h"
+#include "support/Permissions.h"
 #include "support/TempDirectory.h"
 
 #include <gtest/gtest.h>
@@ -65,14 +67,42 @@ TEST(ReplacingFile, DiscardedWriteOrBadTargetLeavesEverythingAsItWas) {
 }
 
 TEST(ReplacingFile, DoesNotReplaceAReadOnlyFile) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
     TempDirectory dir;
     const fs::path file = dir / "q.md1";
     WriteBytes(file, "old");
     ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
-    EXPECT_FALSE(ReplaceFileContents(file, "new"));
+    const int status = test::InChild([&] {
+        test::DropPermissionOverride();
+        return ReplaceFileContents(file, "new") ? 1 : 0;
+    });
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadBytes(file), "old");
+}
+
+// A disk that fills up in the middle of a write: the old file stays whole
+// and nothing is left beside it.
+TEST(ReplacingFile, FullDiskKeepsTheOldFile) {
+    TempDirectory dir;
+    const fs::path file = dir / "game.md1";
+    WriteBytes(file, "L115\r\nF226\r\n");
+    const auto replace = [&] { return !ReplaceFileContents(file, std::string(100000, 'S')) && errno == EFBIG ? 0 : 1; };
+    EXPECT_EQ(test::InChild(replace, 4096), 0) << "the write did not fail with EFBIG";
+    EXPECT_EQ(ReadBytes(file), "L115\r\nF226\r\n");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1);
+}
+
+TEST(ReplacingFile, CreateOnlyNeverReplacesAFile) {
+    TempDirectory dir;
+    WriteBytes(dir / "q.md2", "edited");
+    fs::create_symlink("nowhere.md2", dir / "link.md2");
+    EXPECT_FALSE(ReplaceFileContents(dir / "q.md2", "new", ReplacingFile::Mode::CreateOnly));
+    EXPECT_EQ(errno, EEXIST);
+    EXPECT_FALSE(ReplaceFileContents(dir / "link.md2", "new", ReplacingFile::Mode::CreateOnly));
+    EXPECT_FALSE(fs::exists(dir / "nowhere.md2"));
+    EXPECT_TRUE(ReplaceFileContents(dir / "fresh.md2", "new", ReplacingFile::Mode::CreateOnly));
+    EXPECT_EQ(ReadBytes(dir / "q.md2"), "edited");
+    EXPECT_EQ(ReadBytes(dir / "fresh.md2"), "new");
+    EXPECT_EQ(EntriesIn(dir.Path()), 3);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 
 #include "files/PuzzleFile.h"
 #include "model/CellBoard.h"
-#include "text/Cp932.h"
 
 #include <cstdint>
 #include <cstring>
@@ -33,19 +32,6 @@ void CheckMemo(bool asked) {
     for (std::size_t i = MemoCapacity; i < MemoBufferSize; ++i) Check(memo[i] == '\0', "memo terminator");
     if (!asked)
         for (std::size_t i = 0; i < MemoCapacity; ++i) Check(memo[i] == '\0', "memo without a request");
-}
-
-// Whether `text` is well-formed UTF-8 (what the memo window hands to Qt).
-bool IsUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        i += length;
-    }
-    return true;
 }
 
 void CheckBoard(const CellBoard& b) {
@@ -88,8 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(result == 0, "read gives 0");
     Check(!askMemo || memo == MemoBuffer(), "memo reference");
-    // The memo as the memo window shows it: code page 932 text to UTF-8.
-    if (askMemo) Check(IsUtf8(Cp932ToUtf8(memo)), "memo converts to well-formed UTF-8");
     fuzz::CheckEntryList(list);
     Check(list.Position() == list.Count(), "a read list has no redo tail");
     if (md2)

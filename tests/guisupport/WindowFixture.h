@@ -1,16 +1,23 @@
 #pragma once
-#include "guisupport/PuzzleFixtures.h"
-#include "guisupport/TempDirFixture.h"
+#include "guisupport/ScriptedMessageBox.h"
+#include "support/Puzzles.h"
+#include "support/TempDirectory.h"
 
 #include "files/PuzzleFile.h"
+#include "settings/Settings.h"
 #include "shell/MainFrame.h"
 #include "shell/SorvatApp.h"
 #include "shell/StatusDialogBar.h"
+#include "view/Globals.h"
+#include "view/SorvatDoc.h"
 #include "view/SorvatView.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QTest>
 #include <QWindow>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -25,13 +32,14 @@ inline int CountColor(const QImage& image, const QRect& rect, const QColor& colo
     return count;
 }
 
-// The program's window in a temporary directory that is both the program
-// directory (settings file) and the current directory: either the whole
-// program (Start) or the main frame with its view alone (OpenFrame).
-class WindowFixture : public TempDirFixture {
+// The program's window in a fresh temporary directory that is both the
+// program directory (settings file) and the current directory (quick and
+// continue files), with every message box scripted: either the whole program
+// (Start) or the main frame with its view alone (OpenFrame).
+class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        TempDirFixture::SetUp();
+        inDirectory = std::make_unique<InDirectory>(dir);
         MaxLevel = 8;
     }
 
@@ -40,8 +48,15 @@ protected:
         app.reset();
         if (ownFrame) ownFrame->DestroyWindow();
         ownFrame.reset();
-        TempDirFixture::TearDown();
+        ownDocument.reset();
+        inDirectory.reset();
         MaxLevel = 8;
+    }
+
+    const std::vector<MessageBoxRequest>& Boxes() const { return boxes.Boxes(); }
+    static std::string CurrentPath() { return std::string(g_pSettings->CurrentPath()); }
+    static void ProcessEvents() {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     }
 
     void Start() {
@@ -49,6 +64,7 @@ protected:
         ASSERT_TRUE(app->InitInstance({"sorvat"}, dir));
         frame = app->MainFrame();
         view = frame->View();
+        document = frame->Document();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
         // Qt drops a move to where the pointer already is; start from a
         // corner of the window, which no test moves to.
@@ -56,13 +72,16 @@ protected:
         ProcessEvents();
     }
 
-    // The frame and its view without the application; the frame is
-    // published as g_pMainFrame.
+    // The frame with its view and document, without the application and
+    // not shown; the frame is published as g_pMainFrame.
     void OpenFrame() {
         ownFrame = std::make_unique<CMainFrame>(dir);
         frame = ownFrame.get();
         view = new CSorvatView;
-        ASSERT_EQ(frame->OnCreate(view, nullptr, {"sorvat"}), 0);
+        ownDocument = std::make_unique<CSorvatDoc>();
+        document = ownDocument.get();
+        document->SetView(view);
+        ASSERT_EQ(frame->OnCreate(view, document, {"sorvat"}), 0);
         view->ApplySettings();
     }
 
@@ -127,10 +146,16 @@ protected:
         return view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
+    TempDirectory temp;
+    const std::filesystem::path dir = temp.Path();
+    std::unique_ptr<InDirectory> inDirectory;
+    ScriptedMessageBox boxes;
     std::unique_ptr<CSorvatApp> app;
+    std::unique_ptr<CSorvatDoc> ownDocument;
     std::unique_ptr<CMainFrame> ownFrame;
     CMainFrame* frame = nullptr;
     CSorvatView* view = nullptr;  // owned by the frame
+    CSorvatDoc* document = nullptr;
 };
 
 // The command tests: the frame and its view are open before each test.

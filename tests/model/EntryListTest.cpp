@@ -12,16 +12,6 @@ std::vector<Entry> InEffect(const EntryList& list) {
 }
 } // namespace
 
-TEST(EntryList, AddingTheSameEntryTwiceTakesItBack) {
-    EntryList list;
-    list.Add(Entry(1, 1, 2, Fix));
-    list.Add(Entry(3, 4, 5, Possible));
-    list.Add(Entry(3, 4, 5, Possible));
-    EXPECT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.Position(), 1);
-    EXPECT_EQ(list.At(0), Entry(1, 1, 2, Fix));
-}
-
 TEST(EntryList, FixAndLockRulesAtOneCell) {
     EntryList list;
     list.Add(Entry(0, 0, 4, Fix));
@@ -60,50 +50,6 @@ TEST(EntryList, AnAddDiscardsTheRedoTailFirstEvenWhenRejected) {
     list.Add(Entry(2, 2, 0, Possible));
     EXPECT_EQ(list.Count(), 2);
     EXPECT_EQ(list.Position(), 2);
-}
-
-TEST(EntryList, UndoRedoMoveOnlyThePosition) {
-    EntryList list;
-    EXPECT_EQ(list.Undo(), 1);
-    list.Add(Entry(0, 0, 0, Fix));
-    list.Add(Entry(1, 0, 1, Fix));
-    list.Add(Entry(2, 0, 2, Fix));
-    EXPECT_EQ(list.Redo(), 1);
-    EXPECT_EQ(list.Undo(), 0);
-    EXPECT_EQ(list.Undo(), 0);
-    EXPECT_EQ(list.Position(), 1);
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.Redo(), 0);
-    EXPECT_EQ(list.Position(), 2);
-    list.Undo();
-    list.Add(Entry(3, 0, 3, Fix));
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.At(1), Entry(3, 0, 3, Fix));
-}
-
-TEST(EntryList, CapacityDoublesKeepingOneFreeSlot) {
-    EntryList list;
-    EXPECT_EQ(list.Capacity(), 10);
-    for (int i = 0; i < 20; ++i) {
-        list.Add(Entry(i % 9, i / 9, 0, Possible));
-        EXPECT_EQ(list.Capacity(), i < 9 ? 10 : i < 19 ? 20 : 40) << "after " << i + 1 << " entries";
-    }
-    list.Clear();
-    EXPECT_EQ(list.Capacity(), 10);
-    EXPECT_EQ(list.Count(), 0);
-}
-
-TEST(EntryList, RemoveAtAdjustsThePositionAndAtOutsideGivesTheEmptyEntry) {
-    EntryList list;
-    EXPECT_EQ(list.At(0), Entry(0, 0, 9, Possible));
-    EXPECT_EQ(list.At(-1), Entry(0, 0, 9, Possible));
-    for (int i = 0; i < 4; ++i) list.Add(Entry(i, 0, 0, Fix));
-    list.Undo();
-    EXPECT_EQ(list.RemoveAt(0), 3);
-    EXPECT_EQ(list.Position(), 2);
-    EXPECT_EQ(list.RemoveAt(2), 2);  // in the redo tail
-    EXPECT_EQ(list.Position(), 2);
-    EXPECT_EQ(list.RemoveAt(5), -1);
 }
 
 TEST(EntryList, LocksAreCopiedFromTheEntriesInEffectAndAssignFromCopiesAll) {

@@ -12,6 +12,13 @@ using namespace sorvat::test;
 
 namespace {
 
+// The code page 932 bytes of the board's next move.
+std::string NextMoveBytes(CellBoard& board) {
+    char buffer[NextMoveBufferSize];
+    const int length = board.NextMove(buffer, sizeof buffer);
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+
 std::string NextMoveText(CellBoard& b) { return Cp932ToUtf8(NextMoveBytes(b)); }
 
 } // namespace
@@ -44,17 +51,8 @@ TEST(NextMove, NothingFoundOnAnEmptyBoardAndSmallBuffersCutTheText) {
     EXPECT_EQ(std::string(buffer, 17), std::string(messages::NoMoveText, 17));
 }
 
-TEST(NextMove, BoxSingleIsReportedAtLevelOneWithTheBoxReason) {
-    EntryList list = BoxHiddenSingleLocks();
-    auto b = std::make_unique<CellBoard>();
-    b->entries = &list;
-    EXPECT_EQ(NextMoveText(*b),
-              "Level1 までの解析で (X1,Y3) = 5 に確定します。\r\n"
-              "左上MCell内に数字5が入る可能性のあるSCellはX1Y3しかありません。");
-}
-
 TEST(NextMove, RestoresTheBoardsSettingsAndAnalysis) {
-    EntryList list = LocksFromLine(ReadPuzzleCases("qqwing.txt").at(5).puzzle);
+    EntryList list = Givens(ReadPuzzleCases("qqwing.txt").at(5).puzzle);
     EntryList copy = list;
     auto b = std::make_unique<CellBoard>();  // not analysed before
     b->entries = &list;
@@ -68,29 +66,4 @@ TEST(NextMove, RestoresTheBoardsSettingsAndAnalysis) {
     EXPECT_EQ(b->repeatUntilStable, 0);
     EXPECT_EQ(list.Count(), copy.Count());
     EXPECT_TRUE(b->Equals(*Analysed(copy, 4, false)));
-}
-
-// Each move's digit is checked by SoundnessPropertyTest; here the moves are
-// followed to the end as the player does.
-TEST(NextMove, FollowingTheMovesSolvesPuzzles) {
-    int finished = 0;
-    for (const auto& pc : ReadPuzzleCases("qqwing.txt")) {
-        EntryList list = LocksFromLine(pc.puzzle);
-        auto b = Analysed(list, 8, true);
-        for (int step = 0; step < 81; ++step) {
-            const std::string text = NextMoveText(*b);
-            auto [x, y, digit] = MovedCell(text);
-            if (x == 0) break;
-            // The keyboard shortcut reads the cell from the first X and Y.
-            EXPECT_EQ(text[text.find('X') + 1] - '0', x);
-            EXPECT_EQ(text[text.find('Y') + 1] - '0', y);
-            list.Add(Entry(x - 1, y - 1, digit - 1, Fix));
-            b->Analyze();
-        }
-        if (b->enteredCount == 81) {
-            EXPECT_TRUE(b->IsSolved()) << pc.puzzle;
-            ++finished;
-        }
-    }
-    EXPECT_GT(finished, 30);
 }

@@ -3,7 +3,9 @@
 // sequences of operations. The puzzles are made by qqwing at run time when it
 // is installed (a fresh sample every run), else taken from tests/data/qqwing.txt;
 // the puzzles of tests/data/hard.txt, which need the trial step, come on top.
+#include "game/MoveHint.h"
 #include "model/CellBoard.h"
+#include "support/ChildProcess.h"
 #include "support/EntryInvariants.h"
 #include "support/Puzzles.h"
 
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,19 +50,14 @@ bool SolutionFits(const PuzzleCase& pc) {
 }
 
 std::vector<PuzzleCase> GeneratedByQqwing(int count) {
-    std::vector<PuzzleCase> out;
-    const std::string command = "qqwing --generate " + std::to_string(count) +
-                                " --one-line --solution --difficulty any 2>/dev/null";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
+    std::istringstream lines(CommandOutput("qqwing --generate " + std::to_string(count) +
+                                           " --one-line --solution --difficulty any 2>/dev/null"));
     std::vector<std::string> grids;
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-        std::string s(line);
-        while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' ')) s.pop_back();
-        if (IsGrid(s)) grids.push_back(s);
+    for (std::string line; std::getline(lines, line);) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (IsGrid(line)) grids.push_back(line);
     }
-    ::pclose(pipe);
+    std::vector<PuzzleCase> out;
     for (std::size_t i = 0; i + 1 < grids.size(); i += 2) out.push_back({grids[i], grids[i + 1]});
     return out;
 }
@@ -102,7 +100,7 @@ std::string Unsound(const CellBoard& b, const std::string& solution) {
 // The givens as Locks, plus some of the true digits as the player's Fix
 // entries and some true and false Possible marks, chosen by `seed`.
 EntryList GivensWithCorrectPlay(const PuzzleCase& pc, unsigned seed) {
-    EntryList list = LocksFromLine(pc.puzzle);
+    EntryList list = Givens(pc.puzzle);
     std::mt19937 random(seed);
     for (int i = 0; i < 81; ++i) {
         if (pc.puzzle[i] >= '1' && pc.puzzle[i] <= '9') continue;
@@ -128,13 +126,13 @@ TEST(Soundness, AnalysisNeverLosesTheTruthAtAnyLevel) {
     for (const auto& pc : Cases())
         for (int level = 0; level <= 9; ++level)
             for (bool repeat : {false, true}) {
-                EntryList givens = LocksFromLine(pc.puzzle);
+                EntryList givens = Givens(pc.puzzle);
                 ASSERT_EQ(Unsound(*Analysed(givens, level, repeat, false), pc.solution), "")
                     << pc.puzzle << " level " << level << " repeat " << repeat;
                 EntryList played = GivensWithCorrectPlay(pc, ++seed);
                 ASSERT_EQ(Unsound(*Analysed(played, level, repeat, false), pc.solution), "")
                     << pc.puzzle << " level " << level << " repeat " << repeat << " seed " << seed;
-                EntryList confirmed = LocksFromLine(pc.puzzle);
+                EntryList confirmed = Givens(pc.puzzle);
                 auto b = Analysed(confirmed, level, repeat, true);
                 ASSERT_EQ(Unsound(*b, pc.solution), "")
                     << pc.puzzle << " auto-confirm level " << level << " repeat " << repeat;
@@ -156,15 +154,16 @@ TEST(Soundness, NextMoveNeverProposesAWrongDigit) {
     for (const auto& pc : Cases()) {
         const int level = index % 10;
         const bool repeat = (index++ / 10) % 2 == 1;
-        EntryList list = LocksFromLine(pc.puzzle);
+        EntryList list = Givens(pc.puzzle);
         auto b = Analysed(list, level, repeat);
         for (int step = 0; step < 81; ++step) {
-            const auto [x, y, digit] = MovedCell(NextMoveBytes(*b));
-            if (x == 0) break;
-            ASSERT_EQ(pc.solution[(y - 1) * 9 + (x - 1)] - '0', digit)
+            const MoveHint hint = FindNextMove(*b);
+            if (!hint.Found()) break;
+            const auto [reason, x, y, digit] = hint.move;
+            ASSERT_EQ(pc.solution[static_cast<std::size_t>(y * 9 + x)] - '1', digit)
                 << pc.puzzle << " level " << level << " repeat " << repeat;
-            ASSERT_EQ(b->cells[y - 1][x - 1].enteredDigit, NoDigit) << "proposed an entered cell";
-            list.Add(Entry(x - 1, y - 1, digit - 1, Fix));
+            ASSERT_EQ(b->cells[y][x].enteredDigit, NoDigit) << "proposed an entered cell";
+            list.Add(Entry(x, y, digit, Fix));
             b->Analyze();
             ASSERT_EQ(Unsound(*b, pc.solution), "") << pc.puzzle << " after move " << step;
             ++moves;
@@ -275,7 +274,7 @@ TEST(Soundness, RandomEditSequencesKeepTheEntryListInvariants) {
 // digit is analysed as the empty board, never as what the board showed last.
 TEST(Soundness, AnalysisOfAnEmptyListIsTheEmptyBoard) {
     const PuzzleCase& pc = Cases().front();
-    EntryList list = LocksFromLine(pc.puzzle);
+    EntryList list = Givens(pc.puzzle);
     list.Add(Entry(0, 0, 0, Possible));
     auto b = Analysed(list, 9, true, false);
     ASSERT_GT(b->solvedCount, 0);
@@ -287,7 +286,7 @@ TEST(Soundness, AnalysisOfAnEmptyListIsTheEmptyBoard) {
     EXPECT_EQ(b->enteredCount, 0);
 
     // The same after undoing everything.
-    EntryList undone = LocksFromLine(pc.puzzle);
+    EntryList undone = Givens(pc.puzzle);
     b->entries = &undone;
     b->Analyze();
     while (undone.Undo() == 0) {}

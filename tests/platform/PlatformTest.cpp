@@ -1,15 +1,8 @@
-#include "guisupport/ScriptedKeysAndShell.h"
-#include "game/DirectoryListing.h"
-#include "platform/KeyState.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
-#include "platform/ShellOpen.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -17,27 +10,6 @@
 
 namespace sorvat {
 namespace {
-
-TEST(DirectoryListing, DotEntriesFirstThenNamesInByteOrder) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    for (const char* name : {"b.md2", "B.md2", "x.a.md2", "-first", "\xE5\x95\x8F.md2", ".hidden"})
-        QFile(dir.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly);
-    QDir(dir.path()).mkdir(QStringLiteral("sub"));
-
-    const auto entries = ListDirectory(QFile::encodeName(dir.path()).toStdString());
-    ASSERT_TRUE(entries.has_value());
-    std::vector<std::string> names;
-    for (const DirectoryEntry& entry : *entries)
-        names.push_back(entry.name);
-    const std::vector<std::string> expected{".",     "..",    "-first",  ".hidden", "B.md2",
-                                            "b.md2", "sub",   "x.a.md2", "\xE5\x95\x8F.md2"};
-    EXPECT_EQ(names, expected);
-    EXPECT_TRUE((*entries)[6].isDirectory);
-    EXPECT_FALSE((*entries)[5].isDirectory);
-
-    EXPECT_FALSE(ListDirectory(QFile::encodeName(dir.filePath(QStringLiteral("gone"))).toStdString()));
-}
 
 TEST(ProgramPath, NamesTheRunningProgram) {
     const auto program = ProgramFilePath();
@@ -78,24 +50,6 @@ TEST(RealMessageBox, FirstButtonIsTheDefaultEscapeAnswersNoAndTextIsPlain) {
     BoxAnswerer escape(Qt::Key_Escape);
     EXPECT_EQ(ShowMessageBox(nullptr, QStringLiteral("?"), QStringLiteral("t"), MessageButtons::YesNo),
               MessageResult::No);
-}
-
-TEST(PlatformServices, InstalledReplacementsAnswerUntilRemoved) {
-    {
-        test::HeldKeys keys;
-        keys.held = {VK_CONTROL_KEY};
-        EXPECT_TRUE(IsKeyDown(VK_CONTROL_KEY));
-        EXPECT_FALSE(IsKeyDown(VK_SHIFT_KEY));
-        test::RecordedShellOpen shell;
-        EXPECT_TRUE(ShellOpen(QStringLiteral("/opt/help.html")));
-        EXPECT_EQ(shell.opened, QStringList{QStringLiteral("/opt/help.html")});
-        {
-            test::HeldKeys inner;  // over another replacement, and handing back to it
-            EXPECT_FALSE(IsKeyDown(VK_CONTROL_KEY));
-        }
-        EXPECT_TRUE(IsKeyDown(VK_CONTROL_KEY));
-    }
-    EXPECT_FALSE(IsKeyDown(0x41));  // the real keyboard: not a modifier, never down
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #include "settings/Settings.h"
+#include "support/ChildProcess.h"
+#include "support/Permissions.h"
 #include "support/TempDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace sorvat {
 namespace {
@@ -68,45 +71,24 @@ TEST(SettingsLayout, EveryFieldSitsAtItsOffsetLittleEndian) {
     EXPECT_EQ(back.ToBytes(), bytes);
 }
 
+// The path bytes are kept as they are, also when they are not UTF-8.
 TEST(SettingsFile, SaveWritesTheRecordAndLoadReadsItBack) {
     TempDirectory dir;
-    const auto file = SettingsFilePath(dir.Path());
+    const auto file = SettingsFilePath(dir / "\xff\xfe\x80 \x82\xa0");
     EXPECT_EQ(file.filename(), "Sorvat.ini");
+    std::filesystem::create_directory(file.parent_path());
 
     Settings settings;
     settings.displayMode = ModeHint;
     settings.analysisLevel = 5;
-    settings.SetCurrentPath("/data/puzzles/q001.md2");
+    settings.SetCurrentPath("/data/puzzles/q\xff.md2");
     ASSERT_TRUE(SaveSettings(settings, file, 8));
     EXPECT_EQ(ReadBytes(file), settings.ToBytes());
 
     Settings loaded;
     ASSERT_TRUE(LoadSettings(loaded, file, 8));
     EXPECT_EQ(loaded.ToBytes(), settings.ToBytes());
-    EXPECT_EQ(loaded.CurrentPath(), "/data/puzzles/q001.md2");
-}
-
-// Whatever the file holds overlays the record from its start; the rest of
-// the record keeps its defaults. Longer files are covered by BadInputTest.
-TEST(SettingsFile, MissingOrShortFileOverwritesOnlyItsOwnBytes) {
-    TempDirectory dir;
-    Settings missing;
-    EXPECT_FALSE(LoadSettings(missing, dir / "Sorvat.ini", 8));
-    EXPECT_EQ(missing.ToBytes(), Settings().ToBytes());
-
-    std::string bytes(100, '\0');
-    bytes[68] = 1;                                       // displayMode
-    bytes[80] = 77;                                      // windowLeft
-    std::memcpy(bytes.data() + 90, "/abcdefghi", 10);  // path without terminator
-    WriteBytes(dir / "Sorvat.ini", bytes);
-    Settings settings;
-    ASSERT_TRUE(LoadSettings(settings, dir / "Sorvat.ini", 8));
-    EXPECT_EQ(settings.displayMode, 1);
-    EXPECT_EQ(settings.windowLeft, 77);
-    EXPECT_EQ(settings.windowTop, 0);     // inside the file: zero
-    EXPECT_EQ(settings.pathCapacity, 0);  // inside the file: zero
-    EXPECT_EQ(settings.CurrentPath(), "/abcdefghi");  // the rest of the field stays zero
-    EXPECT_EQ(settings.ToBytes().substr(100), std::string(4000, '\0'));
+    EXPECT_EQ(loaded.CurrentPath(), "/data/puzzles/q\xff.md2");
 }
 
 TEST(SettingsFile, AnalysisLevelOutsideTheRangeBecomesZero) {
@@ -144,6 +126,36 @@ TEST(SettingsPath, StoringKeepsTheLimitAndReadingStopsAtTheFieldEnd) {
     std::fill(bytes.begin() + 90, bytes.end(), 'p');  // no terminator at all
     settings.OverlayBytes(bytes);
     EXPECT_EQ(settings.CurrentPath(), std::string(CurrentPathFieldSize, 'p'));
+}
+
+// No file, or a directory, a FIFO or an unreadable file in its place: the
+// load neither hangs (it runs in a child) nor changes the settings, and a
+// save leaves the directory alone. (What a file of any bytes gives is the
+// fuzz_settings target's part.)
+TEST(BadSettingsFile, WhatCannotBeReadKeepsTheSettings) {
+    TempDirectory dir;
+    const auto directory = dir / "directory";
+    std::filesystem::create_directory(directory);
+    dir.Write("directory/inside", "keep");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    Settings defaults;
+    ASSERT_TRUE(SaveSettings(defaults, dir / "locked", 8));
+    ::chmod((dir / "locked").c_str(), 0);
+    for (const char* name : {"missing", "directory", "fifo", "locked"}) {
+        const int status = test::InChild([&] {
+            test::DropPermissionOverride();
+            if (name == std::string("locked") && test::CanRead(dir / name)) return 77;
+            Settings settings;
+            settings.analysisLevel = 3;
+            return !LoadSettings(settings, dir / name, 8) && settings.analysisLevel == 3 && settings.windowLeft == 10
+                       ? 0
+                       : 1;
+        });
+        if (status == 77) GTEST_SKIP() << "permissions do not bind this process";
+        EXPECT_EQ(status, 0) << name << (status == 100 + SIGALRM ? ": the load hung" : ": the settings changed");
+    }
+    EXPECT_FALSE(SaveSettings(defaults, directory, 8));
+    EXPECT_EQ(ReadBytes(directory / "inside"), "keep");
 }
 
 } // namespace

@@ -1,18 +1,14 @@
 // The window in English: no Japanese text on any menu, action, tool-bar tip,
 // dialog-bar control or the status bar; the dialog-bar texts fit their
-// fixed places; the boxes of the answer check, the wrong-cell eraser and the
-// next move are English, and the hinted cell is still found.
+// fixed places. (The boxes' texts in English: MoveTextTranslationTest.)
 #include "guisupport/WindowFixture.h"
 
 #include "guisupport/JapaneseText.h"
 
-#include "game/MoveHint.h"
-#include "platform/VirtualKeys.h"
 #include "shell/CommandIds.h"
 #include "shell/AboutDlg.h"
 #include "commands/PrintSetDlg.h"
 #include "shell/UiLanguage.h"
-#include "text/Cp932.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -146,54 +142,6 @@ TEST_F(EnglishWindowTest, DialogsHaveNoJapanese) {
     CPrintSetDlg printSettings(frame);
     ExpectNoJapanese(&printSettings, 3);
     EXPECT_EQ(printSettings.windowTitle(), QStringLiteral("Print Settings"));
-}
-
-TEST_F(EnglishWindowTest, AnswerCheckVerdictsAndWrongCellCountsAreEnglish) {
-    LoadGivens();
-    AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
-    view->m_board.Analyze();
-    view->CheckAnswer();  // answered Yes: no puzzle file to rename, so a notice follows
-    ASSERT_EQ(boxes.Boxes().size(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("Correct"));
-    EXPECT_TRUE(boxes.Boxes()[0].text.startsWith(QStringLiteral("Congratulations, that is correct.")));
-    EXPECT_EQ(boxes.Boxes()[0].buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(boxes.Boxes()[1].text.startsWith(QStringLiteral("Sorvat cannot tell which file")));
-
-    LoadGivens();
-    AddAnswers(view->m_moves, EasyPuzzle, SwappedSolution());
-    view->m_board.Analyze();
-    view->CheckAnswer();
-    ASSERT_EQ(boxes.Boxes().size(), 3u);
-    EXPECT_EQ(boxes.Boxes()[2].title, QStringLiteral("Sorry, that is not correct"));
-    EXPECT_TRUE(boxes.Boxes()[2].text.contains(QStringLiteral("Edit --> Erase Wrong Cells")));
-
-    // The wrong-cell eraser counts in English.
-    view->OnEraseWrongCells();
-    view->OnEraseWrongCells();
-    ASSERT_EQ(boxes.Boxes().size(), 5u);
-    EXPECT_EQ(boxes.Boxes()[3].text, QStringLiteral("Erased 2 wrong digits."));
-    EXPECT_EQ(boxes.Boxes()[4].text, QStringLiteral("No wrong digits found."));
-    for (const MessageBoxRequest& box : boxes.Boxes()) {
-        EXPECT_FALSE(HasJapanese(box.title)) << box.title.toStdString();
-        EXPECT_FALSE(HasJapanese(box.text)) << box.text.toStdString();
-    }
-}
-
-TEST_F(EnglishWindowTest, NextMoveIsExplainedInEnglishAndKeyAStillFindsTheCell) {
-    LoadGivens();
-    const MoveHint hint = FindNextMove(view->m_board);
-    ASSERT_TRUE(hint.Found());
-    const int x = hint.move.x, y = hint.move.y;
-
-    view->OnNextMove();
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    const QString shown = boxes.Boxes()[0].text;
-    EXPECT_FALSE(HasJapanese(shown)) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("(X%1,Y%2)").arg(x + 1).arg(y + 1)));
-
-    view->HandleKey(VK_KeyA);
-    EXPECT_EQ(view->m_board.Cell(x, y).enteredDigit, DigitAt(EasySolution, x, y));
-    EXPECT_EQ(frame->StatusText(), shown);
 }
 
 } // namespace

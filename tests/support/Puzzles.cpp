@@ -1,28 +1,58 @@
-#include "game/AnswerBoard.h"
 #include "support/Puzzles.h"
 
-#include <cstring>
 #include <fstream>
-#include <regex>
 #include <stdexcept>
 
 namespace sorvat::test {
 
-EntryList LocksFromLine(const std::string& line) {
+void AddGrid(EntryList& list, std::string_view grid, int kind) {
+    for (int i = 0; i < 81 && i < static_cast<int>(grid.size()); ++i)
+        if (grid[static_cast<std::size_t>(i)] >= '1' && grid[static_cast<std::size_t>(i)] <= '9')
+            list.Add(Entry(i % 9, i / 9, DigitAt(grid, i % 9, i / 9), kind));
+}
+
+EntryList Givens(std::string_view grid) {
     EntryList list;
-    for (int i = 0; i < 81 && i < static_cast<int>(line.size()); ++i)
-        if (line[i] >= '1' && line[i] <= '9') list.Add(Entry(i % 9, i / 9, line[i] - '1', Lock));
+    AddGrid(list, grid, Lock);
     return list;
 }
 
-std::string SolvedLine(const CellBoard& board) {
-    std::string out;
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x) {
-            const int d = board.cells[y][x].solvedDigit;
-            out.push_back(d < 9 ? static_cast<char>('1' + d) : '.');
-        }
-    return out;
+void AddAnswers(EntryList& list, std::string_view puzzle, std::string_view solution) {
+    for (int i = 0; i < 81; ++i)
+        if (puzzle[static_cast<std::size_t>(i)] < '1' || puzzle[static_cast<std::size_t>(i)] > '9')
+            list.Add(Entry(i % 9, i / 9, DigitAt(solution, i % 9, i / 9), Fix));
+}
+
+EntryList Played(std::string_view answers) {
+    EntryList list = Givens();
+    AddAnswers(list, EasyPuzzle, answers);
+    return list;
+}
+
+EntryList FirstLocksOfTheAnswer(int count) {
+    EntryList list;
+    for (int i = 0; i < count; ++i) list.Add(Entry(i % 9, i / 9, DigitAt(EasySolution, i % 9, i / 9), Lock));
+    list.Add(Entry(8, 8, 0, Fix));
+    return list;
+}
+
+std::string SwappedSolution() {
+    std::string wrong(EasySolution);
+    std::swap(wrong[2], wrong[3]);
+    return wrong;
+}
+
+void BuildBoard(CellBoard& board, EntryList& list) {
+    board.entries = &list;
+    board.SetLevel(0);
+    board.Analyze();
+}
+
+std::string Contradictory() {
+    std::string puzzle(81, '.');
+    for (int x = 0; x < 8; ++x) puzzle[static_cast<std::size_t>(x)] = static_cast<char>('1' + x);
+    puzzle[17] = '9';
+    return puzzle;
 }
 
 std::vector<PuzzleCase> ReadPuzzleCases(const std::string& name) {
@@ -38,13 +68,6 @@ std::vector<PuzzleCase> ReadPuzzleCases(const std::string& name) {
     return out;
 }
 
-EntryList BoxHiddenSingleLocks() {
-    EntryList list;
-    for (const Entry& e : {Entry(4, 0, 4, Lock), Entry(7, 1, 4, Lock), Entry(1, 5, 4, Lock), Entry(2, 7, 4, Lock)})
-        list.Add(e);
-    return list;
-}
-
 std::unique_ptr<CellBoard> Analysed(EntryList& list, int level, bool repeat, bool autoConfirm) {
     auto b = std::make_unique<CellBoard>();
     b->entries = &list;
@@ -53,25 +76,6 @@ std::unique_ptr<CellBoard> Analysed(EntryList& list, int level, bool repeat, boo
     b->autoConfirm = autoConfirm ? 1 : 0;
     b->Analyze();
     return b;
-}
-
-void AnalyzeAsAnswer(CellBoard& board, EntryList& list) {
-    AnalyzeGivens(list, board);
-}
-
-std::string NextMoveBytes(CellBoard& board) {
-    char buffer[NextMoveBufferSize];
-    std::memset(buffer, 'x', sizeof buffer);
-    const int length = board.NextMove(buffer, sizeof buffer);
-    if (length < 0 || length >= NextMoveBufferSize) throw std::runtime_error("next move length out of range");
-    return std::string(buffer, static_cast<std::size_t>(length));
-}
-
-std::tuple<int, int, int> MovedCell(const std::string& text) {
-    static const std::regex re(R"(\(X(\d),Y(\d)\) = (\d))");
-    std::smatch m;
-    if (!std::regex_search(text, m, re)) return {0, 0, 0};
-    return {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
 }
 
 } // namespace sorvat::test

@@ -52,4 +52,18 @@ private:
     std::filesystem::path m_path;
 };
 
+// Makes `directory` the current directory for its lifetime.
+class InDirectory {
+public:
+    explicit InDirectory(const std::filesystem::path& directory) : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(directory);
+    }
+    ~InDirectory() { std::filesystem::current_path(m_previous); }
+    InDirectory(const InDirectory&) = delete;
+    InDirectory& operator=(const InDirectory&) = delete;
+
+private:
+    std::filesystem::path m_previous;
+};
+
 } // namespace sorvat::test

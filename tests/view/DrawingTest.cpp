@@ -55,41 +55,28 @@ TEST_F(DrawingTest, FramesHaveTheirColoursAndPlacesAndLabelsTheirs) {
     }
 }
 
-TEST_F(DrawingTest, WrongFixDigitIsRedInTheCheckingModesAndBlueInSelfMode) {
+// A Fix digit that differs from the answer, or stands where the answer is
+// open, is red in the checking modes and blue in self mode; a Lock is black.
+TEST_F(DrawingTest, FixDigitsAreRedWhenTheAnswerDiffersOnlyInTheCheckingModes) {
     LoadGivens();
-    // Cell (2, 0) holds 4 in the answer; enter 9 instead, and a right digit
-    // in (3, 0).
-    view->m_moves.Add(Entry(2, 0, 8, Fix));
-    view->m_moves.Add(Entry(3, 0, 5, Fix));
+    view->m_moves.Add(Entry(2, 0, 8, Fix));  // the answer is 4
+    view->m_moves.Add(Entry(3, 0, 5, Fix));  // right
     view->m_board.Analyze();
-    view->InvalidateBoard();
-
-    SetMode(ModeSelf);
-    QImage image = Render();
-    EXPECT_GT(GlyphPixels(image, 2, 0, colors::FixDigit), 20);
-    EXPECT_EQ(GlyphPixels(image, 2, 0, colors::WrongDigit), 0);
-
-    for (int mode : {ModeHint, ModeAnalysis}) {
+    for (int mode : {ModeSelf, ModeHint, ModeAnalysis}) {
         SetMode(mode);
-        image = Render();
-        EXPECT_GT(GlyphPixels(image, 2, 0, colors::WrongDigit), 20) << mode;
-        EXPECT_EQ(GlyphPixels(image, 2, 0, colors::FixDigit), 0) << mode;
+        const QImage image = Render();
+        EXPECT_GT(GlyphPixels(image, 2, 0, mode == ModeSelf ? colors::FixDigit : colors::WrongDigit), 20) << mode;
+        EXPECT_EQ(GlyphPixels(image, 2, 0, mode == ModeSelf ? colors::WrongDigit : colors::FixDigit), 0) << mode;
         EXPECT_GT(GlyphPixels(image, 3, 0, colors::FixDigit), 20) << mode;
+        EXPECT_GT(GlyphPixels(image, 0, 0, colors::Black), 20) << mode;
+        EXPECT_EQ(GlyphPixels(image, 0, 0, colors::WrongDigit), 0) << mode;
     }
-    // A Lock digit is black in every mode; a cell never shows a white-on-
-    // entered frame of another colour.
-    EXPECT_GT(GlyphPixels(image, 0, 0, colors::Black), 20);
-    EXPECT_EQ(GlyphPixels(image, 0, 0, colors::WrongDigit), 0);
-}
-
-TEST_F(DrawingTest, FixDigitWhereTheAnswerIsOpenIsRedOnlyWhenChecking) {
-    // Without givens the solution board determines nothing.
+    view->m_moves.Clear();  // without givens the answer board determines nothing
+    view->OnReset();
     view->m_moves.Add(Entry(4, 4, 2, Fix));
     view->m_board.Analyze();
     SetMode(ModeHint);
     EXPECT_GT(GlyphPixels(Render(), 4, 4, colors::WrongDigit), 20);
-    SetMode(ModeSelf);
-    EXPECT_EQ(GlyphPixels(Render(), 4, 4, colors::WrongDigit), 0);
 }
 
 TEST_F(DrawingTest, SinglePossibleMarkIsPaleBlueAndTwoAreWhite) {
@@ -177,21 +164,6 @@ TEST_F(DrawingTest, HoverPaintsTheSquareAndHighlightsEqualDigitsInHintMode) {
     view->m_board.Analyze();
     frame->Action(ID_EDIT_ERASE_WRONG)->trigger();
     EXPECT_EQ(CountColor(Render(), view->rect(), colors::Yellow), 0);
-}
-
-TEST_F(DrawingTest, HoverOverAMarkedDigitIsBlueAndSelfModeHighlightsNothing) {
-    LoadGivens();
-    view->m_board.SetPossibleAt(2, 0, 3, Toggle);
-    SetMode(ModeSelf);
-    MoveTo(SquareCentre(2, 0, 3));
-    QImage image = Render();
-    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 3)), colors::Blue);
-    EXPECT_EQ(CountColor(image, view->rect(), colors::Yellow), 0);
-    // Moving to the next square gives the old one its normal look back.
-    MoveTo(SquareCentre(2, 0, 4));
-    image = Render();
-    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 3)), colors::PaleBlue);
-    EXPECT_EQ(image.pixelColor(FillPoint(2, 0, 4)), colors::Pink);
 }
 
 TEST_F(DrawingTest, EveryPaintHandsBothBoardsToTheDialogBar) {

@@ -23,28 +23,6 @@ protected:
     }
 };
 
-TEST_F(MouseTest, HitTestFindsBoxCellAndSquare) {
-    QPoint box, cell, square;
-    view->HitTest(QPoint(23, 23), box, cell, square);
-    EXPECT_EQ(box, QPoint(0, 0));
-    EXPECT_EQ(cell, QPoint(0, 0));
-    EXPECT_EQ(square, QPoint(0, 0));
-    // The last pixel of the board, right and bottom edges exclusive.
-    view->HitTest(QPoint(23 + 512, 23 + 512), box, cell, square);
-    EXPECT_EQ(box, QPoint(2, 2));
-    EXPECT_EQ(cell, QPoint(2, 2));
-    EXPECT_EQ(square, QPoint(2, 2));
-    view->HitTest(SquareCentre(4, 7, 5), box, cell, square);
-    EXPECT_EQ(box, QPoint(1, 2));
-    EXPECT_EQ(cell, QPoint(1, 1));
-    EXPECT_EQ(square, QPoint(2, 1));
-    for (QPoint outside : {QPoint(22, 100), QPoint(100, 23 + 513), QPoint(23 + 513, 100)}) {
-        view->HitTest(outside, box, cell, square);
-        EXPECT_EQ(square, QPoint(9, 9));
-        EXPECT_EQ(box, QPoint(9, 9));
-    }
-}
-
 TEST_F(MouseTest, RightClickEntersTheDigitAndASecondRightClickTakesItBack) {
     const int count = view->m_moves.Count();
     Click(Qt::RightButton, SquareCentre(2, 0, 3));
@@ -83,8 +61,8 @@ TEST_F(MouseTest, LeftClickTogglesTheMarkAndADoubleClickLeavesItAsItWas) {
     EXPECT_FALSE(CellAt(2, 0).Has(1, PossibleBit));
 }
 
-// A right click on a Lock digit, a right double click on an empty cell,
-// clicks outside the board and clicks before the main frame is published.
+// A right click on a Lock digit, a right double click on an empty cell and
+// clicks outside the board.
 TEST_F(MouseTest, ClicksThatChangeNothing) {
     const int givens = view->m_moves.Count();
     Click(Qt::RightButton, SquareCentre(0, 0, 0));
@@ -98,14 +76,6 @@ TEST_F(MouseTest, ClicksThatChangeNothing) {
     const int position = view->m_moves.Position();
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         Click(button, QPoint(550, 300));
-
-    MoveTo(SquareCentre(2, 0, 3));
-    FrameServices* published = g_pMainFrame;
-    g_pMainFrame = nullptr;
-    view->OnRButtonUp();
-    view->OnLButtonUp();
-    view->OnMButtonUp();
-    g_pMainFrame = published;
     EXPECT_EQ(view->m_moves.Count(), count);
     EXPECT_EQ(view->m_moves.Position(), position);
 }
