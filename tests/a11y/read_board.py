@@ -70,7 +70,7 @@ def main():
     shutil.copy(program, work)  # the program keeps its settings beside itself
     shutil.copy(puzzle, os.path.join(work, "puzzle.md2"))
     sorvat = subprocess.Popen([os.path.join(work, "sorvat"), "--lang", "ja", "puzzle.md2"], cwd=work, env=env,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                              stdout=subprocess.DEVNULL)
     try:
         Atspi.init()
         listener = Atspi.EventListener.new(hear)
@@ -104,8 +104,8 @@ def main():
         check(wait_for(lambda: any(name.startswith("Level") and "(X" in name for _, name in heard)),
               "the next-move explanation is heard")
     finally:
-        sorvat.send_signal(signal.SIGTERM)
-        sorvat.wait(20)
+        sorvat.send_signal(signal.SIGTERM)  # closes the window like its close box
+        check(sorvat.wait(20) == 0, "the program ends cleanly: %s" % sorvat.returncode)
         server.terminate()
         server.wait()
         shutil.rmtree(work, ignore_errors=True)
