@@ -76,6 +76,8 @@ TEST(BoardRules, EraseWrongFixTakesBackTheFixDigitsThatDifferFromADeterminedAnsw
         // The redo tail goes with the erased digits.
         {"two wrong, one right undone", WithLastUndone(Played(SwappedSolution())), EraseOutcome::Erased, 2, 78},
         {"all right", Played(), EraseOutcome::NoneWrong, 0, 81},
+        // Every cell solved, but a digit twice in a column: nothing to erase against.
+        {"contradictory Locks", Givens(SwappedSolution()), EraseOutcome::Inconsistent, 0, 81},
     };
     for (auto c : cases) {
         SCOPED_TRACE(c.what);
