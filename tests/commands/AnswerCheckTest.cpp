@@ -24,12 +24,6 @@ protected:
     const fs::path puzzles = dir / "puzzles";
 };
 
-EntryList AllFix(std::string_view grid) {
-    EntryList moves;
-    AddGrid(moves, grid, Fix);
-    return moves;
-}
-
 // Each verdict's box; only a Yes to an offer marks the file and loads the
 // next one.
 TEST_F(AnswerCheck, EachVerdictShowsItsBoxAndAYesToAnOfferMovesOn) {

@@ -12,12 +12,6 @@ AnswerVerdict Judge(EntryList& moves, CellBoard& board) {
     return JudgeAnswer(moves, board);
 }
 
-EntryList AllFix(std::string_view grid) {
-    EntryList moves;
-    AddGrid(moves, grid, Fix);
-    return moves;
-}
-
 TEST(AnswerVerdict, LockedGivensDecideTheVerdictOtherwiseTheBoardItself) {
     const struct {
         EntryList moves;

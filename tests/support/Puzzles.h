@@ -31,6 +31,13 @@ void AddAnswers(EntryList& list, std::string_view puzzle, std::string_view solut
 // The easy puzzle's givens with `answers` entered as Fix digits.
 EntryList Played(std::string_view answers = EasySolution);
 
+// Every digit of `grid` as a Fix entry (no Locks).
+inline EntryList AllFix(std::string_view grid) {
+    EntryList moves;
+    AddGrid(moves, grid, Fix);
+    return moves;
+}
+
 // The first `count` cells of the easy solution as Locks, then a Fix at X9Y9.
 EntryList FirstLocksOfTheAnswer(int count);
 
