@@ -43,7 +43,6 @@ protected:
     CStatusDialogBar bar;
 };
 
-
 TEST_F(DialogBarTest, CorrectlyCompletedBoardIsAllBlue) {
     AddAnswers(moves, EasyPuzzle, EasySolution);
     Update();
@@ -86,15 +85,6 @@ TEST_F(DialogBarTest, UndeterminedAnswerMakesEverythingInItWrong) {
     EXPECT_EQ(bar.Status(), 2);
     for (int d = 0; d < 9; ++d)
         EXPECT_EQ(bar.DigitStatus(d), 2);
-}
-
-TEST_F(DialogBarTest, StartsAtZeroInBlack) {
-    EXPECT_EQ(bar.Entered(), 0);
-    for (int d = 0; d < 9; ++d) {
-        EXPECT_EQ(bar.DigitText(d), QStringLiteral("%1:0").arg(d + 1));
-        EXPECT_EQ(BluePixels(d), 0);
-    }
-    EXPECT_EQ(BluePixels(-1), 0);
 }
 
 } // namespace

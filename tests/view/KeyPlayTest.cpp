@@ -7,7 +7,6 @@
 #include "shell/LevelEdit.h"
 #include "view/BoardPainter.h"
 
-#include <QElapsedTimer>
 #include <QPainter>
 
 namespace sorvat::test {
@@ -90,22 +89,6 @@ TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     EXPECT_EQ(view->m_moves.Count(), count + 1);
     Key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), frame->DialogBar()->Control(ID_EDIT_UNDO_MOVE));
-}
-
-TEST_F(KeyPlayTest, TheLastDigitByKeyStartsTheAnswerCheckAndAMarkNever) {
-    AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
-    view->m_moves.Undo();  // the answer of the last empty cell (6, 8)
-    view->ReplayMoves();
-    GoTo(6, 8);
-    Key(Qt::Key_1, Qt::ControlModifier);
-    EXPECT_FALSE(view->IsAnswerTimerActive());
-    Key(Qt::Key_1 + DigitAt(EasySolution, 6, 8));
-    EXPECT_TRUE(view->IsAnswerTimerActive());
-    QElapsedTimer clock;
-    clock.start();
-    while (boxes.Boxes().empty() && clock.elapsed() < 3000) QTest::qWait(20);
-    ASSERT_FALSE(boxes.Boxes().empty());
-    EXPECT_EQ(boxes.Boxes()[0].title, QString::fromUtf8("正解です"));
 }
 
 // A click moves the cursor without drawing it; once a key used it, it shows

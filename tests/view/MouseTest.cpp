@@ -81,14 +81,9 @@ TEST_F(MouseTest, ClicksThatChangeNothing) {
 }
 
 TEST_F(MouseTest, TheLastDigitStartsTheAnswerCheckAndALeftClickNever) {
-    // Every answer but the one of the last empty cell (6, 8).
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x)
-            if (EasyPuzzle[y * 9 + x] == '0' && !(x == 6 && y == 8))
-                view->m_moves.Add(Entry(x, y, DigitAt(EasySolution, x, y), Fix));
-    view->m_board.Analyze();
-    view->InvalidateBoard();
-    ProcessEvents();
+    AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
+    view->m_moves.Undo();  // the answer of the last empty cell (6, 8)
+    view->ReplayMoves();
     Click(Qt::LeftButton, SquareCentre(6, 8, 0));
     EXPECT_FALSE(view->IsAnswerTimerActive());
     Click(Qt::LeftButton, SquareCentre(6, 8, 0));  // the mark off again
