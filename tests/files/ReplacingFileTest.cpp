@@ -16,12 +16,7 @@ using test::ReadBytes;
 using test::TempDirectory;
 using test::WriteBytes;
 
-int EntriesIn(const fs::path& dir) {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir))
-        ++count;
-    return count;
-}
+auto EntriesIn(const fs::path& dir) { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
 
 TEST(ReplacingFile, ReplacesContentsAndKeepsPermissions) {
     TempDirectory dir;
