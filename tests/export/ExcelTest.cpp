@@ -25,13 +25,6 @@ protected:
         excel.m_pfnOutput = [this](const std::string& text) { output += text; };
     }
 
-    // A workbook with `sheets` sheets.
-    void OpenNewBook(int sheets) {
-        office.newBookSheets = sheets;
-        ASSERT_EQ(excel.AppOpen(false), 0);
-        ASSERT_EQ(excel.BookNew(), 0);
-    }
-
     std::string TakeOutput() { return std::exchange(output, {}); }
 
     FakeOffice office;
@@ -64,7 +57,8 @@ TEST_F(ExcelTest, CoordinatesAreCapitalLettersThenAPositiveRowOrNumbersFromOneTo
 
 TEST_F(ExcelTest, BookSaveAsRefusesTargetsThatCannotBeWritten) {
     TempDirectory dir;
-    OpenNewBook(3);
+    ASSERT_EQ(excel.AppOpen(false), 0);
+    ASSERT_EQ(excel.BookNew(), 0);
     const fs::path readOnly = dir.Path() / "readonly.xls";
     std::ofstream(readOnly) << "x";
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);

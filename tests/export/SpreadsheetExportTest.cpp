@@ -90,7 +90,6 @@ TEST_F(SpreadsheetExportTest, AnEmptyBoardColoursTheDigitsGridAndShowsEveryCandi
     EXPECT_EQ(Text(candidates, 4, 2), "3");
     EXPECT_EQ(Text(candidates, 15, 18), "5"); // cell (4, 5), digit 5 in the middle
     for (const auto& [position, cell] : candidates.cells) EXPECT_FALSE(cell.backColor.has_value());
-    EXPECT_EQ(office.books[0]->activeSheet, 1);
     EXPECT_EQ(output, "");
 }
 
@@ -151,7 +150,6 @@ TEST_F(SpreadsheetExportTest, ATwoSheetTemplateGetsTheThirdLayoutOnItsLastSheet)
     // The candidates of the other cells are there as well.
     EXPECT_EQ(Text(second, 2, 2), "1");
     EXPECT_EQ(Text(second, 4, 2), ""); // 3 is entered beside it
-    EXPECT_EQ(office.books[0]->activeSheet, 1);
 }
 
 class ExportCommandTest : public ::testing::Test {
@@ -182,11 +180,9 @@ TEST_F(ExportCommandTest, OpensTheTemplateOrANewWorkbookSavesWithTheDigitsSheetA
         office.log.clear();
         const ExportResult result = ExportSpreadsheet(*board.board, request);
         EXPECT_EQ(result.outcome, ExportOutcome::Saved);
-        EXPECT_EQ(result.outputPath, request.outputPath);
         ASSERT_EQ(office.books.size(), 1u);
         const auto& book = *office.books[0];
         EXPECT_EQ(book.source, withTemplate ? templateFile.string() : "");
-        EXPECT_EQ(book.sheets[0].At(2, 2)->text, "1");
         EXPECT_EQ(book.savedAs, request.outputPath);
         EXPECT_EQ(book.activeSheetAtSave, 1);
         EXPECT_EQ(book.closedWith, false);

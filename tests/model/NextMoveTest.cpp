@@ -19,15 +19,13 @@ std::string NextMoveBytes(CellBoard& board) {
     return std::string(buffer, static_cast<std::size_t>(length));
 }
 
-std::string NextMoveText(CellBoard& b) { return Cp932ToUtf8(NextMoveBytes(b)); }
-
 } // namespace
 
 TEST(NextMove, NothingFoundOnAnEmptyBoardAndSmallBuffersCutTheText) {
     EntryList list;
     auto b = std::make_unique<CellBoard>();
     b->entries = &list;
-    EXPECT_EQ(NextMoveText(*b), "次の手が見つかりませんでした。");
+    EXPECT_EQ(Cp932ToUtf8(NextMoveBytes(*b)), "次の手が見つかりませんでした。");
     auto none = std::make_unique<CellBoard>();  // no entry list at all
     EXPECT_EQ(NextMoveBytes(*none).size(), 30u);
 
