@@ -105,12 +105,9 @@ TEST(Soundness, AnalysisNeverLosesTheTruthAtAnyLevel) {
                     << pc.puzzle << " level " << level << " repeat " << repeat << " seed " << seed;
                 EntryList confirmed = Givens(pc.puzzle);
                 auto b = Analysed(confirmed, level, repeat, true);
+                // The digits auto-confirm wrote back are entered digits of the board.
                 ASSERT_EQ(Unsound(*b, pc.solution), "")
                     << pc.puzzle << " auto-confirm level " << level << " repeat " << repeat;
-                for (int i = 0; i < confirmed.Position(); ++i) {
-                    const Entry e = confirmed.At(i);
-                    ASSERT_EQ(pc.solution[e.y * 9 + e.x] - '1', e.digit) << "auto-confirmed a wrong digit";
-                }
                 ASSERT_EQ(EntryListViolation(confirmed), "");
             }
 }
