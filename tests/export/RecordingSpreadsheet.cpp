@@ -95,8 +95,7 @@ public:
     }
     std::shared_ptr<SpreadsheetSheet> Sheet(std::int32_t index) override {
         m_office.Record("Worksheets.Item(" + std::to_string(index) + ")");
-        if (m_office.sheetGivesNothing || index < 1 || index > static_cast<int>(m_book->sheets.size()))
-            return nullptr;
+        if (index < 1 || index > static_cast<int>(m_book->sheets.size())) return nullptr;
         return std::make_shared<FakeSheetObject>(m_office, m_book, index);
     }
     void SaveAs(const std::string& fullName) override {
@@ -128,13 +127,11 @@ public:
     void SetDisplayAlerts(bool display) override { m_office.Record("DisplayAlerts=" + std::to_string(display)); }
     std::shared_ptr<SpreadsheetBook> AddBook() override {
         m_office.Record("Workbooks.Add");
-        if (m_office.addGivesNothing) return nullptr;
         return NewBook("", m_office.newBookSheets);
     }
     std::shared_ptr<SpreadsheetBook> OpenBook(const std::string& fullName) override {
         m_office.Record("Workbooks.Open(" + fullName + ")");
-        if (m_office.openGivesNothing) return nullptr;
-        return NewBook(fullName, m_office.openedBookSheets);
+        return NewBook(fullName, 3);
     }
     bool IsBookLoaded(const std::string& fileName) override {
         m_office.Record("IsBookLoaded(" + fileName + ")");

@@ -44,11 +44,7 @@ struct FakeBook {
 struct FakeOffice {
     std::vector<std::string> log;
     bool cannotRun = false;
-    bool addGivesNothing = false;
-    bool openGivesNothing = false;
-    bool sheetGivesNothing = false;
-    int newBookSheets = 3;
-    int openedBookSheets = 3;
+    int newBookSheets = 3;  // an opened workbook has three
     std::set<std::string> loadedNames;
     std::string failingCall; // a call name that raises SpreadsheetError
     std::vector<std::shared_ptr<FakeBook>> books;

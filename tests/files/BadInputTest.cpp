@@ -1,6 +1,5 @@
 // Puzzle files far from what they should be: NUL-filled, 200 MB with an
-// endless line and an endless memo, lines without an end. (Random bytes are
-// the fuzz targets' part.)
+// endless line and an endless memo. (Random bytes are the fuzz targets' part.)
 #include "files/PuzzleFile.h"
 #include "support/TempDirectory.h"
 
@@ -80,19 +79,6 @@ TEST(BadPuzzleFile, TwoHundredMegabytesWithEndlessLineAndMemoReadInConstantMemor
     EXPECT_EQ(memo[MemoCapacity - 1], '\n');  // the last byte of the memo
     // Memory is measured, not asserted: the growth is recorded for the report.
     RecordProperty("peak_growth_kb", static_cast<int>(grownKb));
-}
-
-TEST(BadPuzzleFile, EndlessLinesWithoutAnyLineEnd) {
-    // One line of 8 MB of digits: only its first characters are looked at.
-    std::string line(8u << 20, '7');
-    line[0] = 'L';
-    EntryList list;
-    PuzzleFile().ReadBytes(line, "endless.md1", list);
-    ASSERT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.At(0), Entry(6, 6, 6, Lock));
-    EntryList rows;
-    PuzzleFile().ReadBytes(std::string(8u << 20, '3'), "endless.md2", rows);
-    EXPECT_EQ(rows.Count(), 9);  // the first nine cells of the first row
 }
 
 } // namespace

@@ -18,13 +18,6 @@ using sorvat::fuzz::Check;
 
 namespace {
 
-bool SameEntriesInEffect(const EntryList& a, const EntryList& b) {
-    if (a.Position() != b.Position()) return false;
-    for (int i = 0; i < a.Position(); ++i)
-        if (!(a.At(i) == b.At(i))) return false;
-    return true;
-}
-
 void CheckMemo(bool asked) {
     const char* memo = MemoBuffer();
     // Bytes past the memo's capacity are never written: the text stays
@@ -69,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckMemo(askMemo);
     if (bytes.empty()) {
         Check(result == 2, "empty file gives 2");
-        Check(SameEntriesInEffect(list, before), "empty file keeps the entries");
+        Check(test::EntriesInEffect(list) == test::EntriesInEffect(before), "empty file keeps the entries");
         return 0;
     }
     Check(result == 0, "read gives 0");
@@ -83,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // effect; md2: the Locks, by row and column).
     EntryList again;
     PuzzleFile().ReadBytes(PuzzleFile::Format("back.md1", list), "back.md1", again);
-    Check(SameEntriesInEffect(list, again), "md1 round trip");
+    Check(test::EntriesInEffect(list) == test::EntriesInEffect(again), "md1 round trip");
     EntryList locks;
     PuzzleFile().ReadBytes(PuzzleFile::Format("back.md2", list), "back.md2", locks);
     EntryList lockCopy;

@@ -30,10 +30,6 @@ TEST(AnswerVerdict, LockedGivensDecideTheVerdictOtherwiseTheBoardItself) {
         EXPECT_EQ(c.moves.Position(), 81);
         EXPECT_EQ(board.enteredCount, 81);
     }
-    EXPECT_TRUE(OffersNextProblem(AnswerVerdict::Correct));
-    EXPECT_TRUE(OffersNextProblem(AnswerVerdict::UnsolvedConsistent));
-    EXPECT_FALSE(OffersNextProblem(AnswerVerdict::Wrong));
-    EXPECT_FALSE(OffersNextProblem(AnswerVerdict::UnsolvedContradiction));
 }
 
 TEST(AnswerVerdict, LocksBehindTheUndoPointAreNotGivens) {

@@ -20,8 +20,6 @@ TEST(ProblemQueue, ListingGivesTheDotEntriesFirstThenNamesInByteOrder) {
     for (const DirectoryEntry& entry : *entries) names.push_back(entry.name);
     EXPECT_EQ(names, (std::vector<std::string>{".", "..", "-first", ".hidden", "B.md2", "b.md2", "sub", "x.a.md2",
                                                "\xE5\x95\x8F.md2"}));
-    EXPECT_TRUE((*entries)[6].isDirectory);
-    EXPECT_FALSE((*entries)[5].isDirectory);
     EXPECT_FALSE(ListDirectory(dir / "gone"));
 }
 

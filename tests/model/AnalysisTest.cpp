@@ -24,13 +24,6 @@ TEST(Analysis, SetLevelIgnoresOutOfRangeLevels) {
     b->SetLevel(-1);
     EXPECT_EQ(b->level, 5);
     EXPECT_EQ(b->techniqueMask, mask);
-    b->SetLevel(7);
-    EXPECT_EQ(b->level, 7);
-    EXPECT_EQ(b->techniqueMask, TechniqueMaskOfLevel(6));
-    EXPECT_EQ(TechniqueMaskOfLevel(9), TechniqueMaskOfLevel(8));
-    EXPECT_TRUE(TechniqueMaskOfLevel(8) & Trial);
-    EXPECT_FALSE(TechniqueMaskOfLevel(6) & Trial);
-    EXPECT_EQ(TechniqueMaskOfLevel(0), 0);
 }
 
 TEST(Analysis, TrialNeedsSixteenEntriesAndLevelEight) {

@@ -1,16 +1,10 @@
 #include "model/EntryList.h"
+#include "support/EntryInvariants.h"
 
 #include <gtest/gtest.h>
 
 using namespace sorvat;
-
-namespace {
-std::vector<Entry> InEffect(const EntryList& list) {
-    std::vector<Entry> out;
-    for (int i = 0; i < list.Position(); ++i) out.push_back(list.At(i));
-    return out;
-}
-} // namespace
+using sorvat::test::EntriesInEffect;
 
 TEST(EntryList, FixAndLockRulesAtOneCell) {
     EntryList list;
@@ -70,8 +64,8 @@ TEST(EntryList, LocksAreCopiedFromTheEntriesInEffectAndAssignFromCopiesAll) {
 
     EntryList answer;
     answer.CopyLocksFrom(list);
-    EXPECT_EQ(InEffect(answer), (std::vector<Entry>{Entry(0, 0, 0, Lock), Entry(3, 0, 3, Lock)}));
+    EXPECT_EQ(EntriesInEffect(answer), (std::vector<Entry>{Entry(0, 0, 0, Lock), Entry(3, 0, 3, Lock)}));
     list.KeepLocks();
-    EXPECT_EQ(InEffect(list), InEffect(answer));
+    EXPECT_EQ(EntriesInEffect(list), EntriesInEffect(answer));
     EXPECT_EQ(list.Count(), list.Position());
 }

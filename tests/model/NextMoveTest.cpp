@@ -19,29 +19,13 @@ std::string NextMoveBytes(CellBoard& board) {
     return std::string(buffer, static_cast<std::size_t>(length));
 }
 
-std::string NextMoveText(CellBoard& b) { return Cp932ToUtf8(NextMoveBytes(b)); }
-
 } // namespace
-
-TEST(MoveMessages, TextsAreTheCodePage932FormsOfTheJapaneseTexts) {
-    EXPECT_EQ(Utf8ToCp932("次の手が見つかりませんでした。"), messages::NoMoveText);
-    EXPECT_EQ(std::strlen(messages::NoMoveText), 30u);
-    EXPECT_EQ(Utf8ToCp932("Level%d までの解析で (X%d,Y%d) = %d に確定します。"), messages::MoveText);
-    EXPECT_EQ(Utf8ToCp932("%sMCell内に数字%dが入る可能性のあるSCellはX%dY%dしかありません。"),
-              messages::BoxHiddenSingleReason);
-    EXPECT_EQ(Utf8ToCp932("X%d_TCell内に数字%dが入る可能性のあるSCellはX%dY%dしかありません。"),
-              messages::ColumnHiddenSingleReason);
-    EXPECT_EQ(Utf8ToCp932("Y%d_YCell内に数字%dが入る可能性のあるSCellはX%dY%dしかありません。"),
-              messages::RowHiddenSingleReason);
-    EXPECT_EQ(Utf8ToCp932("解析の過程で%dはX%dY%dSCellの単独候補となりました。"), messages::NakedSingleReason);
-    EXPECT_EQ(Utf8ToCp932("右下"), messages::BoxNames[8]);
-}
 
 TEST(NextMove, NothingFoundOnAnEmptyBoardAndSmallBuffersCutTheText) {
     EntryList list;
     auto b = std::make_unique<CellBoard>();
     b->entries = &list;
-    EXPECT_EQ(NextMoveText(*b), "次の手が見つかりませんでした。");
+    EXPECT_EQ(Cp932ToUtf8(NextMoveBytes(*b)), "次の手が見つかりませんでした。");
     auto none = std::make_unique<CellBoard>();  // no entry list at all
     EXPECT_EQ(NextMoveBytes(*none).size(), 30u);
 

@@ -3,6 +3,7 @@
 #include "model/EntryList.h"
 
 #include <string>
+#include <vector>
 
 namespace sorvat::test {
 
@@ -37,6 +38,13 @@ inline std::string EntryListViolation(const EntryList& list) {
         }
     }
     return {};
+}
+
+// The entries before the undo point.
+inline std::vector<Entry> EntriesInEffect(const EntryList& list) {
+    std::vector<Entry> out;
+    for (int i = 0; i < list.Position(); ++i) out.push_back(list.At(i));
+    return out;
 }
 
 } // namespace sorvat::test
