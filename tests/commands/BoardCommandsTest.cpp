@@ -20,17 +20,6 @@ protected:
     void LoadPuzzle() { view->LoadFile(WritePuzzle("q1.md2").string()); }
 };
 
-TEST_F(BoardCommands, RepeatFollowsTheSettingsAndTheDialogBar) {
-    ASSERT_EQ(settings().repeatFlag, 0);
-    view->OnToggleRepeat();
-    EXPECT_EQ(settings().repeatFlag, 1);
-    EXPECT_EQ(view->m_board.repeatUntilStable, 1);
-    EXPECT_TRUE(frame->DialogBar()->Button(IDC_REPEAT)->isChecked());
-    view->OnToggleRepeat();
-    EXPECT_EQ(view->m_board.repeatUntilStable, 0);
-    EXPECT_FALSE(frame->DialogBar()->Button(IDC_REPEAT)->isChecked());
-}
-
 TEST_F(BoardCommands, LevelEditChangesTheLevelWithinMaxLevelOnly) {
     LoadPuzzle();
     CLevelEdit* edit = frame->m_wndLevelEdit;
@@ -121,7 +110,8 @@ TEST_F(BoardCommands, AutoConfirmIsOneShotAndRepeatsWithRepeatOn) {
     EXPECT_EQ(view->m_moves.Position(), view->m_moves.Count() - 1);
 
     LoadPuzzle();
-    view->OnToggleRepeat();
+    frame->DialogBar()->Button(IDC_REPEAT)->click();
+    EXPECT_EQ(settings().repeatFlag, 1);
     view->OnAutoConfirm();
     EXPECT_EQ(view->m_board.enteredCount, 81);
     EXPECT_GT(view->m_moves.Count() - 30, oncePass);

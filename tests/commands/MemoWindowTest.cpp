@@ -53,25 +53,6 @@ TEST(MemoWindowTest, ShowsEachMemoOnceAsPlainTextInAnOwnerlessBox) {
     EXPECT_FALSE(memo.IsShowing());
 }
 
-TEST(MemoWindowTest, NextMemoWaitsForThePreviousBoxToClose) {
-    MemoWindow memo;
-    memo.Start();
-    memo.Publish("first");
-    Settle();
-    QPointer<QMessageBox> first = memo.Box();
-    ASSERT_FALSE(first.isNull());
-
-    // Published without closing: it waits for the open box.
-    memo.Publish("second");
-    Settle();
-    EXPECT_EQ(memo.Box(), first.data());
-    first->button(QMessageBox::Ok)->click();
-    Settle();
-    EXPECT_TRUE(first.isNull());
-    ASSERT_TRUE(memo.IsShowing());
-    EXPECT_EQ(memo.Box()->text(), "second");
-}
-
 TEST_F(MemoOfLoadedFile, LoadingTheNextFileClosesTheBoxOfThePreviousOne) {
     view->LoadFile(WritePuzzle("a.md2", Givens(), Utf8ToCp932("メモA\r\n")).string());
     Settle();
