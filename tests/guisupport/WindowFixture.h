@@ -141,6 +141,12 @@ protected:
         ProcessEvents();
     }
 
+    // A key as the window system delivers it to the main window.
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(frame->windowHandle(), static_cast<Qt::Key>(key), modifiers);
+        ProcessEvents();
+    }
+
     QImage Render() {
         ProcessEvents();
         return view->grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -232,8 +232,7 @@ TEST_F(StartupTest, MenuCommandsReachTheView) {
     frame->DialogBar()->Button(ID_EDIT_REDO_MOVE)->click();
     EXPECT_TRUE(view->m_board.Cell(2, 0).HasEntered());
     // Ctrl+Z is the framework's undo, which nothing handles.
-    QTest::keyClick(frame->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
-    ProcessEvents();
+    Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(view->m_board.Cell(2, 0).HasEntered());
     // The tool bar is shown and hidden from the view menu.
     frame->Action(ID_VIEW_TOOLBAR)->trigger();

@@ -39,10 +39,6 @@ protected:
         frame->DialogBar()->LevelEdit()->setText(QStringLiteral("0"));  // eliminations only
         board = QAccessible::queryAccessibleInterface(view);
     }
-    void Key(Qt::Key key) {
-        QTest::keyClick(frame->windowHandle(), key);
-        ProcessEvents();
-    }
     QString CellName(int x, int y) { return board->child(9 * y + x)->text(QAccessible::Name); }
 
     QAccessibleInterface* board = nullptr;

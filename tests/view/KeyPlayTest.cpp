@@ -20,10 +20,6 @@ protected:
         LoadGivens();
         ASSERT_TRUE(view->hasFocus());
     }
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(frame->windowHandle(), static_cast<Qt::Key>(key), modifiers);
-        ProcessEvents();
-    }
     void GoTo(int x, int y) {
         Key(Qt::Key_Home, Qt::ControlModifier);
         for (int i = 0; i < x; ++i) Key(Qt::Key_Right);
