@@ -115,7 +115,7 @@ TEST_F(KeyRouting, OnlyTheMainWindowsKeysPlay) {
     EXPECT_EQ(view->m_moves.Count(), 30);
 }
 
-TEST_F(Keyboard, KeyAWithoutLocksEntersNothingButExplains) {
+TEST_F(Keyboard, KeyAEntersOnlyAMoveTheAnswerBoardKnows) {
     EntryList fixes;
     AddGrid(fixes, EasyPuzzle, Fix);
     view->LoadFile(WritePuzzle("f1.md1", fixes).string());
@@ -123,16 +123,14 @@ TEST_F(Keyboard, KeyAWithoutLocksEntersNothingButExplains) {
     ASSERT_TRUE(hint.Found());
     view->m_moves.Undo();  // leaves a redo tail
     const int position = view->m_moves.Position();
-
     view->HandleKey(VK_KeyA);
-    // The answer board knows nothing: the entry is refused, the tail is gone.
+    // Without Locks the answer board knows nothing: the entry is refused,
+    // the tail is gone, the move is explained.
     EXPECT_EQ(view->m_moves.Count(), position);
     EXPECT_EQ(view->m_moves.Position(), position);
     EXPECT_EQ(frame->StatusText(), expected);
-}
 
-TEST_F(Keyboard, KeyAOnACompleteBoardDoesNothing) {
-    PlaySolved(WritePuzzle("q1.md2"));
+    PlaySolved(WritePuzzle("q1.md2"));  // no move left: nothing happens
     frame->SetStatusText(QStringLiteral("before"));
     view->HandleKey(VK_KeyA);
     EXPECT_EQ(view->m_moves.Count(), 81);

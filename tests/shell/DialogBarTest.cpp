@@ -1,7 +1,7 @@
 // The counter row of the dialog bar: totals, per-digit counts and their
 // colours against the answer board.
 #include "game/AnswerBoard.h"
-#include "support/Puzzles.h"
+#include "guisupport/WindowFixture.h"
 
 #include "shell/StatusDialogBar.h"
 #include "view/BoardPainter.h"
@@ -28,12 +28,7 @@ protected:
     int BluePixels(int d) {
         const QImage image = bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const int x = d < 0 ? 105 : CStatusDialogBar::CounterX(d) - 4;
-        int count = 0;
-        for (int y = 3; y < 21; ++y)
-            for (int i = 0; i < 40; ++i)
-                if (image.pixelColor(x + i, y) == QColor(0, 0, 255))
-                    ++count;
-        return count;
+        return CountColor(image, QRect(x, 3, 40, 18), QColor(0, 0, 255));
     }
 
     EntryList solutionMoves;

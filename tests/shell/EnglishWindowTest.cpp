@@ -74,7 +74,7 @@ protected:
     std::unique_ptr<UiTranslations> english;
 };
 
-TEST_F(EnglishWindowTest, MenusActionsBarsAndStatusBarHaveNoJapanese) {
+TEST_F(EnglishWindowTest, MenusActionsBarsDialogsAndStatusBarHaveNoJapanese) {
     ExpectNoJapanese(frame, 60);
     QStringList menus;
     for (QAction* menu : frame->menuBar()->actions()) menus << menu->text();
@@ -83,6 +83,14 @@ TEST_F(EnglishWindowTest, MenusActionsBarsAndStatusBarHaveNoJapanese) {
     // The shortcut stays after the tab, where the menu shows it.
     EXPECT_TRUE(frame->Action(ID_FILE_OPEN)->text().endsWith(QStringLiteral("\tCtrl+O")));
     EXPECT_EQ(frame->DialogBar()->Button(ID_EDIT_NEXT_MOVE)->text(), QStringLiteral("Next"));
+
+    // The dialogs of the window: the version information and the print settings.
+    CAboutDlg about(frame);
+    ExpectNoJapanese(&about, 3);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Sorvat"));
+    CPrintSetDlg printSettings(frame);
+    ExpectNoJapanese(&printSettings, 3);
+    EXPECT_EQ(printSettings.windowTitle(), QStringLiteral("Print Settings"));
 }
 
 // What a screen reader reads: every control, counter and cell by an English
@@ -133,15 +141,6 @@ TEST_F(EnglishWindowTest, DialogBarTextsFitTheirPlaces) {
     EXPECT_LT(self.right(), hint.left());
     EXPECT_LT(hint.right(), analysis.left());
     EXPECT_TRUE(group.contains(self.united(analysis)));
-}
-
-TEST_F(EnglishWindowTest, DialogsHaveNoJapanese) {
-    CAboutDlg about(frame);
-    ExpectNoJapanese(&about, 3);
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Sorvat"));
-    CPrintSetDlg printSettings(frame);
-    ExpectNoJapanese(&printSettings, 3);
-    EXPECT_EQ(printSettings.windowTitle(), QStringLiteral("Print Settings"));
 }
 
 } // namespace
