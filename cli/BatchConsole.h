@@ -16,6 +16,13 @@ inline std::string Counted(std::uint64_t n, const std::string& noun) {
     return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }
 
+// "; 2 inputs or lines skipped" after a summary, or nothing.
+inline std::string SkippedNote(std::int64_t problems) {
+    if (problems <= 0) return {};
+    return "; " + (problems == 1 ? std::string("1 input or line") : std::to_string(problems) + " inputs or lines") +
+           " skipped";
+}
+
 class BatchConsole {
 public:
     BatchConsole(std::string command, std::uint64_t totalBytes);

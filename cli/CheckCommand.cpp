@@ -68,9 +68,7 @@ void RunCheck(const CheckOptions& o, int& exitCode) {
 
     std::string summary = Counted(done, "puzzle") + ": " + std::to_string(counts[1]) + " unique, " +
                           std::to_string(counts[2]) + " multiple, " + std::to_string(counts[0]) + " none";
-    if (problems > 0)
-        summary += "; " + (problems == 1 ? std::string("1 input or line") : std::to_string(problems) + " inputs or lines") +
-                   " skipped";
+    summary += SkippedNote(problems);
     char timing[96];
     std::snprintf(timing, sizeof timing, "; %.3f s with %d job%s", console.Elapsed(), jobs, jobs == 1 ? "" : "s");
     console.Summary(summary + timing);
@@ -83,10 +81,8 @@ void AddCheckCommand(CLI::App& app, int& exitCode) {
     auto o = std::make_shared<CheckOptions>();
     auto* cmd = app.add_subcommand(
         "check", "tell for every puzzle whether it has one solution, several or none, with the solutions");
-    cmd->add_option("INPUT", o->inputs, "puzzle files (md1, md2, one puzzle per line), directories or -")
-        ->required();
+    AddCollectionInputs(cmd, o->inputs, o->jobs);
     cmd->add_option("--format", o->format, "line (default) or json")->check(CLI::IsMember({"line", "json"}));
-    cmd->add_option("--jobs,-j", o->jobs, "worker threads (default: one per core)")->check(CLI::Range(0, 256));
     cmd->callback([o, &exitCode] { RunCheck(*o, exitCode); });
 }
 

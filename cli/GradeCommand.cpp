@@ -76,9 +76,7 @@ void RunGrade(const GradeOptions& o, int& exitCode) {
 
     const std::string histogram = done > 0 ? Histogram(counts, done) : std::string();
     std::string summary = Counted(done, "puzzle") + ", " + std::to_string(done - counts[10]) + " solved";
-    if (problems > 0)
-        summary += "; " + (problems == 1 ? std::string("1 input or line") : std::to_string(problems) + " inputs or lines") +
-                   " skipped";
+    summary += SkippedNote(problems);
     if (o.histogramOnly) {
         std::cout << histogram;
         std::cout.flush();
@@ -96,10 +94,8 @@ void AddGradeCommand(CLI::App& app, int& exitCode) {
     auto o = std::make_shared<GradeOptions>();
     auto* cmd = app.add_subcommand(
         "grade", "rate every puzzle by the lowest analysis level that solves it, with a histogram");
-    cmd->add_option("INPUT", o->inputs, "puzzle files (md1, md2, one puzzle per line), directories or -")
-        ->required();
+    AddCollectionInputs(cmd, o->inputs, o->jobs);
     cmd->add_option("--format", o->format, "line (default) or json")->check(CLI::IsMember({"line", "json"}));
-    cmd->add_option("--jobs,-j", o->jobs, "worker threads (default: one per core)")->check(CLI::Range(0, 256));
     cmd->add_flag("--histogram", o->histogramOnly, "print only the histogram, on standard output");
     cmd->callback([o, &exitCode] { RunGrade(*o, exitCode); });
 }

@@ -95,9 +95,7 @@ void RunSolve(const SolveOptions& o, int& exitCode) {
     std::string summary = Counted(done, "puzzle") + ": " + std::to_string(solved) + " solved, " +
                           std::to_string(unsolved) + " unsolved, " + std::to_string(contradictory) +
                           " contradictory";
-    if (problems > 0)
-        summary += "; " + (problems == 1 ? std::string("1 input or line") : std::to_string(problems) + " inputs or lines") +
-                   " skipped";
+    summary += SkippedNote(problems);
     console.Summary(summary);
     if (done > 0) {
         char timing[160];
@@ -115,11 +113,9 @@ void AddSolveCommand(CLI::App& app, int& exitCode) {
     auto o = std::make_shared<SolveOptions>();
     auto* cmd = app.add_subcommand(
         "solve", "print the answer board of every puzzle (files, directories, - for standard input)");
-    cmd->add_option("INPUT", o->inputs, "puzzle files (md1, md2, one puzzle per line), directories or -")
-        ->required();
+    AddCollectionInputs(cmd, o->inputs, o->jobs);
     cmd->add_option("--format", o->format, "line (default), grid or json")
         ->check(CLI::IsMember({"line", "grid", "json"}));
-    cmd->add_option("--jobs,-j", o->jobs, "worker threads (default: one per core)")->check(CLI::Range(0, 256));
     cmd->callback([o, &exitCode] { RunSolve(*o, exitCode); });
 }
 
