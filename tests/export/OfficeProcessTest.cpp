@@ -29,9 +29,14 @@ bool IsGone(int pid) {
     return close != std::string::npos && stat.size() > close + 2 && stat[close + 2] == 'Z';
 }
 
+// Waits until the script has written the whole line, not just created the file.
 bool WaitFor(const fs::path& path) {
-    for (int i = 0; i < 500 && !fs::exists(path); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return fs::exists(path);
+    for (int i = 0; i < 1000; ++i) {
+        const std::string line = ReadBytes(path);
+        if (!line.empty() && line.back() == '\n') return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
 }
 
 class OfficeProcessTest : public ::testing::Test {
@@ -98,7 +103,6 @@ TEST_F(OfficeProcessTest, StopDestructionOrTheProgramsDeathEndsTheWholeProcessGr
                 ::_exit(1);
             }
             ASSERT_TRUE(WaitFor(dir / "child.pid"));
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
             child = std::stoi(ReadBytes(dir / "child.pid"));
             ::kill(program, SIGKILL);
             ::waitpid(program, nullptr, 0);
@@ -106,7 +110,6 @@ TEST_F(OfficeProcessTest, StopDestructionOrTheProgramsDeathEndsTheWholeProcessGr
             OfficeProcess office(dir.string());
             ASSERT_TRUE(office.Start());
             ASSERT_TRUE(WaitFor(dir / "child.pid"));
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
             child = std::stoi(ReadBytes(dir / "child.pid"));
             EXPECT_FALSE(IsGone(child));
             if (end == std::string("Stop")) {
@@ -114,7 +117,7 @@ TEST_F(OfficeProcessTest, StopDestructionOrTheProgramsDeathEndsTheWholeProcessGr
                 EXPECT_FALSE(office.IsRunning());
             }
         }
-        for (int i = 0; i < 100 && !IsGone(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        for (int i = 0; i < 1000 && !IsGone(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         EXPECT_TRUE(IsGone(child));
         EXPECT_EQ(fs::is_empty(profiles.Path()), end != std::string("program killed"));
     }
