@@ -1,14 +1,14 @@
 // The answer check after the last cell is filled, and the advance to the
 // next unfinished puzzle file of the same directory.
-#include "view/SorvatView.h"
+#include "commands/ViewCommands.h"
 
-#include "game/AnswerVerdict.h"
 #include "commands/CommandTexts.h"
+#include "game/GameSession.h"
 #include "game/ProblemQueue.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "view/Globals.h"
-
+#include "view/SorvatView.h"
 
 using namespace sorvat;
 
@@ -39,50 +39,51 @@ VerdictBox BoxOf(AnswerVerdict verdict) {
 
 } // namespace
 
-void CSorvatView::CheckAnswer() {
-    const AnswerVerdict verdict = JudgeAnswer(m_moves, m_board);
+void CViewCommands::CheckAnswer() {
+    const AnswerVerdict verdict = m_session.Verdict();
     const VerdictBox box = BoxOf(verdict);
-    const MessageResult answer = ShowMessageBox(this, texts::UiText(box.text), texts::UiText(box.title),
+    const MessageResult answer = ShowMessageBox(&m_view, texts::UiText(box.text), texts::UiText(box.title),
                                                 box.buttons, box.icon);
     if (OffersNextProblem(verdict) && answer == MessageResult::Yes) LoadNextProblem();
 }
 
-int CSorvatView::LoadNextProblem() {
+QueueStep::Status CViewCommands::LoadNextProblem() {
     const QString info = QString::fromUtf8(texts::InfoTitle);
     const QString warning = QString::fromUtf8(texts::WarningTitle);
     const std::string path = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
     const QueueStep step = AdvanceQueue(path);
     if (step.status == QueueStep::NoCurrentPath) {
-        ShowMessageBox(this, texts::UiText(texts::NoCurrentPathText), info);
-        return -1;
+        ShowMessageBox(&m_view, texts::UiText(texts::NoCurrentPathText), info);
+        return step.status;
     }
     const QString shownPath = QString::fromStdString(path);
     if (step.fileMissing)
-        ShowMessageBox(this, texts::UiText(texts::FileMissingText, shownPath), warning, MessageButtons::Ok,
+        ShowMessageBox(&m_view, texts::UiText(texts::FileMissingText, shownPath), warning, MessageButtons::Ok,
                        MessageIcon::Warning);
     if (step.status == QueueStep::NoSlash) {
-        ShowMessageBox(this, texts::UiText(texts::NoSlashText), info);
-        return -3;
+        ShowMessageBox(&m_view, texts::UiText(texts::NoSlashText), info);
+        return step.status;
     }
     if (step.status == QueueStep::EmptyPart) {
-        ShowMessageBox(this, texts::UiText(texts::EmptyPartText), info);
-        return -4;
+        ShowMessageBox(&m_view, texts::UiText(texts::EmptyPartText), info);
+        return step.status;
     }
     if (step.renameRefused)
-        ShowMessageBox(this, texts::UiText(texts::RenameRefusedText, shownPath), warning, MessageButtons::Ok,
+        ShowMessageBox(&m_view, texts::UiText(texts::RenameRefusedText, shownPath), warning, MessageButtons::Ok,
                        MessageIcon::Warning);
 
     const QString pattern = QString::fromStdString(step.directory + "/*");
     switch (step.status) {
     case QueueStep::ListingFailed:
-        ShowMessageBox(this, texts::UiText(texts::SearchFailedText, pattern), QString::fromUtf8(texts::ErrorTitle),
+        ShowMessageBox(&m_view, texts::UiText(texts::SearchFailedText, pattern), QString::fromUtf8(texts::ErrorTitle),
                        MessageButtons::Ok, MessageIcon::Warning);
-        return -100;
+        break;
     case QueueStep::AllFinished:
-        ShowMessageBox(this, texts::UiText(texts::AllFinishedText, pattern), texts::UiText(texts::AllFinishedTitle));
-        return 0;
+        ShowMessageBox(&m_view, texts::UiText(texts::AllFinishedText, pattern), texts::UiText(texts::AllFinishedTitle));
+        break;
     default:
-        LoadFile(step.next);
-        return 0;
+        m_view.LoadFile(step.next);
+        break;
     }
+    return step.status;
 }

@@ -1,12 +1,14 @@
 // "Excel形式で保存": the working board into a dated workbook made from
 // "_Template.xls" in the current directory.
-#include "view/SorvatView.h"
+#include "commands/ViewCommands.h"
 
 #include "commands/CommandTexts.h"
 #include "commands/ExportMessages.h"
 #include "export/SpreadsheetExport.h"
+#include "game/GameSession.h"
 #include "platform/MessageBox.h"
 #include "view/Globals.h"
+#include "view/SorvatView.h"
 
 #include <QGuiApplication>
 
@@ -28,7 +30,7 @@ public:
 
 } // namespace
 
-void CSorvatView::OnExportSpreadsheet() {
+void CViewCommands::OnExportSpreadsheet() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);
@@ -40,15 +42,15 @@ void CSorvatView::OnExportSpreadsheet() {
     ExportResult result;
     {
         BusyCursor busy;
-        result = ExportSpreadsheet(m_board, request);
+        result = ExportSpreadsheet(m_session.Board(), request);
     }
     switch (result.outcome) {
     case ExportOutcome::Saved:
-        ShowMessageBox(this, ExportOutcomeText(result), QString::fromUtf8(texts::InfoTitle));
+        ShowMessageBox(&m_view, ExportOutcomeText(result), QString::fromUtf8(texts::InfoTitle));
         break;
     case ExportOutcome::OfficeUnavailable:
     case ExportOutcome::Failed:
-        ShowMessageBox(this, ExportOutcomeText(result), QString::fromUtf8(texts::ErrorTitle),
+        ShowMessageBox(&m_view, ExportOutcomeText(result), QString::fromUtf8(texts::ErrorTitle),
                        MessageButtons::Ok, MessageIcon::Error);
         break;
     case ExportOutcome::NotSaved:

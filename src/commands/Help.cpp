@@ -1,17 +1,18 @@
-// 操作方法等ヘルプ and the memo box's closing.
-#include "view/SorvatView.h"
+// 操作方法等ヘルプ.
+#include "commands/ViewCommands.h"
 
 #include "commands/CommandTexts.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 #include "platform/ShellOpen.h"
+#include "view/SorvatView.h"
 
 #include <QFile>
 #include <filesystem>
 
 using namespace sorvat;
 
-void CSorvatView::OnHelp() {
+void CViewCommands::OnHelp() {
     std::string path = ProgramFilePath().string();
     const std::size_t slash = path.rfind('/');
     path = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + texts::HelpFileName;
@@ -19,13 +20,9 @@ void CSorvatView::OnHelp() {
     std::error_code ec;
     const QString shown = QFile::decodeName(path.c_str());
     if (!std::filesystem::exists(path, ec)) {
-        ShowMessageBox(this, texts::UiText(texts::HelpMissingText, shown), texts::UiText(texts::CautionTitle),
+        ShowMessageBox(&m_view, texts::UiText(texts::HelpMissingText, shown), texts::UiText(texts::CautionTitle),
                        MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     ShellOpen(shown);
-}
-
-void CSorvatView::CloseMessageWindow() {
-    GetMemoHandoff().CloseWindow();
 }

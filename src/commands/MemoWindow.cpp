@@ -2,7 +2,6 @@
 
 #include "commands/CommandTexts.h"
 #include "text/Cp932.h"
-#include "view/SorvatView.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -73,7 +72,3 @@ void MemoWindow::ShowPending() {
 }
 
 } // namespace sorvat
-
-std::unique_ptr<sorvat::MemoHandoff> CSorvatView::CreateMemoWindow() {
-    return std::make_unique<sorvat::MemoWindow>();
-}

@@ -1,17 +1,16 @@
 // 新しい問題: puzzles made on demand, one loaded at once or a queue written
 // into a directory.
-#include "view/SorvatView.h"
+#include "commands/ViewCommands.h"
 
 #include "commands/CommandTexts.h"
 #include "commands/NewPuzzleDlg.h"
 #include "files/PuzzleLines.h"
 #include "files/QueueFiles.h"
-#include "game/AnswerBoard.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "view/Globals.h"
-#include "view/SorvatDoc.h"
+#include "view/SorvatView.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -67,8 +66,9 @@ std::vector<std::string> GenerateWithProgress(QWidget* parent, const GeneratorSe
 
 } // namespace
 
-void CSorvatView::OnNewPuzzle() {
-    CNewPuzzleDlg dialog(window());
+void CViewCommands::OnNewPuzzle() {
+    QWidget* window = m_view.window();
+    CNewPuzzleDlg dialog(window);
     if (dialog.exec() != QDialog::Accepted) return;
     GeneratorSettings settings = dialog.Settings();
     settings.seed = std::random_device{}();
@@ -76,20 +76,20 @@ void CSorvatView::OnNewPuzzle() {
 
     QString directory;
     if (count > 1) {
-        directory = AskDirectory(window(), CNewPuzzleDlg::tr("問題を書き込むフォルダ"));
+        directory = AskDirectory(window, CNewPuzzleDlg::tr("問題を書き込むフォルダ"));
         if (directory.isEmpty()) return;
         const std::string error = PrepareQueueDirectory(directory.toStdString());
         if (!error.empty()) {
-            ShowMessageBox(this, QString::fromStdString(error), QString::fromUtf8(texts::ErrorTitle),
+            ShowMessageBox(&m_view, QString::fromStdString(error), QString::fromUtf8(texts::ErrorTitle),
                            MessageButtons::Ok, MessageIcon::Warning);
             return;
         }
     }
 
-    const std::vector<std::string> puzzles = GenerateWithProgress(window(), settings, count);
+    const std::vector<std::string> puzzles = GenerateWithProgress(window, settings, count);
     if (puzzles.empty()) return;
     if (count == 1) {
-        LoadGivens(LocksFromPuzzle(puzzles.front()));
+        m_view.PlayWithoutFile(LocksFromPuzzle(puzzles.front()));
         return;
     }
 
@@ -100,23 +100,11 @@ void CSorvatView::OnNewPuzzle() {
     for (const std::string& puzzle : puzzles) {
         const std::string name = WriteNextQueueFile(path, number, digits, LocksFromPuzzle(puzzle));
         if (name.empty()) {
-            ShowMessageBox(this, directory + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)),
+            ShowMessageBox(&m_view, directory + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)),
                            QString::fromUtf8(texts::ErrorTitle), MessageButtons::Ok, MessageIcon::Warning);
             break;
         }
         if (first.empty()) first = name;
     }
-    if (!first.empty()) LoadFile(path + "/" + first);
-}
-
-void CSorvatView::LoadGivens(const EntryList& givens) {
-    // A puzzle without a file: a save asks for a name, and a solved puzzle
-    // does not move the queue of the file played before.
-    if (m_pDocument != nullptr) m_pDocument->OnFileNew();
-    if (g_pSettings != nullptr) g_pSettings->SetCurrentPath("");
-    m_moves = givens;
-    m_board.Analyze();
-    RefreshAnswerBoard(m_moves, m_solutionMoves, m_solutionBoard);
-    InvalidateBoard();
-    m_pMemoHandoff->CloseWindow();
+    if (!first.empty()) m_view.LoadFile(path + "/" + first);
 }

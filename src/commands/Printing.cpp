@@ -1,10 +1,11 @@
 // Printing and print preview of the board.
-#include "view/SorvatView.h"
+#include "commands/ViewCommands.h"
 
 #include "commands/PrintSetDlg.h"
 #include "view/FrameServices.h"
 #include "view/BoardPainter.h"
 #include "view/Globals.h"
+#include "view/SorvatView.h"
 
 #include <QPainter>
 #include <QPicture>
@@ -65,54 +66,45 @@ void WithPrinter(F print) {
 
 } // namespace
 
-void CSorvatView::OnFilePrint() {
+void CViewCommands::OnFilePrint() {
     WithPrinter([this](QPrinter& printer) {
         if (OnPreparePrinting(printer, false)) PrintBoard(printer);
     });
 }
 
-void CSorvatView::OnFilePrintPreview() {
+void CViewCommands::OnFilePrintPreview() {
     WithPrinter([this](QPrinter& printer) { PreviewBoard(printer); });
 }
 
-void CSorvatView::PreviewBoard(QPrinter& printer) {
+void CViewCommands::PreviewBoard(QPrinter& printer) {
     OnPreparePrinting(printer, true);
-    QPrintPreviewDialog preview(&printer, this);
+    QPrintPreviewDialog preview(&printer, &m_view);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
         PrintBoard(*target);
     });
     preview.exec();
 }
 
-bool CSorvatView::OnPreparePrinting(QPrinter& printer, bool preview) {
+bool CViewCommands::OnPreparePrinting(QPrinter& printer, bool preview) {
     CPrintSetDlg settingsDialog(g_pMainFrame);
     settingsDialog.exec();
     if (preview) return true;
-    QPrintDialog dialog(&printer, this);
+    QPrintDialog dialog(&printer, &m_view);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void CSorvatView::OnBeginPrinting() {
-    m_bPrinting = true;
-}
-
-void CSorvatView::OnEndPrinting() {
-    m_bPrinting = false;
-    InvalidateBoard();
-}
-
-void CSorvatView::PrintBoard(QPrinter& printer) {
-    OnBeginPrinting();
+void CViewCommands::PrintBoard(QPrinter& printer) {
+    m_view.OnBeginPrinting();
     QPainter painter(&printer);
     if (painter.isActive()) {
-        if (PrintScale(printer.width(), m_rcSquare.Width()) > 0) {
-            OnDraw(painter);
+        if (PrintScale(printer.width(), m_view.m_rcSquare.Width()) > 0) {
+            m_view.OnDraw(painter);
         } else {
             // Too narrow for whole squares: draw the page at a usual printer
             // size and shrink it onto the device, rather than collapsing it.
             NominalPrinterPage picture(printer);
             QPainter recorder(&picture);
-            OnDraw(recorder);
+            m_view.OnDraw(recorder);
             recorder.end();
             const QRect bounds = picture.boundingRect().united(QRect(0, 0, 1, 1));
             const double factor = std::min(static_cast<double>(printer.width()) / (bounds.right() + 1),
@@ -122,5 +114,5 @@ void CSorvatView::PrintBoard(QPrinter& printer) {
         }
         painter.end();
     }
-    OnEndPrinting();
+    m_view.OnEndPrinting();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-class CSorvatView;
+class CViewCommands;
 
 namespace sorvat {
 
-// Runs the view's handler of a command or dialog-bar control id. Returns
-// false for an id the view does not handle.
-bool RouteViewCommand(CSorvatView& view, int id);
+// Runs the view command of a command or dialog-bar control id. Returns
+// false for an id the view's commands do not handle.
+bool RouteViewCommand(CViewCommands& commands, int id);
 
 } // namespace sorvat

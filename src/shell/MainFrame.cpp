@@ -12,6 +12,8 @@
 #include "view/Globals.h"
 #include "view/SorvatDoc.h"
 #include "view/SorvatView.h"
+#include "commands/MemoWindow.h"
+#include "commands/ViewCommands.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -128,9 +130,10 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document,
     // The view's own creation runs first, while g_pMainFrame is still null.
     m_pView = view;
     m_pDocument = document;
+    m_pCommands = new CViewCommands(*view);  // goes with the view
     setCentralWidget(view);
     view->setMouseTracking(true);
-    view->SetMemoHandoff(CSorvatView::CreateMemoWindow());
+    view->SetMemoHandoff(std::make_unique<sorvat::MemoWindow>());
     if (view->OnCreate(arguments) != 0)
         return -1;
     if (document) {
@@ -431,8 +434,8 @@ void CMainFrame::OnCommand(int id) {
             m_pDocument->OpenRecentFile(id - ID_FILE_MRU_FILE1);
         return;
     }
-    if (m_pView)
-        RouteViewCommand(*m_pView, id);
+    if (m_pCommands)
+        RouteViewCommand(*m_pCommands, id);
 }
 
 void CMainFrame::SetStatusText(const QString& text) {
@@ -477,8 +480,6 @@ void CMainFrame::DestroyWindow() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_pDocument)
-        m_pDocument->SaveModified();
     DestroyWindow();
     event->accept();
 }

@@ -12,6 +12,7 @@
 class CLevelEdit;
 class CSorvatDoc;
 class CSorvatView;
+class CViewCommands;
 class CSpinButton;
 class CStatusDialogBar;
 class QAction;
@@ -63,6 +64,8 @@ public:
 
     CStatusDialogBar* DialogBar() const { return m_wndDlgBar; }
     CSorvatView* View() const { return m_pView; }
+    // The commands of the view (null before OnCreate).
+    CViewCommands* Commands() const { return m_pCommands; }
     CSorvatDoc* Document() const { return m_pDocument; }
     QToolBar* ToolBar() const { return m_wndToolBar; }
     // The menu action of a command id, or null.
@@ -109,6 +112,7 @@ private:
 
     std::filesystem::path m_programDirectory;
     CSorvatView* m_pView = nullptr;
+    CViewCommands* m_pCommands = nullptr;
     CSorvatDoc* m_pDocument = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QMenu* m_pFileMenu = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/VirtualKeys.h"
 #include "shell/Accelerators.h"
+#include "commands/ViewCommands.h"
 #include "shell/MainFrame.h"
 #include "view/Globals.h"
 #include "view/SorvatDoc.h"
@@ -29,7 +30,7 @@ bool CSorvatApp::InitInstance(const std::vector<std::string>& arguments,
 
     m_pDocument = std::make_unique<CSorvatDoc>();
     m_pMainFrame = std::make_unique<CMainFrame>(programDirectory);
-    auto* view = new CSorvatView;
+    auto* view = new CSorvatView(m_pDocument->Session());
     m_pDocument->SetView(view);
     m_pMainFrame->PreCreateWindow();
     if (m_pMainFrame->OnCreate(view, m_pDocument.get(), arguments) != 0)
@@ -53,8 +54,8 @@ bool CSorvatApp::InitInstance(const std::vector<std::string>& arguments,
 bool CSorvatApp::PreTranslateMessage(int qtKey, Qt::KeyboardModifiers modifiers) {
     // A key with Alt is a system key (menu mnemonics, Alt+Backspace): it
     // reaches the accelerators but not the view.
-    if (g_pView && !modifiers.testFlag(Qt::AltModifier))
-        g_pView->HandleKey(sorvat::VirtualKeyFromQtKey(qtKey));
+    if (g_pView && m_pMainFrame->Commands() && !modifiers.testFlag(Qt::AltModifier))
+        m_pMainFrame->Commands()->HandleKey(sorvat::VirtualKeyFromQtKey(qtKey));
     const int command = sorvat::AcceleratorCommand(qtKey, modifiers);
     if (command == 0 || !g_pMainFrame)
         return false;

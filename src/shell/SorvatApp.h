@@ -30,7 +30,7 @@ public:
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     CSorvatDoc* Document() const { return m_pDocument.get(); }
 
-    // Key pre-translation: a key-down goes to the view's HandleKey, then the
+    // Key pre-translation: a key-down goes to the view commands' HandleKey, then the
     // accelerator table. Returns true when an accelerator took the key.
     bool PreTranslateMessage(int qtKey, Qt::KeyboardModifiers modifiers);
 

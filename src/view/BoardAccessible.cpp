@@ -1,6 +1,6 @@
 #include "view/BoardAccessible.h"
 
-#include "game/ShownCell.h"
+#include "game/GameSession.h"
 #include "platform/DrawnItemsAccessible.h"
 #include "settings/Settings.h"
 #include "view/Globals.h"
@@ -75,8 +75,8 @@ void InstallBoardAccessibility() {
 
 QString BoardAccessibleName() { return Translated(QT_TRANSLATE_NOOP("Board", "盤面")); }
 
-QString CellAccessibleName(const CellBoard& board, const CellBoard* answer, int displayMode, int x, int y) {
-    const ShownCell shown = ShowCell(board.Cell(x, y), answer ? &answer->Cell(x, y) : nullptr, displayMode);
+QString CellAccessibleName(const GameSession& session, int displayMode, int x, int y) {
+    const ShownCell shown = session.Shown(x, y, displayMode);
     const char* text = nullptr;
     QString detail;
     if (shown.entered != NoDigit) {
@@ -100,7 +100,7 @@ QString CellAccessibleName(const CellBoard& board, const CellBoard* answer, int 
 
 QString CSorvatView::DrawnItemName(int index) const {
     const int mode = g_pSettings ? g_pSettings->displayMode : sorvat::ModeSelf;
-    return sorvat::CellAccessibleName(m_board, &m_solutionBoard, mode, index % 9, index / 9);
+    return sorvat::CellAccessibleName(m_session, mode, index % 9, index / 9);
 }
 
 QRect CSorvatView::DrawnItemRect(int index) const {

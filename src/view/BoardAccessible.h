@@ -2,7 +2,7 @@
 #include <QString>
 
 namespace sorvat {
-class CellBoard;
+class GameSession;
 
 // Makes the view a table of 9 x 9 cells to the accessibility interfaces
 // (once per program; the view's constructor calls it).
@@ -13,7 +13,7 @@ QString BoardAccessibleName();
 
 // A cell in words, e.g. "X3 Y5: 6, Fix", "X3 Y5: Lock 2" or
 // "X3 Y5: empty, candidates 1 4 7", the candidates as `displayMode` shows
-// them. `answer` (or null) tells a wrong Fix digit in the checking modes.
-QString CellAccessibleName(const CellBoard& board, const CellBoard* answer, int displayMode, int x, int y);
+// them, and a wrong Fix digit in the checking modes.
+QString CellAccessibleName(const GameSession& session, int displayMode, int x, int y);
 
 } // namespace sorvat

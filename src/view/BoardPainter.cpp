@@ -1,5 +1,7 @@
 #include "view/BoardPainter.h"
 
+#include "game/ShownCell.h"
+
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -121,18 +123,14 @@ void BoardPainter::DrawBox(int x, int y, const MCell& box, int highlight,
 
 void BoardPainter::DrawCell(int x, int y, const SCell& cell, int highlight,
                             const SCell* solutionCell) {
-    if (cell.HasEntered()) {
-        const int e = cell.enteredDigit;
+    const ShownCell shown = ShowCell(cell, solutionCell, setup.displayMode);
+    if (shown.entered != NoDigit) {
+        const int e = shown.entered;
         Rectangle(x, y, 3 * w, 3 * h, colors::Black,
                   e == highlight ? colors::Yellow : colors::White);
         QColor text = p.pen().color();
-        if (!cell.Has(e, LockBit)) {
-            text = colors::FixDigit;
-            const bool checking =
-                setup.displayMode == ModeHint || setup.displayMode == ModeAnalysis;
-            if (solutionCell && checking && e != solutionCell->solvedDigit)
-                text = colors::WrongDigit;
-        }
+        if (!shown.locked)
+            text = shown.wrong ? colors::WrongDigit : colors::FixDigit;
         p.save();
         p.setPen(text);
         p.setFont(largeFont);
@@ -143,40 +141,24 @@ void BoardPainter::DrawCell(int x, int y, const SCell& cell, int highlight,
     if (highlight >= 0 && highlight < 9)
         return;  // the hover repaint refreshes entered digits only
     if (!(setup.blindPrint && setup.printing))
-        DrawEmptyCellSquares(x, y, cell);
+        DrawEmptyCellSquares(x, y, cell, shown);
     DrawCellFrame(x, y);
 }
 
-void BoardPainter::DrawEmptyCellSquares(int x, int y, const SCell& cell) {
-    for (int sy = 0; sy < 3; ++sy) {
-        for (int sx = 0; sx < 3; ++sx) {
-            const int d = sy * 3 + sx;
-            const int sqx = x + w * sx;
-            const int sqy = y + h * sy;
-            switch (setup.displayMode) {
-            case ModeSelf:
-            case ModeHint:
-                if (cell.Has(d, PossibleBit))
-                    DrawSquare(sqx, sqy, d,
-                               cell.possibleCount == 1 ? StyleEmphasis : StylePlain);
-                else
-                    DrawSquare(sqx, sqy, 9, StylePlain);
-                break;
-            case ModeAnalysis:
-                if (!cell.HasSolved() && cell.candidateCount == 0)
-                    DrawSquare(sqx, sqy, 9, StyleAlert);  // a dead cell
-                else if (d == cell.solvedDigit)
-                    DrawSquare(sqx, sqy, d, StyleEmphasis);
-                else if (cell.Has(d, CandidateBit))
-                    DrawSquare(sqx, sqy, d,
-                               cell.candidateCount == 1 ? StyleEmphasis : StylePlain);
-                else
-                    DrawSquare(sqx, sqy, 9, StylePlain);
-                break;
-            default:
-                return;  // an unknown mode shows bare cell frames
-            }
-        }
+void BoardPainter::DrawEmptyCellSquares(int x, int y, const SCell& cell, const ShownCell& shown) {
+    const bool analysis = setup.displayMode == ModeAnalysis;
+    if (!analysis && setup.displayMode != ModeSelf && setup.displayMode != ModeHint)
+        return;  // an unknown mode shows bare cell frames
+    const bool single = analysis ? cell.candidateCount == 1 : cell.possibleCount == 1;
+    for (int d = 0; d < 9; ++d) {
+        const int sqx = x + w * (d % 3);
+        const int sqy = y + h * (d / 3);
+        if (shown.dead)
+            DrawSquare(sqx, sqy, 9, StyleAlert);
+        else if (shown.digits & (1u << d))
+            DrawSquare(sqx, sqy, d, single || (analysis && d == cell.solvedDigit) ? StyleEmphasis : StylePlain);
+        else
+            DrawSquare(sqx, sqy, 9, StylePlain);
     }
 }
 

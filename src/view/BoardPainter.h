@@ -8,6 +8,10 @@
 class QPainter;
 
 namespace sorvat {
+struct ShownCell;
+}
+
+namespace sorvat {
 
 // The fill of one candidate square.
 enum SquareStyle : int {
@@ -90,7 +94,7 @@ private:
     void Rectangle(int x, int y, int width, int height, const QColor& outline,
                    const QColor& fill);
     void WideFrame(int x, int y, int width, int height, const QColor& color, int penWidth);
-    void DrawEmptyCellSquares(int x, int y, const SCell& cell);
+    void DrawEmptyCellSquares(int x, int y, const SCell& cell, const ShownCell& shown);
 
     QPainter& p;
     PaintSetup setup;

@@ -89,11 +89,6 @@ void CSorvatDoc::SetPathName(const QString& path, bool addToRecentFiles) {
     }
 }
 
-bool CSorvatDoc::OnNewDocument() {
-    m_bModified = false;
-    return true;
-}
-
 void CSorvatDoc::SetPathNameOf(const std::string& name) {
     const std::string full = FullPathOf(name);
     const QString path = DecodedPath(full);
@@ -122,7 +117,6 @@ bool CSorvatDoc::OnOpenDocument(const std::string& name) {
     archive.path = FullPathOf(name);
     Serialize(archive);
     std::fclose(file);
-    m_bModified = false;
     return true;
 }
 
@@ -153,10 +147,8 @@ bool CSorvatDoc::OnSaveDocument(const std::string& name) {
     Serialize(archive);
     const bool written = std::fflush(replacing.File()) == 0 && !std::ferror(replacing.File());
     int error = errno;
-    if (written && replacing.Commit()) {
-        m_bModified = false;
+    if (written && replacing.Commit())
         return true;
-    }
     if (written)
         error = errno;
     else
@@ -166,17 +158,9 @@ bool CSorvatDoc::OnSaveDocument(const std::string& name) {
     return false;
 }
 
-bool CSorvatDoc::SaveModified() {
-    m_bModified = false;
-    return true;
-}
-
 void CSorvatDoc::OnFileNew() {
-    if (!SaveModified())
-        return;
     m_strPathName.clear();
     SetTitle(UntitledTitle());
-    OnNewDocument();
 }
 
 void CSorvatDoc::OnFileOpen() {
@@ -193,8 +177,6 @@ bool CSorvatDoc::OpenDocumentFile(const QString& path) {
 
 bool CSorvatDoc::OpenDocumentFile(const std::string& name) {
     // The open document's own file is not matched: it is read again.
-    if (!SaveModified())
-        return false;
     if (!OnOpenDocument(name))
         return false;
     SetPathNameOf(name);

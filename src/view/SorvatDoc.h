@@ -1,4 +1,5 @@
 #pragma once
+#include "game/GameSession.h"
 #include "view/RecentFileList.h"
 
 #include <QObject>
@@ -10,7 +11,7 @@
 
 class CSorvatView;
 
-// The single document of the main window. It holds no puzzle state: its
+// The single document of the main window. It holds the game session; its
 // serialisation hands the open file to the view's LoadFrom or SaveTo, and its
 // title always names the current puzzle file. Besides, it carries the file
 // commands of the window (new, open, save, save as, recent files) with their
@@ -36,6 +37,8 @@ public:
     // Makes `view` the document's view (and the view's document).
     void SetView(CSorvatView* view);
     CSorvatView* FirstView() const { return m_pView; }
+    // The game the document holds; its view paints it.
+    sorvat::GameSession& Session() { return m_session; }
 
     void Serialize(Archive& archive);
     // The title rule: once the main frame exists, the file name of
@@ -46,18 +49,13 @@ public:
     const QString& GetPathName() const { return m_strPathName; }
     // Records the document's path, adds it to the recent files and retitles.
     void SetPathName(const QString& path, bool addToRecentFiles = true);
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
     // The document's lifecycle steps, as the file commands run them. A path
     // given as std::string is the system's bytes of the name.
-    bool OnNewDocument();
     bool OnOpenDocument(const QString& path);
     bool OnOpenDocument(const std::string& name);
     bool OnSaveDocument(const QString& path);
     bool OnSaveDocument(const std::string& name);
-    // Never asks: clears the modified flag and lets the document go.
-    bool SaveModified();
 
     // ---- File commands ----
     // Ctrl+N: the document loses its path; entries, boards and currentPath stay.
@@ -93,6 +91,6 @@ private:
     CSorvatView* m_pView = nullptr;
     QString m_strTitle;
     QString m_strPathName;
-    bool m_bModified = false;
+    sorvat::GameSession m_session;
     CRecentFileList m_recentFiles;
 };

@@ -10,25 +10,25 @@
 #include <QMimeData>
 #include <QUrl>
 
-CSorvatView::CSorvatView(QWidget* parent)
+CSorvatView::CSorvatView(sorvat::GameSession& session, QWidget* parent)
     : QWidget(parent),
+      m_session(session),
       m_pMemoHandoff(std::make_unique<sorvat::MemoHandoff>()) {
-    m_board.entries = &m_moves;
-    m_solutionBoard.entries = &m_solutionMoves;
+    m_sessionListener = m_session.Listen([this](const sorvat::SessionChange& change) { OnSessionChange(change); });
     sorvat::InstallBoardAccessibility();
     setAccessibleName(sorvat::BoardAccessibleName());
     setFocusPolicy(Qt::StrongFocus);  // the keys play on the board while it has the focus
 }
 
 CSorvatView::~CSorvatView() {
+    m_session.Unlisten(m_sessionListener);
     if (g_pView == this)
         g_pView = nullptr;
 }
 
 int CSorvatView::OnCreate(const std::vector<std::string>& arguments) {
     setAcceptDrops(true);
-    ApplySettings();
-    OnReset();
+    m_session.Reset();
     LoadFile(arguments.size() < 2 ? std::string(ContinueFile) : arguments[1]);
     m_pMemoHandoff->Start();
     g_pView = this;
@@ -82,6 +82,10 @@ void CSorvatView::SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff) {
     m_pMemoHandoff = handoff ? std::move(handoff) : std::make_unique<sorvat::MemoHandoff>();
 }
 
+void CSorvatView::OnSessionChange(const sorvat::SessionChange&) {
+    InvalidateBoard();
+}
+
 void CSorvatView::InvalidateBoard() {
     m_hoverOverlay = HoverOverlay{};  // a full repaint takes the hover drawing away
     update();
@@ -92,4 +96,10 @@ void CSorvatView::SyncModeControls() {
     if (g_pMainFrame == nullptr || g_pSettings == nullptr)
         return;
     emit modeControlsSync(g_pSettings->displayMode, g_pSettings->repeatFlag != 0);
+}
+
+void CSorvatView::ApplySettings() {
+    if (g_pMainFrame == nullptr || g_pSettings == nullptr) return;
+    SyncModeControls();
+    m_session.ApplySettings(*g_pSettings);
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include "game/CellCursor.h"
-#include "model/CellBoard.h"
-#include "model/EntryList.h"
+#include "game/GameSession.h"
 #include "platform/DrawnItemsAccessible.h"
 #include "view/MemoHandoff.h"
 
@@ -40,10 +39,9 @@ struct BoardRect {
     std::int32_t Height() const { return bottom - top; }
 };
 
-// The one view of the main window. It owns all puzzle state: the working pair
-// (m_moves, m_board) and the solution pair (m_solutionMoves, m_solutionBoard).
-// Every change adds to or removes from an entry list, rebuilds the board of
-// that list with Analyze and repaints. The methods work without a shown
+// The board widget of the main window. It paints the game session it is
+// given, turns the pointer and the keys into session calls, and repaints
+// when the session reports a change. The methods work without a shown
 // window, so tests drive them directly.
 //
 // The main frame creates the view, installs the memo window
@@ -56,14 +54,11 @@ class CSorvatView : public QWidget, public sorvat::DrawnItems {
     Q_OBJECT
 
 public:
-    explicit CSorvatView(QWidget* parent = nullptr);
+    explicit CSorvatView(sorvat::GameSession& session, QWidget* parent = nullptr);
     ~CSorvatView() override;
 
-    // ---- Puzzle state ----
-    sorvat::EntryList m_moves;          // the working entries; position = undo point
-    sorvat::CellBoard m_board;          // refers to m_moves
-    sorvat::EntryList m_solutionMoves;  // the Lock entries of m_moves only
-    sorvat::CellBoard m_solutionBoard;  // refers to m_solutionMoves; level 9
+    sorvat::GameSession& Session() { return m_session; }
+    const sorvat::GameSession& Session() const { return m_session; }
 
     // ---- Geometry and pointer state ----
     BoardRect m_rcSquare{0, 0, 19, 19};  // one candidate square
@@ -72,13 +67,11 @@ public:
     QPoint m_hoverCell{9, 9};            // cell inside that box, 9 = none
     QPoint m_hoverSquare{9, 9};          // candidate square inside that cell, 9 = none
     bool m_bPainting = false;
-    bool m_bSettingsApplied = false;
     bool m_bPrinting = false;
 
     // ---- Creation, destruction, dropped files ----
-    // Accepts drops, applies the settings (nothing before the main frame is
-    // published), resets, loads the first argument after the program name or,
-    // without one, the continue file; starts the memo window; publishes
+    // Accepts drops, resets, loads the first argument after the program name
+    // or, without one, the continue file; starts the memo window; publishes
     // g_pView. Returns 0. Arguments and file names are the system's bytes, so
     // a name that is not UTF-8 opens too.
     int OnCreate(const std::vector<std::string>& arguments);
@@ -94,21 +87,14 @@ public:
     void SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff);
     sorvat::MemoHandoff& GetMemoHandoff() { return *m_pMemoHandoff; }
 
-    // ---- Resets, undo and redo ----
     // Sets the dialog bar's mode buttons and 再起 box from the settings, by
     // emitting modeControlsSync (only once the main frame is published).
     void SyncModeControls();
-    void ClearWorkBoard();
-    void OnFullReset();
-    void OnReset();
-    void OnUndo();
-    void OnRedo();
-    void ReplayMoves();
+    // Pushes the settings into the session (which analyses both boards) and
+    // syncs the dialog bar; nothing before the main frame is published.
+    void ApplySettings();
     // Repaints the whole board (invalidates the client area).
     void InvalidateBoard();
-    // Pushes the settings into both boards and analyses them (defined with
-    // the board commands).
-    void ApplySettings();
 
     // ---- Puzzle files ----
     void SetDocument(CSorvatDoc* document) { m_pDocument = document; }
@@ -118,9 +104,9 @@ public:
     // Saves the working entries under `name` (md2 for a name ending in .md2).
     // The file is replaced in one step; a failure changes nothing.
     void SaveFile(const std::string& name);
-    // Reads an open file (from its start) into the working entries, rebuilds
-    // both boards, repaints, hands the memo to the memo window, and (unless it
-    // is a fixed file) records currentPath and retitles.
+    // Reads an open file (from its start) into the session, hands the memo to
+    // the memo window, and (unless it is a fixed file) records currentPath
+    // and retitles.
     void LoadFrom(std::FILE* file, const std::string& path);
     // Writes the working entries into an open, empty file and (unless `path`
     // is a fixed file) records currentPath. Returns false when the bytes could
@@ -129,11 +115,16 @@ public:
     // SaveFile with a result: writes beside `path`, then renames over it.
     // On failure nothing changes and errno tells why.
     bool SaveReplacing(const std::string& path);
+    // Plays `givens` as a new puzzle without a file: a save asks for a name,
+    // and solving it does not move the queue of the file played before.
+    void PlayWithoutFile(const sorvat::EntryList& givens);
 
 signals:
     // displayMode and repeatFlag of the settings, for the dialog bar. A mode
     // outside 0..2 leaves its radio buttons as they are.
     void modeControlsSync(int displayMode, bool repeat);
+    // The answer timer ran out: the full board is to be checked.
+    void answerCheckDue();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -141,16 +132,16 @@ protected:
 
 private:
     void RecordCurrentPath(const std::string& path);
+    void OnSessionChange(const sorvat::SessionChange& change);
 
+    sorvat::GameSession& m_session;
+    int m_sessionListener = 0;
     CSorvatDoc* m_pDocument = nullptr;
     std::unique_ptr<sorvat::MemoHandoff> m_pMemoHandoff;
     bool m_bDestroyed = false;
 
 public:
-    // ---- Drawing and mouse (window developer) ----
-    // The private message that runs the answer check, and the answer timer.
-    static constexpr int WM_CHECK_ANSWER = 0x2401;
-    static constexpr int AnswerTimer = 1;
+    // ---- Drawing and mouse ----
     static constexpr int AnswerTimerMilliseconds = 300;
 
     // Paints the board on `painter`: on a printer it scales the squares and
@@ -158,6 +149,10 @@ public:
     // (100, 100), wide box frames and the blind-print rule. Applies the
     // settings on the first paint and hands both boards to the dialog bar.
     void OnDraw(QPainter& painter);
+    // Printing on (origin, frames, blind print) until OnEndPrinting, which
+    // repaints the screen.
+    void OnBeginPrinting();
+    void OnEndPrinting();
     // The hover drawing of the last pointer move, painted after a full board.
     void DrawHoverOverlay(QPainter& painter);
     // Box, cell and square under `point` (client coordinates); all (9, 9)
@@ -168,13 +163,10 @@ public:
     void OnLButtonUp();
     void OnRButtonUp();
     void OnMButtonUp();
-    // (Re)starts the single-shot answer timer; its tick runs OnTimer.
+    // (Re)starts the single-shot answer timer; when it runs out the view
+    // emits answerCheckDue.
     void StartAnswerTimer();
     bool IsAnswerTimerActive() const;
-    // The answer timer's tick: posts WM_CHECK_ANSWER to the view.
-    void OnTimer(int timerId);
-    // The answer check run by WM_CHECK_ANSWER (defined with the commands).
-    void CheckAnswer();
 
     // What the hover drawing left on the screen, painted over the board until
     // the next InvalidateBoard.
@@ -192,11 +184,10 @@ public:
         std::bitset<81> plainCells;
     };
     HoverOverlay m_hoverOverlay;
-    QTimer* m_pAnswerTimer = nullptr;
 
     // ---- Play on one cell (the buttons and the keys) ----
     // What a left, right and middle click does to cell (x, y) and digit d,
-    // and the key that takes back a Fix: the rule, the repaint and, when the
+    // and the key that takes back a Fix: the session's rule and, when the
     // board is full, the answer timer. Nothing before the main frame exists.
     void MarkPossibleAt(int x, int y, int d);
     void EnterFixAt(int x, int y, int d);
@@ -228,12 +219,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    // Repaints after a play and starts the answer timer when it is due.
+    // Starts the answer timer when a play made it due.
     void AfterPlay(bool answerCheckDue);
     void ShowCursor();
     // The cursor frame and, in the checking modes, the highlight of its digit.
@@ -242,66 +232,5 @@ private:
     // Sends the name changes of the cells to the accessibility interfaces.
     void NotifyAccessibleCells();
     std::vector<QString> m_accessibleNames;
-
-public:
-
-    // ---- Commands (commands developer) ----
-    // The memo window to install with SetMemoHandoff: an ownerless,
-    // non-modal box titled "Sorvat_QMessage".
-    static std::unique_ptr<sorvat::MemoHandoff> CreateMemoWindow();
-
-    // Board commands of the 編集 menu and the dialog bar.
-    void OnQuickSave();
-    void OnQuickLoad();
-    void SetBoardMode(int mode);
-    void OnModeSelf() { SetBoardMode(0); }
-    void OnModeHint() { SetBoardMode(1); }
-    void OnModeAnalysis() { SetBoardMode(2); }
-    void OnToggleRepeat();
-    // Reads the dialog bar's level edit (1004).
-    void OnLevelChanged();
-    void OnNextMove();
-    void OnEraseWrongCells();
-    void OnCopyAnalysisToSelf();
-    void OnLockAll();
-    void OnAutoConfirm();
-
-    // 新しい問題: asks for the level, the symmetry and how many; one puzzle is
-    // loaded at once, more are written as a numbered queue into a chosen
-    // directory and the first is loaded.
-    void OnNewPuzzle();
-    // Plays `givens` as a new puzzle without a file.
-    void LoadGivens(const sorvat::EntryList& givens);
-
-    // Marks the current puzzle file finished ("x." prefix) and loads the
-    // first unfinished file of its directory. 0 when loaded or when none is
-    // left; -1 no current path, -3 no "/", -4 empty directory or name,
-    // -100 the directory cannot be listed.
-    int LoadNextProblem();
-
-    // A key-down with its Windows virtual-key code: A applies the next move,
-    // Ctrl+C / Ctrl+Shift+C write "CTRL" / "CTRL+SHIFT" into the title.
-    void HandleKey(int virtualKey);
-
-    // 操作方法等ヘルプ: opens "SorvatHelp.chm" beside the program.
-    void OnHelp();
-    // Closes the memo box of the previous file, if one is open.
-    void CloseMessageWindow();
-
-    // Printing: the 印刷設定 dialog first, then the print dialog or preview.
-    void OnFilePrint();
-    void OnFilePrintPreview();
-    void PreviewBoard(class QPrinter& printer);
-    // Shows the print settings dialog, then the print dialog (not for a
-    // preview); false when the print dialog was cancelled.
-    bool OnPreparePrinting(class QPrinter& printer, bool preview);
-    void OnBeginPrinting();
-    void OnEndPrinting();
-    // Prints the board as one page (between OnBeginPrinting and OnEndPrinting).
-    void PrintBoard(class QPrinter& printer);
-
-    // Excel形式で保存: m_board into "SorvatQ.YYMMDD.HHMMSS.xls" in StartDirectory,
-    // made from "_Template.xls"; "Info" box when saved, "Error" box when the
-    // spreadsheet application cannot run or fails.
-    void OnExportSpreadsheet();
+    QTimer* m_pAnswerTimer = nullptr;
 };

@@ -34,9 +34,11 @@ PaintSetup SetupFromSettings(const BoardRect& square, const CellBoard* solution,
 } // namespace
 
 void CSorvatView::OnDraw(QPainter& painter) {
-    if (!m_bSettingsApplied)
+    if (!m_session.SettingsApplied())
         ApplySettings();
-    if (g_pMainFrame) g_pMainFrame->BoardPainted(m_board, m_solutionBoard);
+    const CellBoard& board = m_session.Board();
+    const CellBoard& answer = m_session.Answer();
+    if (g_pMainFrame) g_pMainFrame->BoardPainted(board, answer);
 
     m_bPainting = true;
     const BoardRect savedSquare = m_rcSquare;
@@ -46,23 +48,34 @@ void CSorvatView::OnDraw(QPainter& painter) {
         m_rcSquare = {0, 0, m_rcSquare.Width() * fontScale, m_rcSquare.Height() * fontScale};
     }
     {
-        PaintSetup setup = SetupFromSettings(m_rcSquare, &m_solutionBoard, m_bPrinting);
+        PaintSetup setup = SetupFromSettings(m_rcSquare, &answer, m_bPrinting);
         setup.fontScale = fontScale;
         BoardPainter painters(painter, setup);
         const QPoint origin = m_bPrinting ? PrintOrigin : m_ptOrigin;
-        painters.DrawBoard(origin.x(), origin.y(), m_board, NoHighlight);
+        painters.DrawBoard(origin.x(), origin.y(), board, NoHighlight);
     }
     m_rcSquare = savedSquare;
     m_bPainting = false;
 }
 
+void CSorvatView::OnBeginPrinting() {
+    m_bPrinting = true;
+}
+
+void CSorvatView::OnEndPrinting() {
+    m_bPrinting = false;
+    InvalidateBoard();
+}
+
 void CSorvatView::DrawHoverOverlay(QPainter& painter) {
     const HoverOverlay& overlay = m_hoverOverlay;
-    PaintSetup setup = SetupFromSettings(m_rcSquare, &m_solutionBoard, false);
+    const CellBoard& board = m_session.Board();
+    const CellBoard& answer = m_session.Answer();
+    PaintSetup setup = SetupFromSettings(m_rcSquare, &answer, false);
     setup.blindPrint = false;  // the hover drawing never consults blind printing
     BoardPainter painters(painter, setup);
     if (overlay.highlight < 9) {
-        painters.DrawBoard(m_ptOrigin.x(), m_ptOrigin.y(), m_board, overlay.highlight);
+        painters.DrawBoard(m_ptOrigin.x(), m_ptOrigin.y(), board, overlay.highlight);
         const int w = m_rcSquare.Width();
         const int h = m_rcSquare.Height();
         for (int i = 0; i < 81; ++i) {
@@ -70,8 +83,8 @@ void CSorvatView::DrawHoverOverlay(QPainter& painter) {
                 continue;
             const int x = i % 9;
             const int y = i / 9;
-            painters.DrawCell(m_ptOrigin.x() + 3 * w * x, m_ptOrigin.y() + 3 * h * y, m_board.Cell(x, y),
-                              NoHighlight, &m_solutionBoard.Cell(x, y));
+            painters.DrawCell(m_ptOrigin.x() + 3 * w * x, m_ptOrigin.y() + 3 * h * y, board.Cell(x, y),
+                              NoHighlight, &answer.Cell(x, y));
             painters.DrawBoxFrame(m_ptOrigin.x() + 9 * w * (x / 3), m_ptOrigin.y() + 9 * h * (y / 3));
         }
     }
@@ -114,15 +127,15 @@ void CSorvatView::paintEvent(QPaintEvent* event) {
 // it is entered, as the hover does for the digit under the pointer.
 void CSorvatView::DrawCursorHighlight(QPainter& painter) {
     const int mode = g_pSettings ? g_pSettings->displayMode : ModeSelf;
-    const SCell& cell = m_board.Cell(m_cursor.x, m_cursor.y);
+    const SCell& cell = m_session.Board().Cell(m_cursor.x, m_cursor.y);
     if ((mode != ModeHint && mode != ModeAnalysis) || !cell.HasEntered())
         return;
-    BoardPainter painters(painter, SetupFromSettings(m_rcSquare, &m_solutionBoard, false));
-    painters.DrawBoard(m_ptOrigin.x(), m_ptOrigin.y(), m_board, cell.enteredDigit);
+    BoardPainter painters(painter, SetupFromSettings(m_rcSquare, &m_session.Answer(), false));
+    painters.DrawBoard(m_ptOrigin.x(), m_ptOrigin.y(), m_session.Board(), cell.enteredDigit);
 }
 
 void CSorvatView::DrawCursor(QPainter& painter) {
-    BoardPainter painters(painter, SetupFromSettings(m_rcSquare, &m_solutionBoard, false));
+    BoardPainter painters(painter, SetupFromSettings(m_rcSquare, &m_session.Answer(), false));
     const QRect cell = DrawnItemRect(m_cursor.Index());
     painters.DrawCursorFrame(cell.x(), cell.y());
 }

@@ -6,9 +6,7 @@
 #include "view/BoardPainter.h"
 #include "view/Globals.h"
 
-#include <QCoreApplication>
 #include <QEnterEvent>
-#include <QEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -17,12 +15,6 @@ using namespace sorvat;
 namespace {
 
 constexpr QPoint NoHover{9, 9};
-
-// The posted check-answer message as a Qt event type (WM_USER maps to
-// QEvent::User).
-QEvent::Type CheckAnswerEventType() {
-    return static_cast<QEvent::Type>(QEvent::User + CSorvatView::WM_CHECK_ANSWER - 0x400);
-}
 
 bool Contains(int left, int top, int width, int height, QPoint point) {
     return point.x() >= left && point.x() < left + width && point.y() >= top
@@ -78,7 +70,7 @@ void CSorvatView::OnMouseMove(QPoint point) {
         // highlight; the other highlighted cells keep it.
         const int x = 3 * m_hoverBox.x() + m_hoverCell.x();
         const int y = 3 * m_hoverBox.y() + m_hoverCell.y();
-        if (m_board.Cell(x, y).HasEntered())
+        if (m_session.Board().Cell(x, y).HasEntered())
             overlay.plainCells.set(9 * y + x);
     }
 
@@ -90,7 +82,7 @@ void CSorvatView::OnMouseMove(QPoint point) {
     if (square.x() < 3) {
         const int w = m_rcSquare.Width();
         const int h = m_rcSquare.Height();
-        const SCell& c = *m_board.mcells[3 * box.y() + box.x()].cells[3 * cell.y() + cell.x()];
+        const SCell& c = *m_session.Board().mcells[3 * box.y() + box.x()].cells[3 * cell.y() + cell.x()];
         const int d = 3 * square.y() + square.x();
         const int mode = g_pSettings ? g_pSettings->displayMode : ModeSelf;
         if (mode == ModeHint || mode == ModeAnalysis) {
@@ -146,21 +138,13 @@ void CSorvatView::StartAnswerTimer() {
     if (!m_pAnswerTimer) {
         m_pAnswerTimer = new QTimer(this);
         m_pAnswerTimer->setSingleShot(true);
-        connect(m_pAnswerTimer, &QTimer::timeout, this, [this] { OnTimer(AnswerTimer); });
+        connect(m_pAnswerTimer, &QTimer::timeout, this, &CSorvatView::answerCheckDue);
     }
     m_pAnswerTimer->start(AnswerTimerMilliseconds);  // a running timer starts over
 }
 
 bool CSorvatView::IsAnswerTimerActive() const {
     return m_pAnswerTimer && m_pAnswerTimer->isActive();
-}
-
-void CSorvatView::OnTimer(int timerId) {
-    if (timerId != AnswerTimer)
-        return;
-    if (m_pAnswerTimer)
-        m_pAnswerTimer->stop();
-    QCoreApplication::postEvent(this, new QEvent(CheckAnswerEventType()));
 }
 
 void CSorvatView::mouseMoveEvent(QMouseEvent* event) {
@@ -189,12 +173,4 @@ void CSorvatView::mouseReleaseEvent(QMouseEvent* event) {
     default: break;
     }
     QWidget::mouseReleaseEvent(event);
-}
-
-bool CSorvatView::event(QEvent* event) {
-    if (event->type() == CheckAnswerEventType()) {
-        CheckAnswer();
-        return true;
-    }
-    return QWidget::event(event);
 }

@@ -1,21 +1,13 @@
 // Loading and saving puzzle files, and the current puzzle path.
 #include "view/SorvatView.h"
 
-#include "game/AnswerBoard.h"
-
-#include "files/PuzzleFile.h"
 #include "files/RegularFile.h"
-#include "files/ReplacingFile.h"
 #include "settings/Settings.h"
 #include "view/FixedFiles.h"
 #include "view/Globals.h"
 #include "view/SorvatDoc.h"
 
-#include <algorithm>
-#include <array>
-#include <cerrno>
 #include <filesystem>
-#include <string_view>
 #include <system_error>
 
 namespace {
@@ -28,10 +20,6 @@ std::string FullPath(const std::string& path) {
     if (error)
         return path;
     return absolute.lexically_normal().string();
-}
-
-std::string NamePart(const std::string& path) {
-    return fs::path(path).filename().string();
 }
 
 } // namespace
@@ -68,21 +56,13 @@ void CSorvatView::LoadFrom(std::FILE* file, const std::string& path) {
         if (m_pDocument != nullptr)
             m_pDocument->SetTitle();
     }
-
-    const char* memo = nullptr;
-    sorvat::PuzzleFile reader;
-    reader.Read(file, NamePart(fullPath), m_moves, &memo);
-
-    m_board.Analyze();
-    RefreshAnswerBoard(m_moves, m_solutionMoves, m_solutionBoard);
-    InvalidateBoard();
-
+    const char* memo = m_session.Read(file, fullPath);
     m_pMemoHandoff->CloseWindow();
-    m_pMemoHandoff->Publish(memo != nullptr ? memo : "");
+    m_pMemoHandoff->Publish(memo);
 }
 
 bool CSorvatView::SaveTo(std::FILE* file, const std::string& path) {
-    const std::string bytes = sorvat::PuzzleFile::Format(NamePart(path), m_moves);
+    const std::string bytes = m_session.FileBytes(path);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0)
         return false;
     const std::string fullPath = FullPath(path);
@@ -92,29 +72,19 @@ bool CSorvatView::SaveTo(std::FILE* file, const std::string& path) {
 }
 
 bool CSorvatView::SaveReplacing(const std::string& path) {
-    if (path.empty()) {
-        errno = ENOENT;
+    if (!m_session.Save(path))
         return false;
-    }
-    // A failed save must leave currentPath as it was.
-    std::array<char, sorvat::CurrentPathFieldSize> previousPath{};
-    if (g_pSettings != nullptr)
-        std::copy(std::begin(g_pSettings->currentPath), std::end(g_pSettings->currentPath),
-                  previousPath.begin());
+    const std::string fullPath = FullPath(path);
+    if (!IsFixedFile(fullPath))
+        RecordCurrentPath(fullPath);
+    return true;
+}
 
-    sorvat::ReplacingFile replacing;
-    if (!replacing.Open(path))
-        return false;
-    bool saved = SaveTo(replacing.File(), path);
-    int error = errno;
-    if (saved) {
-        saved = replacing.Commit();
-        error = errno;
-    } else {
-        replacing.Discard();
-    }
-    if (!saved && g_pSettings != nullptr)
-        std::copy(previousPath.begin(), previousPath.end(), g_pSettings->currentPath);
-    errno = error;
-    return saved;
+void CSorvatView::PlayWithoutFile(const sorvat::EntryList& givens) {
+    if (m_pDocument != nullptr)
+        m_pDocument->OnFileNew();
+    if (g_pSettings != nullptr)
+        g_pSettings->SetCurrentPath("");
+    m_session.Start(givens);
+    m_pMemoHandoff->CloseWindow();
 }
