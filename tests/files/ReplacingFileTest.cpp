@@ -80,6 +80,8 @@ TEST(ReplacingFile, FullDiskKeepsTheOldFile) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1);
 }
 
+// Also a file that appears between Open and Commit (another writer of the
+// same queue): the commit fails instead of replacing it.
 TEST(ReplacingFile, CreateOnlyNeverReplacesAFile) {
     TempDirectory dir;
     WriteBytes(dir / "q.md2", "edited");
@@ -88,10 +90,20 @@ TEST(ReplacingFile, CreateOnlyNeverReplacesAFile) {
     EXPECT_EQ(errno, EEXIST);
     EXPECT_FALSE(ReplaceFileContents(dir / "link.md2", "new", ReplacingFile::Mode::CreateOnly));
     EXPECT_FALSE(fs::exists(dir / "nowhere.md2"));
+
+    ReplacingFile late;
+    ASSERT_TRUE(late.Open(dir / "late.md2", ReplacingFile::Mode::CreateOnly));
+    std::fputs("new", late.File());
+    WriteBytes(dir / "late.md2", "written meanwhile");
+    errno = 0;
+    EXPECT_FALSE(late.Commit());
+    EXPECT_EQ(errno, EEXIST);
+    EXPECT_EQ(ReadBytes(dir / "late.md2"), "written meanwhile");
+
     EXPECT_TRUE(ReplaceFileContents(dir / "fresh.md2", "new", ReplacingFile::Mode::CreateOnly));
     EXPECT_EQ(ReadBytes(dir / "q.md2"), "edited");
     EXPECT_EQ(ReadBytes(dir / "fresh.md2"), "new");
-    EXPECT_EQ(EntriesIn(dir.Path()), 3);
+    EXPECT_EQ(EntriesIn(dir.Path()), 4);  // no new file left beside them
 }
 
 } // namespace
