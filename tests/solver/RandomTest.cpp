@@ -17,9 +17,9 @@ TEST(Random, ShuffleIsUnbiased) {
     constexpr int Seeds = 90000;
     std::array<std::array<int, 9>, 9> counts{};
     for (int seed = 1; seed <= Seeds; ++seed) {
-        std::array<int, 9> items{0, 1, 2, 3, 4, 5, 6, 7, 8};
+        std::array<std::size_t, 9> items{0, 1, 2, 3, 4, 5, 6, 7, 8};
         Random(static_cast<std::uint64_t>(seed)).Shuffle(items.data(), 9);
-        for (int place = 0; place < 9; ++place) ++counts[static_cast<std::size_t>(place)][static_cast<std::size_t>(items[static_cast<std::size_t>(place)])];
+        for (std::size_t place = 0; place < 9; ++place) ++counts[place][items[place]];
     }
     constexpr double Expected = Seeds / 9.0;
     double chiSquare = 0;
