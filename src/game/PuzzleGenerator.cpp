@@ -73,7 +73,8 @@ bool Minimal(Grid puzzle) {
 
 bool IsGradeLevel(int level) { return level >= 0 && level <= 8 && level != 2 && level != 7; }
 
-PuzzleGenerator::PuzzleGenerator(const GeneratorSettings& settings_) : settings(settings_), random(settings_.seed) {}
+PuzzleGenerator::PuzzleGenerator(const GeneratorSettings& settings_, SolvedGridSource solvedGrid_)
+    : settings(settings_), solvedGrid(solvedGrid_), random(settings_.seed) {}
 
 Grid PuzzleGenerator::Reduce(const Grid& solution) {
     Grid puzzle = solution;
@@ -101,7 +102,7 @@ bool PuzzleGenerator::Acceptable(const Grid& puzzle) const {
 std::optional<Grid> PuzzleGenerator::Next(int maxAttempts) {
     for (int i = 0; i < maxAttempts; ++i) {
         ++attempts;
-        const Grid puzzle = Reduce(solver::RandomSolvedGrid(random));
+        const Grid puzzle = Reduce(solvedGrid(random));
         if (!Acceptable(puzzle)) continue;
         if (!made.insert(solver::TextOfGrid(puzzle)).second) continue;
         return puzzle;

@@ -1,6 +1,7 @@
 #pragma once
 #include "solver/Grid.h"
 #include "solver/Random.h"
+#include "solver/Solver.h"
 
 #include <cstdint>
 #include <optional>
@@ -32,7 +33,12 @@ bool IsGradeLevel(int level);
 // the end is graded by the analysis itself.
 class PuzzleGenerator {
 public:
-    explicit PuzzleGenerator(const GeneratorSettings& settings);
+    // Where each attempt's solved grid comes from (a test may draw the same
+    // grid every time).
+    using SolvedGridSource = solver::Grid (*)(solver::Random&);
+
+    explicit PuzzleGenerator(const GeneratorSettings& settings,
+                             SolvedGridSource solvedGrid = solver::RandomSolvedGrid);
 
     // The next puzzle, or nothing when `maxAttempts` attempts in a row found
     // none.
@@ -46,6 +52,7 @@ private:
     bool Acceptable(const solver::Grid& puzzle) const;
 
     GeneratorSettings settings;
+    SolvedGridSource solvedGrid;
     solver::Random random;
     std::unordered_set<std::string> made;
     std::uint64_t attempts = 0;
