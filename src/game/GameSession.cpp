@@ -113,8 +113,7 @@ bool GameSession::TakeBackFix(int x, int y) {
 void GameSession::FullReset() {
     m_board.ResetCells();
     m_moves.Clear();
-    RefreshAnswer();
-    NotifyEntries();
+    NotifyEntries();  // the answer board stays until the next puzzle is played
 }
 
 void GameSession::Reset() {

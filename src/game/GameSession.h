@@ -78,7 +78,7 @@ public:
     bool TakeBackFix(int x, int y);
 
     // ---- Resets, undo and redo ----
-    // Clears every entry.
+    // Clears every entry and the working board; the answer board is kept.
     void FullReset();
     // Keeps the Locks only.
     void Reset();

@@ -57,7 +57,7 @@ TEST_F(AnswerCheck, EachVerdictShowsItsBoxAndAYesToAnOfferMovesOn) {
         view->LoadFile(solved.string());
         boxes.Answer(c.answer);
         const std::size_t before = Boxes().size();
-        view->CheckAnswer();
+        commands->CheckAnswer();
         ASSERT_EQ(Boxes().size(), before + 1);
         const MessageBoxRequest& box = Boxes().back();
         EXPECT_EQ(box.title, Text(c.title));
@@ -67,7 +67,7 @@ TEST_F(AnswerCheck, EachVerdictShowsItsBoxAndAYesToAnOfferMovesOn) {
         EXPECT_EQ(box.owner, view);
         EXPECT_EQ(fs::exists(here / "x.q1.md1"), c.movesOn);
         EXPECT_EQ(CurrentPath(), (c.movesOn ? next : solved).string());
-        EXPECT_EQ(view->m_moves.Count(), 81);
+        EXPECT_EQ(moves().Count(), 81);
     }
 }
 
@@ -76,33 +76,33 @@ TEST_F(AnswerCheck, EachVerdictShowsItsBoxAndAYesToAnOfferMovesOn) {
 TEST_F(AnswerCheck, ARefusedRenameIsReportedAndTheLastPuzzleEndsWithAllFinished) {
     WritePuzzle("x.q1.md2", Givens(), {}, puzzles);
     PlaySolved(WritePuzzle("q1.md2", Givens(), {}, puzzles));
-    view->CheckAnswer();
+    commands->CheckAnswer();
     ASSERT_EQ(Boxes().size(), 3u);
     EXPECT_EQ(Boxes()[1].title, "Warning");
     EXPECT_EQ(Boxes()[1].text, Text(texts::RenameRefusedText, puzzles / "q1.md2"));
     EXPECT_EQ(Boxes()[2].title, Text(texts::AllFinishedTitle));
     EXPECT_EQ(Boxes()[2].text, Text(texts::AllFinishedText, puzzles / "*"));
     EXPECT_EQ(Boxes()[2].buttons, MessageButtons::Ok);
-    EXPECT_EQ(view->m_board.enteredCount, 81);  // the board keeps the solved puzzle
+    EXPECT_EQ(board().enteredCount, 81);  // the board keeps the solved puzzle
 }
 
 TEST_F(AnswerCheck, WithoutAUsableDirectoryTheNextProblemStopsWithABox) {
     const struct {
         std::string path;
-        int result;
+        QueueStep::Status result;
         const char* title;
         QString text;
     } cases[] = {
-        {"", -1, "Info", Text(texts::NoCurrentPathText)},
-        {"q1.md2", -3, "Info", Text(texts::NoSlashText)},
-        {"/q1.md2", -4, "Info", Text(texts::EmptyPartText)},
-        {(dir / "gone" / "q1.md2").string(), -100, "Error", Text(texts::SearchFailedText, dir / "gone" / "*")},
+        {"", QueueStep::NoCurrentPath, "Info", Text(texts::NoCurrentPathText)},
+        {"q1.md2", QueueStep::NoSlash, "Info", Text(texts::NoSlashText)},
+        {"/q1.md2", QueueStep::EmptyPart, "Info", Text(texts::EmptyPartText)},
+        {(dir / "gone" / "q1.md2").string(), QueueStep::ListingFailed, "Error", Text(texts::SearchFailedText, dir / "gone" / "*")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         const std::size_t before = Boxes().size();
         settings().SetCurrentPath(c.path);
-        EXPECT_EQ(view->LoadNextProblem(), c.result);
+        EXPECT_EQ(commands->LoadNextProblem(), c.result);
         // A missing current file is warned about before the stop.
         ASSERT_EQ(Boxes().size(), before + (c.path.empty() ? 1 : 2));
         if (!c.path.empty()) {
@@ -112,7 +112,7 @@ TEST_F(AnswerCheck, WithoutAUsableDirectoryTheNextProblemStopsWithABox) {
         }
         EXPECT_EQ(Boxes().back().title, c.title);
         EXPECT_EQ(Boxes().back().text, c.text);
-        EXPECT_EQ(Boxes().back().icon, c.result == -100 ? MessageIcon::Warning : MessageIcon::None);
+        EXPECT_EQ(Boxes().back().icon, c.result == QueueStep::ListingFailed ? MessageIcon::Warning : MessageIcon::None);
     }
 }
 

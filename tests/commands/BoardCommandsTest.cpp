@@ -25,31 +25,31 @@ TEST_F(BoardCommands, LevelEditChangesTheLevelWithinMaxLevelOnly) {
     CLevelEdit* edit = frame->m_wndLevelEdit;
     auto enter = [&](const char* text) {
         edit->setText(QString::fromUtf8(text));
-        view->OnLevelChanged();
+        commands->OnLevelChanged();
     };
     enter("5");
     EXPECT_EQ(settings().analysisLevel, 5);
-    EXPECT_EQ(view->m_board.level, 5);
+    EXPECT_EQ(board().level, 5);
     for (const char* refused : {"9", "4x", ""}) enter(refused);  // 9 is above MaxLevel 8
     EXPECT_EQ(settings().analysisLevel, 5);
 
     // The same level again does not analyse the board again.
-    view->m_board.ResetCells();
+    int changes = 0;
+    const int listener = session().Listen([&](const SessionChange&) { ++changes; });
     enter("15");
-    EXPECT_EQ(view->m_board.enteredCount, 0);
+    session().Unlisten(listener);
+    EXPECT_EQ(changes, 0);
 }
 
 TEST_F(BoardCommands, NextMoveShowsTheExplanationInAnInfoBox) {
     LoadPuzzle();
-    view->OnNextMove();
+    Command(ID_EDIT_NEXT_MOVE);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].title, "Info");
     EXPECT_EQ(Boxes()[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(view->m_moves.Count(), 30);
-    char buffer[NextMoveBufferSize] = {};
-    view->m_board.NextMove(buffer, NextMoveBufferSize);
+    EXPECT_EQ(moves().Count(), 30);
     EXPECT_TRUE(Boxes()[0].text.contains(u'X'));
-    EXPECT_EQ(Boxes()[0].text, QString::fromStdString(Cp932ToUtf8(buffer)));
+    EXPECT_EQ(Boxes()[0].text, QString::fromStdString(Cp932ToUtf8(session().NextMove().text)));
 }
 
 TEST_F(BoardCommands, EraseWrongCellsReportsItsOutcomeAndShowsTheCorrectedBoard) {
@@ -68,13 +68,13 @@ TEST_F(BoardCommands, EraseWrongCellsReportsItsOutcomeAndShowsTheCorrectedBoard)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
-        view->m_moves = c.moves;
+        Play(c.moves);
         view->ApplySettings();
-        view->OnEraseWrongCells();
+        Command(ID_EDIT_ERASE_WRONG);
         EXPECT_EQ(Boxes().back().text, c.text);
         EXPECT_EQ(Boxes().back().title, c.title);
         EXPECT_EQ(Boxes().back().icon, c.icon);
-        EXPECT_EQ(view->m_board.enteredCount, c.enteredAfter);
+        EXPECT_EQ(board().enteredCount, c.enteredAfter);
     }
 }
 
@@ -82,39 +82,38 @@ TEST_F(BoardCommands, EraseWrongCellsReportsItsOutcomeAndShowsTheCorrectedBoard)
 // entries, and the answer board knows the new Locks.
 TEST_F(BoardCommands, LockAllAndCopyAnalysisFromTheMenuShowTheirEntries) {
     LoadPuzzle();
-    view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 2, 0), Fix));
-    view->m_board.Analyze();
+    session().EnterFix(2, 0, DigitAt(EasySolution, 2, 0));
     frame->Action(ID_EDIT_LOCK_ALL)->trigger();
-    EXPECT_TRUE(view->m_board.Cell(2, 0).IsLocked());
+    EXPECT_TRUE(board().Cell(2, 0).IsLocked());
     EntryList locks;
-    locks.CopyLocksFrom(view->m_moves);
+    locks.CopyLocksFrom(moves());
     EntryList answerLocks;
-    answerLocks.CopyLocksFrom(view->m_solutionMoves);
+    answerLocks.CopyLocksFrom(session().Givens());
     EXPECT_EQ(answerLocks.Count(), locks.Count());
 
     frame->Action(ID_EDIT_COPY_ANALYSIS)->trigger();
-    EXPECT_TRUE(view->m_board.Cell(3, 0).Has(DigitAt(EasySolution, 3, 0), PossibleBit));
-    EXPECT_EQ(view->m_board.Cell(3, 0).possibleCount, view->m_board.Cell(3, 0).candidateCount);
+    EXPECT_TRUE(board().Cell(3, 0).Has(DigitAt(EasySolution, 3, 0), PossibleBit));
+    EXPECT_EQ(board().Cell(3, 0).possibleCount, board().Cell(3, 0).candidateCount);
 }
 
 TEST_F(BoardCommands, AutoConfirmIsOneShotAndRepeatsWithRepeatOn) {
     LoadPuzzle();
-    view->OnAutoConfirm();  // level 0: naked singles, two passes
-    const int oncePass = view->m_moves.Count() - 30;
+    Command(ID_EDIT_AUTO_CONFIRM);  // level 0: naked singles, two passes
+    const int oncePass = moves().Count() - 30;
     EXPECT_GT(oncePass, 0);
     EXPECT_EQ(settings().autoConfirmFlag, 0);
-    EXPECT_EQ(view->m_board.autoConfirm, 0);
+    EXPECT_EQ(board().autoConfirm, 0);
 
     // Each added entry can be undone on its own.
-    view->OnUndo();
-    EXPECT_EQ(view->m_moves.Position(), view->m_moves.Count() - 1);
+    Command(ID_EDIT_UNDO_MOVE);
+    EXPECT_EQ(moves().Position(), moves().Count() - 1);
 
     LoadPuzzle();
     frame->DialogBar()->Button(IDC_REPEAT)->click();
     EXPECT_EQ(settings().repeatFlag, 1);
-    view->OnAutoConfirm();
-    EXPECT_EQ(view->m_board.enteredCount, 81);
-    EXPECT_GT(view->m_moves.Count() - 30, oncePass);
+    Command(ID_EDIT_AUTO_CONFIRM);
+    EXPECT_EQ(board().enteredCount, 81);
+    EXPECT_GT(moves().Count() - 30, oncePass);
 }
 
 TEST_F(BoardCommands, ExcelExportWritesIntoTheStartDirectoryAndReportsInABox) {

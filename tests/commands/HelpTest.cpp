@@ -13,7 +13,7 @@ TEST_F(Help, OpensTheHelpFileBesideTheProgramOrWarns) {
     if (std::filesystem::exists(help)) GTEST_SKIP() << "a help file lies beside the test program";
     RecordedShellOpen shell;
 
-    view->OnHelp();
+    Command(ID_HELP_USAGE);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].title, QString::fromUtf8("警告"));
     EXPECT_EQ(Boxes()[0].icon, MessageIcon::Warning);
@@ -22,7 +22,7 @@ TEST_F(Help, OpensTheHelpFileBesideTheProgramOrWarns) {
     EXPECT_TRUE(shell.opened.isEmpty());
 
     WriteBytes(help, "help");
-    view->OnHelp();
+    Command(ID_HELP_USAGE);
     std::filesystem::remove(help);
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(shell.opened, QStringList{QString::fromStdString(help.string())});

@@ -27,8 +27,8 @@ namespace {
 using Keyboard = CommandFixture;
 
 // The hint key A follows, and its text as the status bar shows it.
-std::pair<MoveHint, QString> Hint(CellBoard& board) {
-    MoveHint hint = FindNextMove(board, 1010);
+std::pair<MoveHint, QString> Hint(GameSession& session) {
+    MoveHint hint = session.NextMove(1010);
     const QString text = QString::fromStdString(Cp932ToUtf8(hint.text));
     return {hint, text};
 }
@@ -63,15 +63,15 @@ TEST_F(KeyRouting, OnlyTheMainWindowsKeysPlay) {
     Start();
     const std::filesystem::path puzzle = WritePuzzle("q1.md2");
     view->LoadFile(puzzle.string());
-    const auto [hint, expected] = Hint(view->m_board);
+    const auto [hint, expected] = Hint(session());
     ASSERT_TRUE(hint.Found());
     QTest::keyClick(frame->windowHandle(), Qt::Key_A);
-    EXPECT_EQ(view->m_moves.Count(), 31);
+    EXPECT_EQ(moves().Count(), 31);
     const int x = hint.move.x, y = hint.move.y;
-    EXPECT_EQ(view->m_board.Cell(x, y).enteredDigit, DigitAt(EasySolution, x, y));
+    EXPECT_EQ(board().Cell(x, y).enteredDigit, DigitAt(EasySolution, x, y));
     EXPECT_EQ(frame->StatusText(), expected);
     QTest::keyClick(frame->windowHandle(), Qt::Key_A, Qt::AltModifier);  // a system key
-    EXPECT_EQ(view->m_moves.Count(), 31);
+    EXPECT_EQ(moves().Count(), 31);
 
     // The Info box of 次の一手, as the real box shows it.
     MessageBoxService* scripted = SetMessageBoxService(nullptr);
@@ -104,7 +104,7 @@ TEST_F(KeyRouting, OnlyTheMainWindowsKeysPlay) {
     QTest::keyClick(editMenu->menu()->windowHandle(), Qt::Key_A);
     QTest::keyClick(frame->windowHandle(), Qt::Key_A);
     QTest::keyClick(editMenu->menu()->windowHandle(), Qt::Key_Escape);
-    EXPECT_EQ(view->m_moves.Count(), 31);
+    EXPECT_EQ(moves().Count(), 31);
 
     // The memo box of a loaded file.
     view->LoadFile(WritePuzzle("memo.md2", Givens(), "a memo").string());
@@ -112,28 +112,28 @@ TEST_F(KeyRouting, OnlyTheMainWindowsKeysPlay) {
     QMessageBox* memo = dynamic_cast<MemoWindow&>(view->GetMemoHandoff()).Box();
     ASSERT_NE(memo, nullptr);
     QTest::keyClick(memo->windowHandle(), Qt::Key_A);
-    EXPECT_EQ(view->m_moves.Count(), 30);
+    EXPECT_EQ(moves().Count(), 30);
 }
 
 TEST_F(Keyboard, KeyAEntersOnlyAMoveTheAnswerBoardKnows) {
     EntryList fixes;
     AddGrid(fixes, EasyPuzzle, Fix);
     view->LoadFile(WritePuzzle("f1.md1", fixes).string());
-    const auto [hint, expected] = Hint(view->m_board);
+    ASSERT_TRUE(session().Undo());  // leaves a redo tail
+    const auto [hint, expected] = Hint(session());
     ASSERT_TRUE(hint.Found());
-    view->m_moves.Undo();  // leaves a redo tail
-    const int position = view->m_moves.Position();
-    view->HandleKey(VK_KeyA);
+    const int position = moves().Position();
+    commands->HandleKey(VK_KeyA);
     // Without Locks the answer board knows nothing: the entry is refused,
     // the tail is gone, the move is explained.
-    EXPECT_EQ(view->m_moves.Count(), position);
-    EXPECT_EQ(view->m_moves.Position(), position);
+    EXPECT_EQ(moves().Count(), position);
+    EXPECT_EQ(moves().Position(), position);
     EXPECT_EQ(frame->StatusText(), expected);
 
     PlaySolved(WritePuzzle("q1.md2"));  // no move left: nothing happens
     frame->SetStatusText(QStringLiteral("before"));
-    view->HandleKey(VK_KeyA);
-    EXPECT_EQ(view->m_moves.Count(), 81);
+    commands->HandleKey(VK_KeyA);
+    EXPECT_EQ(moves().Count(), 81);
     EXPECT_EQ(frame->StatusText(), "before");
 }
 
@@ -147,9 +147,9 @@ TEST_F(Keyboard, CtrlCWritesItsNameIntoTheTitle) {
     };
     for (const auto& [held, title] : steps) {
         keys.held = held;
-        view->HandleKey(VK_KeyC);
+        commands->HandleKey(VK_KeyC);
         EXPECT_EQ(frame->windowTitle(), title);
     }
-    view->HandleKey(0x5A);  // Ctrl+Shift+Z: nothing
+    commands->HandleKey(0x5A);  // Ctrl+Shift+Z: nothing
     EXPECT_EQ(frame->windowTitle(), "CTRL+SHIFT");
 }

@@ -35,7 +35,7 @@ protected:
         frame->Action(ID_FILE_NEW_PUZZLE)->trigger();
     }
 
-    std::string BoardLine() const { return PuzzleOfLocks(view->m_moves); }
+    std::string BoardLine() const { return PuzzleOfLocks(moves()); }
 };
 
 TEST_F(NewPuzzle, OnePuzzleIsPlayedAtOnceWithoutAFileAndIsUniqueAndOfTheLevel) {
@@ -46,7 +46,7 @@ TEST_F(NewPuzzle, OnePuzzleIsPlayedAtOnceWithoutAFileAndIsUniqueAndOfTheLevel) {
     EXPECT_EQ(GradeOfGivens(LocksFromPuzzle(line)), 3);
     for (int i = 0; i < 81; ++i)  // rotational symmetry
         EXPECT_EQ(line[static_cast<std::size_t>(i)] == '.', line[static_cast<std::size_t>(80 - i)] == '.');
-    EXPECT_EQ(view->m_moves.Position(), 81 - static_cast<int>(std::count(line.begin(), line.end(), '.')));
+    EXPECT_EQ(moves().Position(), 81 - static_cast<int>(std::count(line.begin(), line.end(), '.')));
     EXPECT_TRUE(settings().CurrentPath().empty());  // a solved puzzle does not move an earlier queue
 }
 

@@ -45,7 +45,7 @@ TEST_F(Printing, NarrowDeviceStillPrintsTheWholeBoard) {
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     printer.setOutputFileName(QString::fromStdString((dir / "narrow.pdf").string()));
     ASSERT_LT(printer.width(), 523);  // the print scale would be 0
-    view->PrintBoard(printer);
+    commands->PrintBoard(printer);
 
     const QImage page = PageImage(printer.outputFileName(), 96);
     if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
@@ -108,7 +108,7 @@ TEST_F(Printing, PrintsAndPreviewsUseTheWindowsPrinterAfterThePrintSettings) {
     EXPECT_EQ(frame->Printer().pageLayout().orientation(), QPageLayout::Landscape);
 
     seen.clear();
-    view->OnFilePrintPreview();
+    Command(ID_FILE_PRINT_PREVIEW);
     EXPECT_EQ(seen, (QStringList{QStringLiteral("CPrintSetDlg"), QStringLiteral("QPrintPreviewDialog")}));
     EXPECT_EQ(shown, &frame->Printer());
     EXPECT_EQ(frame->Printer().pageLayout().orientation(), QPageLayout::Landscape);
@@ -116,7 +116,7 @@ TEST_F(Printing, PrintsAndPreviewsUseTheWindowsPrinterAfterThePrintSettings) {
     seen.clear();
     acceptPrintDialog = false;
     QPrinter printer;
-    EXPECT_FALSE(view->OnPreparePrinting(printer, false));  // the print dialog was cancelled
+    EXPECT_FALSE(commands->OnPreparePrinting(printer, false));  // the print dialog was cancelled
     EXPECT_EQ(seen, (QStringList{QStringLiteral("CPrintSetDlg"), QStringLiteral("QPrintDialog")}));
 }
 

@@ -3,8 +3,11 @@
 #include "support/Puzzles.h"
 #include "support/TempDirectory.h"
 
+#include "commands/ViewCommands.h"
 #include "files/PuzzleFile.h"
+#include "game/GameSession.h"
 #include "settings/Settings.h"
+#include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
 #include "shell/SorvatApp.h"
 #include "shell/StatusDialogBar.h"
@@ -64,6 +67,7 @@ protected:
         ASSERT_TRUE(app->InitInstance({"sorvat"}, dir));
         frame = app->MainFrame();
         view = frame->View();
+        commands = frame->Commands();
         document = frame->Document();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
         // Qt drops a move to where the pointer already is; start from a
@@ -77,20 +81,35 @@ protected:
     void OpenFrame() {
         ownFrame = std::make_unique<CMainFrame>(dir);
         frame = ownFrame.get();
-        view = new CSorvatView;
         ownDocument = std::make_unique<CSorvatDoc>();
         document = ownDocument.get();
+        view = new CSorvatView(document->Session());
         document->SetView(view);
         ASSERT_EQ(frame->OnCreate(view, document, {"sorvat"}), 0);
+        commands = frame->Commands();
         view->ApplySettings();
     }
 
+    // A command as its menu item or tool-bar button gives it.
+    void Command(int id) {
+        frame->Action(id)->trigger();
+        ProcessEvents();
+    }
+
+    GameSession& session() const { return view->Session(); }
+    const EntryList& moves() const { return view->Session().Moves(); }
+    const CellBoard& board() const { return view->Session().Board(); }
+
+    // Plays `entries` as the session's entries, analysed as after a load.
+    void Play(const EntryList& entries) {
+        session().Start(entries);
+        ProcessEvents();
+    }
     // Loads `puzzle` (0 = empty) as Lock entries, analysed as after a load.
     void LoadGivens(std::string_view puzzle = EasyPuzzle) {
-        view->m_moves.Clear();
-        AddGrid(view->m_moves, puzzle, Lock);
-        view->OnReset();
-        ProcessEvents();
+        EntryList givens;
+        AddGrid(givens, puzzle, Lock);
+        Play(givens);
     }
 
     // Writes a puzzle file of `list` (md1 or md2 by the name) into `directory`
@@ -107,8 +126,13 @@ protected:
     // a Fix entry.
     void PlaySolved(const std::filesystem::path& path) {
         view->LoadFile(path.string());
-        AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
-        view->m_board.Analyze();
+        FillAnswers();
+    }
+    // Enters every answer of the easy puzzle as a Fix entry.
+    void FillAnswers() {
+        EntryList solved = moves();
+        AddAnswers(solved, EasyPuzzle, EasySolution);
+        Play(solved);
     }
 
     void SetMode(int mode) {
@@ -161,6 +185,7 @@ protected:
     std::unique_ptr<CMainFrame> ownFrame;
     CMainFrame* frame = nullptr;
     CSorvatView* view = nullptr;  // owned by the frame
+    CViewCommands* commands = nullptr;  // owned by the view
     CSorvatDoc* document = nullptr;
 };
 

@@ -55,6 +55,7 @@ TEST_F(FileNames, AFileArgumentIsReadTwiceAndSaveFollowsTheTitleThroughTheQueue)
     ASSERT_TRUE(app->InitInstance({"sorvat", "queue/a\\q1.md2", "queue/q2.md2"}, dir));  // the first only
     frame = app->MainFrame();
     view = frame->View();
+    commands = frame->Commands();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     inotify_event events[8];
     // Opened and closed twice: by the view's creation and as the document.
@@ -66,19 +67,18 @@ TEST_F(FileNames, AFileArgumentIsReadTwiceAndSaveFollowsTheTitleThroughTheQueue)
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("a\\q1.md2 - Sorvat"));
 
     // Solved: the file is marked and the next one loaded, without a warning.
-    AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
-    view->m_board.Analyze();
-    view->CheckAnswer();
+    FillAnswers();
+    commands->CheckAnswer();
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_TRUE(fs::exists(dir / "queue" / "x.a\\q1.md2"));
     EXPECT_EQ(CurrentPath(), second.string());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("q2.md2 - Sorvat"));
 
     // Ctrl+S writes the puzzle the title names, not the document's file.
-    view->m_moves.Add(Entry(2, 0, 3, Possible));
+    session().TogglePossible(2, 0, 3);
     QTest::keyClick(frame->windowHandle(), Qt::Key_S, Qt::ControlModifier);
     const std::string saved = ReadBytes(second);
-    EXPECT_EQ(saved, PuzzleFile::Format("q2.md2", view->m_moves));
+    EXPECT_EQ(saved, PuzzleFile::Format("q2.md2", moves()));
     EXPECT_FALSE(fs::exists(first));
 
     // A dropped file whose name is not UTF-8 opens (the first of the files
@@ -86,9 +86,9 @@ TEST_F(FileNames, AFileArgumentIsReadTwiceAndSaveFollowsTheTitleThroughTheQueue)
     const fs::path foreign = WritePuzzle("q\xff.md2");
     Drop(foreign, second);
     EXPECT_EQ(CurrentPath(), foreign.string());
-    view->m_moves.Add(Entry(3, 0, 5, Possible));
+    session().TogglePossible(3, 0, 5);
     frame->Action(ID_FILE_SAVE)->trigger();
-    EXPECT_EQ(ReadBytes(foreign), PuzzleFile::Format("q.md2", view->m_moves));
+    EXPECT_EQ(ReadBytes(foreign), PuzzleFile::Format("q.md2", moves()));
     EXPECT_EQ(ReadBytes(second), saved);
     EXPECT_EQ(dialogs.SaveQuestions(), 0);
     EXPECT_EQ(Boxes().size(), 1u);

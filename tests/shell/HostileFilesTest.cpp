@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 
 class HostileFiles : public WindowFixture {
 protected:
-    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", view->m_moves); }
+    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", moves()); }
     static QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
     static std::string RandomBytes(std::mt19937& random, std::size_t size) {
         std::string bytes(size, '\0');
@@ -46,8 +46,7 @@ TEST_F(HostileFiles, NothingHangsNothingIsLostAndTheBoardsStaySound) {
     const fs::path puzzles = dir / "puzzles";
     fs::create_directory(puzzles);
     view->LoadFile(WritePuzzle("q1.md2", Givens(), {}, puzzles).string());
-    view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 2, 0), Fix));
-    view->m_board.Analyze();
+    session().EnterFix(2, 0, DigitAt(EasySolution, 2, 0));
     const std::string entries = EntriesText(), current = CurrentPath();
 
     ASSERT_EQ(::mkfifo((dir / "pipe.md1").c_str(), 0600), 0);
@@ -66,7 +65,7 @@ TEST_F(HostileFiles, NothingHangsNothingIsLostAndTheBoardsStaySound) {
         }
         // The solved puzzle is marked; the FIFO after it is taken as the
         // next problem, and its load changes nothing.
-        failures |= view->LoadNextProblem() != 0 || EntriesText() != entries ? 4 : 0;
+        failures |= commands->LoadNextProblem() != QueueStep::NextFound || EntriesText() != entries ? 4 : 0;
         return failures;
     });
     EXPECT_EQ(unreadable, 0) << (unreadable == 100 + SIGALRM ? "a load hung" : "a load changed the board");
@@ -77,10 +76,10 @@ TEST_F(HostileFiles, NothingHangsNothingIsLostAndTheBoardsStaySound) {
         const fs::path name = dir / ("bin" + std::to_string(round) + (round % 2 ? ".md2" : ".md1"));
         WriteBytes(name, round % 4 == 0 ? std::string(8192, '\0') : RandomBytes(random, 4096 + round * 513));
         view->OnDropFiles({name.string()});
-        ASSERT_EQ(EntryListViolation(view->m_moves), "");
+        ASSERT_EQ(EntryListViolation(moves()), "");
         ASSERT_EQ(CurrentPath(), name.string());
-        EntryList entries = view->m_moves;
-        ASSERT_TRUE(Analysed(entries, 0, false)->SameEnteredDigits(view->m_board));
+        EntryList entries = moves();
+        ASSERT_TRUE(Analysed(entries, 0, false)->SameEnteredDigits(board()));
     }
 
     // A full disk: every save fails part-way. The files keep their bytes,
@@ -95,7 +94,7 @@ TEST_F(HostileFiles, NothingHangsNothingIsLostAndTheBoardsStaySound) {
     const int fullDisk = InChild(
         [&] {
             const std::size_t before = Boxes().size();
-            view->OnQuickSave();
+            Command(ID_EDIT_QUICKSAVE);
             view->SaveFile(ContinueFile);
             view->SaveFile(saved.string());
             const bool reported = !document->OnSaveDocument(Q(saved)) && Boxes().size() == before + 1;

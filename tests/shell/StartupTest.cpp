@@ -38,7 +38,7 @@ TEST_F(StartupTest, FirstStartWithoutSettingsFile) {
     EXPECT_TRUE(frame->DialogBar()->Button(IDC_MODE_SELF)->isChecked());
     EXPECT_FALSE(frame->DialogBar()->Button(IDC_MODE_HINT)->isChecked());
     EXPECT_FALSE(frame->DialogBar()->Button(IDC_REPEAT)->isChecked());
-    EXPECT_TRUE(view->m_bSettingsApplied);  // the first paint applied them
+    EXPECT_TRUE(session().SettingsApplied());  // the first paint applied them
     EXPECT_EQ(frame->StatusText(), QStringLiteral("ﾚﾃﾞｨ"));
 }
 
@@ -99,7 +99,7 @@ TEST_F(StartupTest, LevelNineNeedsOptionBitZero) {
     frame->m_pSpin->Step(1);
     EXPECT_EQ(edit->text(), QStringLiteral("1"));
     EXPECT_EQ(g_pSettings->analysisLevel, 1);
-    EXPECT_EQ(view->m_board.level, 1);
+    EXPECT_EQ(board().level, 1);
     // The spin stops at 8; Up and Down in the edit step it.
     frame->m_pSpin->SetPos(8);
     frame->m_pSpin->Step(1);
@@ -225,15 +225,14 @@ TEST(AcceleratorTable, FrameworkKeysAndNoOthers) {
 TEST_F(StartupTest, MenuCommandsReachTheView) {
     Start();
     LoadGivens();
-    view->m_moves.Add(Entry(2, 0, 3, Fix));
-    view->m_board.Analyze();
+    session().EnterFix(2, 0, 3);
     frame->Action(ID_EDIT_UNDO_MOVE)->trigger();
-    EXPECT_FALSE(view->m_board.Cell(2, 0).HasEntered());
+    EXPECT_FALSE(board().Cell(2, 0).HasEntered());
     frame->DialogBar()->Button(ID_EDIT_REDO_MOVE)->click();
-    EXPECT_TRUE(view->m_board.Cell(2, 0).HasEntered());
+    EXPECT_TRUE(board().Cell(2, 0).HasEntered());
     // Ctrl+Z is the framework's undo, which nothing handles.
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(view->m_board.Cell(2, 0).HasEntered());
+    EXPECT_TRUE(board().Cell(2, 0).HasEntered());
     // The tool bar is shown and hidden from the view menu.
     frame->Action(ID_VIEW_TOOLBAR)->trigger();
     EXPECT_FALSE(frame->ToolBar()->isVisible());

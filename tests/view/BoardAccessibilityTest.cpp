@@ -48,10 +48,9 @@ TEST_F(BoardAccessibilityTest, TheBoardIsATableOf81DistinctCellsNamedInWords) {
     EXPECT_EQ(board->role(), QAccessible::Table);
     EXPECT_EQ(board->text(QAccessible::Name), QString::fromUtf8("盤面"));
     ASSERT_EQ(board->childCount(), 81);
-    view->m_moves.Add(Entry(8, 0, 1, Fix));  // right
-    view->m_moves.Add(Entry(7, 0, 3, Fix));  // wrong: the answer is 1
-    for (int d : {1, 3, 6}) view->m_moves.Add(Entry(1, 1, d, Possible));
-    view->ReplayMoves();
+    session().EnterFix(8, 0, 1);  // right
+    session().EnterFix(7, 0, 3);  // wrong: the answer is 1
+    for (int d : {1, 3, 6}) session().TogglePossible(1, 1, d);
     const struct {
         int mode, x, y;
         const char* name;

@@ -59,9 +59,8 @@ TEST_F(DrawingTest, FramesHaveTheirColoursAndPlacesAndLabelsTheirs) {
 // open, is red in the checking modes and blue in self mode; a Lock is black.
 TEST_F(DrawingTest, FixDigitsAreRedWhenTheAnswerDiffersOnlyInTheCheckingModes) {
     LoadGivens();
-    view->m_moves.Add(Entry(2, 0, 8, Fix));  // the answer is 4
-    view->m_moves.Add(Entry(3, 0, 5, Fix));  // right
-    view->m_board.Analyze();
+    session().EnterFix(2, 0, 8);  // the answer is 4
+    session().EnterFix(3, 0, 5);  // right
     for (int mode : {ModeSelf, ModeHint, ModeAnalysis}) {
         SetMode(mode);
         const QImage image = Render();
@@ -71,23 +70,19 @@ TEST_F(DrawingTest, FixDigitsAreRedWhenTheAnswerDiffersOnlyInTheCheckingModes) {
         EXPECT_GT(GlyphPixels(image, 0, 0, colors::Black), 20) << mode;
         EXPECT_EQ(GlyphPixels(image, 0, 0, colors::WrongDigit), 0) << mode;
     }
-    view->m_moves.Clear();  // without givens the answer board determines nothing
-    view->OnReset();
-    view->m_moves.Add(Entry(4, 4, 2, Fix));
-    view->m_board.Analyze();
+    Play(EntryList());  // without givens the answer board determines nothing
+    session().EnterFix(4, 4, 2);
     SetMode(ModeHint);
     EXPECT_GT(GlyphPixels(Render(), 4, 4, colors::WrongDigit), 20);
 }
 
 TEST_F(DrawingTest, SinglePossibleMarkIsPaleBlueAndTwoAreWhite) {
-    view->m_board.SetPossibleAt(0, 0, 4, Toggle);
-    view->InvalidateBoard();
+    session().TogglePossible(0, 0, 4);
     QImage image = Render();
     EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 4)), colors::PaleBlue);
     EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 5)), colors::White);  // unmarked, blank
 
-    view->m_board.SetPossibleAt(0, 0, 6, Toggle);
-    view->InvalidateBoard();
+    session().TogglePossible(0, 0, 6);
     image = Render();
     EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 4)), colors::White);
     EXPECT_EQ(image.pixelColor(FillPoint(0, 0, 6)), colors::White);
@@ -104,11 +99,11 @@ TEST_F(DrawingTest, SinglePossibleMarkIsPaleBlueAndTwoAreWhite) {
 TEST_F(DrawingTest, AnalysisModeShowsDeadCellsPinkAndSolvedDigitsPaleBlue) {
     // Row 0 holds 1..8 in columns 1..8 and column 0 holds 9 below: cell (0, 0)
     // has no candidate left.
-    view->m_moves.Clear();
+    EntryList givens;
     for (int x = 1; x < 9; ++x)
-        view->m_moves.Add(Entry(x, 0, x - 1, Lock));
-    view->m_moves.Add(Entry(0, 1, 8, Lock));
-    view->OnReset();
+        givens.Add(Entry(x, 0, x - 1, Lock));
+    givens.Add(Entry(0, 1, 8, Lock));
+    Play(givens);
     SetMode(ModeAnalysis);
     QImage image = Render();
     for (int d = 0; d < 9; ++d)
@@ -120,7 +115,7 @@ TEST_F(DrawingTest, AnalysisModeShowsDeadCellsPinkAndSolvedDigitsPaleBlue) {
     g_pSettings->analysisLevel = 1;
     view->ApplySettings();
     SetMode(ModeAnalysis);
-    const SCell& solved = view->m_board.Cell(2, 0);  // the answer 4, not entered
+    const SCell& solved = board().Cell(2, 0);  // the answer 4, not entered
     ASSERT_TRUE(!solved.HasEntered() && solved.solvedDigit == 3);
     image = Render();
     for (int d = 0; d < 9; ++d)
@@ -148,8 +143,7 @@ TEST_F(DrawingTest, HoverPaintsTheSquareAndHighlightsEqualDigitsInHintMode) {
     EXPECT_EQ(image.pixelColor(CellCorner(5, 1) + QPoint(3, 3)), colors::Yellow);
 
     // Erasing a wrong cell paints the board plainly.
-    view->m_moves.Add(Entry(2, 0, 4, Fix));
-    view->m_board.Analyze();
+    session().EnterFix(2, 0, 4);
     frame->Action(ID_EDIT_ERASE_WRONG)->trigger();
     EXPECT_EQ(CountColor(Render(), view->rect(), colors::Yellow), 0);
 }

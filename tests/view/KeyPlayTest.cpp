@@ -25,7 +25,7 @@ protected:
         for (int i = 0; i < x; ++i) Key(Qt::Key_Right);
         for (int i = 0; i < y; ++i) Key(Qt::Key_Down);
     }
-    const SCell& CellAt(int x, int y) { return view->m_board.Cell(x, y); }
+    const SCell& CellAt(int x, int y) { return board().Cell(x, y); }
 };
 
 TEST_F(KeyPlayTest, TheCursorMovesWithTheArrowsHomeAndEndAndStopsAtTheEdges) {
@@ -43,13 +43,13 @@ TEST_F(KeyPlayTest, TheCursorMovesWithTheArrowsHomeAndEndAndStopsAtTheEdges) {
         Key(step.key, step.modifiers);
         EXPECT_EQ(view->m_cursor, step.to) << step.key;
     }
-    EXPECT_EQ(view->m_moves.Count(), Givens().Count());
+    EXPECT_EQ(moves().Count(), Givens().Count());
 }
 
 // On the empty cell (2, 0) and the given 5 at (0, 0).
 TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     frame->DialogBar()->LevelEdit()->setText(QStringLiteral("0"));  // the entered digits' eliminations only
-    const int givens = view->m_moves.Count();
+    const int givens = moves().Count();
     ASSERT_TRUE(CellAt(2, 8).Has(3, CandidateBit));
     GoTo(2, 0);
     Key(Qt::Key_2, Qt::ControlModifier);  // left button: a Possible mark
@@ -61,28 +61,28 @@ TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     EXPECT_FALSE(CellAt(2, 8).Has(3, CandidateBit));
     Key(Qt::Key_7);  // on a filled cell the shown digit rules: taken back
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
-    EXPECT_EQ(view->m_moves.Position(), givens);
+    EXPECT_EQ(moves().Position(), givens);
     Key(Qt::Key_4);
     Key(Qt::Key_Space);  // middle button: a Lock, which the answer board takes as a given
     EXPECT_TRUE(CellAt(2, 0).IsLocked());
-    EXPECT_EQ(view->m_solutionMoves.At(givens).kind, Lock);
+    EXPECT_EQ(session().Givens().At(givens).kind, Lock);
     Key(Qt::Key_Space);
     Key(Qt::Key_Delete);  // takes the Fix back
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
 
     Key(Qt::Key_Home);  // a given does not change
-    const int count = view->m_moves.Count();
+    const int count = moves().Count();
     for (int key : {Qt::Key_Delete, Qt::Key_9, Qt::Key_Backspace}) Key(key);
     EXPECT_TRUE(CellAt(0, 0).IsLocked());
-    EXPECT_EQ(view->m_moves.Count(), count);
+    EXPECT_EQ(moves().Count(), count);
 
     frame->DialogBar()->LevelEdit()->setFocus();  // keys only while the board has the focus
     for (int key : {Qt::Key_4, Qt::Key_Space, Qt::Key_Right}) Key(key);
     EXPECT_EQ(view->m_cursor, (CellCursor{0, 0}));
-    EXPECT_EQ(view->m_moves.Count(), count);
+    EXPECT_EQ(moves().Count(), count);
     view->setFocus();
     Key(Qt::Key_A);  // the next move still comes through the key filter
-    EXPECT_EQ(view->m_moves.Count(), count + 1);
+    EXPECT_EQ(moves().Count(), count + 1);
     Key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), frame->DialogBar()->Control(ID_EDIT_UNDO_MOVE));
 }
@@ -107,6 +107,7 @@ TEST_F(KeyPlayTest, TheCursorIsDrawnOnceAKeyUsedItButNeverPrinted) {
     }
     view->OnBeginPrinting();
     QImage page(1200, 1200, QImage::Format_RGB32);
+    page.fill(Qt::white);
     QPainter painter(&page);
     view->OnDraw(painter);
     painter.end();

@@ -14,38 +14,38 @@ protected:
         Start();
         LoadGivens();
     }
-    const SCell& CellAt(int x, int y) { return view->m_board.Cell(x, y); }
+    const SCell& CellAt(int x, int y) { return board().Cell(x, y); }
     int SolutionLocks() {
         int locks = 0;
-        for (int i = 0; i < view->m_solutionMoves.Count(); ++i)
-            locks += view->m_solutionMoves.At(i).kind == Lock ? 1 : 0;
+        for (int i = 0; i < session().Givens().Count(); ++i)
+            locks += session().Givens().At(i).kind == Lock ? 1 : 0;
         return locks;
     }
 };
 
 TEST_F(MouseTest, RightClickEntersTheDigitWhereItCanAndASecondTakesItBack) {
-    const int count = view->m_moves.Count();
+    const int count = moves().Count();
     Click(Qt::RightButton, SquareCentre(2, 0, 3));
     EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
     EXPECT_FALSE(CellAt(2, 0).Has(3, LockBit));
-    EXPECT_EQ(view->m_moves.Count(), count + 1);
+    EXPECT_EQ(moves().Count(), count + 1);
     // Anywhere in the same cell: the click names the digit the cell shows.
     Click(Qt::RightButton, SquareCentre(2, 0, 8));
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
-    EXPECT_EQ(view->m_moves.Position(), count);
+    EXPECT_EQ(moves().Position(), count);
 
     // A right click on a Lock digit, a right double click on an empty cell
     // and clicks outside the board change nothing.
     Click(Qt::RightButton, SquareCentre(0, 0, 0));
     EXPECT_EQ(CellAt(0, 0).enteredDigit, 4);
     EXPECT_TRUE(CellAt(0, 0).Has(4, LockBit));
-    EXPECT_EQ(view->m_moves.Position(), count);
+    EXPECT_EQ(moves().Position(), count);
     DoubleClick(Qt::RightButton, SquareCentre(2, 0, 3));  // enters and takes back
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
 
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         Click(button, QPoint(550, 300));
-    EXPECT_EQ(view->m_moves.Position(), count);
+    EXPECT_EQ(moves().Position(), count);
 }
 
 TEST_F(MouseTest, MiddleClickSwitchesBetweenFixAndLock) {
@@ -60,9 +60,9 @@ TEST_F(MouseTest, MiddleClickSwitchesBetweenFixAndLock) {
     EXPECT_FALSE(CellAt(2, 0).Has(3, LockBit));
     EXPECT_EQ(SolutionLocks(), givens);
     // On an empty cell a middle click adds nothing.
-    const int count = view->m_moves.Count();
+    const int count = moves().Count();
     Click(Qt::MiddleButton, SquareCentre(8, 8, 0));
-    EXPECT_EQ(view->m_moves.Count(), count);
+    EXPECT_EQ(moves().Count(), count);
 }
 
 TEST_F(MouseTest, LeftClickTogglesTheMarkAndADoubleClickLeavesItAsItWas) {
@@ -75,14 +75,13 @@ TEST_F(MouseTest, LeftClickTogglesTheMarkAndADoubleClickLeavesItAsItWas) {
 }
 
 TEST_F(MouseTest, TheLastDigitStartsTheAnswerCheckAndALeftClickNever) {
-    AddAnswers(view->m_moves, EasyPuzzle, EasySolution);
-    view->m_moves.Undo();  // the answer of the last empty cell (6, 8)
-    view->ReplayMoves();
+    FillAnswers();
+    session().Undo();  // the answer of the last empty cell (6, 8)
     Click(Qt::LeftButton, SquareCentre(6, 8, 0));
     EXPECT_FALSE(view->IsAnswerTimerActive());
     Click(Qt::LeftButton, SquareCentre(6, 8, 0));  // the mark off again
     Click(Qt::RightButton, SquareCentre(6, 8, DigitAt(EasySolution, 6, 8)));
-    EXPECT_EQ(view->m_board.enteredCount, 81);
+    EXPECT_EQ(board().enteredCount, 81);
     EXPECT_TRUE(view->IsAnswerTimerActive());
     EXPECT_TRUE(boxes.Boxes().empty());
 

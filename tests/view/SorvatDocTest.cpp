@@ -9,7 +9,7 @@ namespace {
 class SorvatDocTest : public CommandFixture {
 protected:
     QString FilePath(const std::string& name) const { return QString::fromStdString((dir / name).string()); }
-    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", view->m_moves); }
+    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", moves()); }
 
     ScriptedFileDialogs dialogs;
 };
@@ -21,7 +21,7 @@ TEST_F(SorvatDocTest, OpeningAFileLoadsItAndRemembersIt) {
     EXPECT_EQ(dialogs.OpenQuestions(), 1);
     EXPECT_EQ(document->GetPathName(), FilePath("q.md2"));
     EXPECT_EQ(CurrentPath(), (dir / "q.md2").string());
-    EXPECT_EQ(view->m_moves.Count(), 30);
+    EXPECT_EQ(moves().Count(), 30);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("q.md2 - Sorvat"));
     EXPECT_EQ(document->RecentFiles().Files().value(0), FilePath("q.md2"));
 
@@ -29,11 +29,9 @@ TEST_F(SorvatDocTest, OpeningAFileLoadsItAndRemembersIt) {
     EXPECT_EQ(document->GetPathName(), FilePath("q.md2"));
 
     // The open file again is read again from disk, without a question.
-    view->m_moves.Add(Entry(2, 0, 5, Fix));
-    document->SetModifiedFlag();
+    session().EnterFix(2, 0, 5);
     ASSERT_TRUE(document->OpenDocumentFile(FilePath("q.md2")));
     EXPECT_EQ(EntriesText(), PuzzleFile::Format("entries.md1", Givens()));
-    EXPECT_FALSE(document->IsModified());
     EXPECT_TRUE(Boxes().empty());
 }
 
@@ -52,15 +50,15 @@ TEST_F(SorvatDocTest, AFileThatCannotBeOpenedIsReportedAndLeavesTheRecentFiles) 
 }
 
 TEST_F(SorvatDocTest, SaveAsksForANameOnlyWithoutACurrentPuzzleAndSaveAsAlways) {
-    view->m_moves = Givens();
-    view->m_moves.Add(Entry(3, 0, 2, Possible));
+    Play(Givens());
+    session().TogglePossible(3, 0, 2);
     dialogs.Answer(FilePath("saved.md1"));
     document->OnFileSave();
     EXPECT_EQ(dialogs.SaveQuestions(), 1);
     EXPECT_EQ(ReadBytes(dir / "saved.md1"), EntriesText());
     EXPECT_EQ(document->GetPathName(), FilePath("saved.md1"));
     EXPECT_EQ(CurrentPath(), (dir / "saved.md1").string());
-    view->m_moves.Add(Entry(4, 0, 1, Possible));
+    session().TogglePossible(4, 0, 1);
     document->OnFileSave();
     EXPECT_EQ(dialogs.SaveQuestions(), 1);
     EXPECT_EQ(ReadBytes(dir / "saved.md1"), EntriesText());

@@ -11,15 +11,14 @@ namespace fs = std::filesystem;
 class ViewFilesTest : public CommandFixture {
 protected:
     // The entries in effect, as an md1 file holds them.
-    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", view->m_moves); }
+    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", moves()); }
 
     // The givens, a right Fix at (2,0) and Possible marks of 1 and 7 at (3,0).
-    void Play() {
-        view->m_moves = Givens();
-        view->m_moves.Add(Entry(2, 0, DigitAt(EasySolution, 2, 0), Fix));
-        view->m_moves.Add(Entry(3, 0, 0, Possible));
-        view->m_moves.Add(Entry(3, 0, 6, Possible));
-        view->m_board.Analyze();
+    void PlayFixAndMarks() {
+        Play(Givens());
+        session().EnterFix(2, 0, DigitAt(EasySolution, 2, 0));
+        session().TogglePossible(3, 0, 0);
+        session().TogglePossible(3, 0, 6);
     }
 };
 
@@ -29,9 +28,9 @@ TEST_F(ViewFilesTest, ARelativeNameBecomesTheAbsoluteCurrentPathAndTheTitle) {
     view->LoadFile("puzzles/q001.md2");
     EXPECT_EQ(CurrentPath(), (dir / "puzzles/q001.md2").string());
     EXPECT_EQ(document->GetTitle(), QStringLiteral("q001.md2"));
-    EXPECT_EQ(view->m_moves.Count(), 30);
-    EXPECT_EQ(view->m_board.Cell(0, 0).enteredDigit, 4);  // the given 5
-    EXPECT_EQ(view->m_solutionBoard.solvedCount, 81);
+    EXPECT_EQ(moves().Count(), 30);
+    EXPECT_EQ(board().Cell(0, 0).enteredDigit, 4);  // the given 5
+    EXPECT_EQ(session().Answer().solvedCount, 81);
 
     view->LoadFile("./puzzles/../puzzles/q001.md2");
     EXPECT_EQ(CurrentPath(), (dir / "puzzles/q001.md2").string());  // normalised
@@ -40,7 +39,7 @@ TEST_F(ViewFilesTest, ARelativeNameBecomesTheAbsoluteCurrentPathAndTheTitle) {
 // A missing or empty name changes nothing; an empty file keeps the entries
 // but becomes the current puzzle.
 TEST_F(ViewFilesTest, WhatHoldsNoEntriesLeavesTheBoard) {
-    Play();
+    PlayFixAndMarks();
     settings().SetCurrentPath("/earlier/q.md1");
     const std::string before = EntriesText();
     for (const char* name : {"nowhere.md1", ""}) view->LoadFile(name);
@@ -59,19 +58,19 @@ TEST_F(ViewFilesTest, WhatHoldsNoEntriesLeavesTheBoard) {
 TEST_F(ViewFilesTest, FixedFilesLeaveTheCurrentPathAlone) {
     view->LoadFile(WritePuzzle("q.md2").string());
     const std::string current = CurrentPath();
-    view->OnQuickLoad();  // no quick file yet: nothing changes
-    EXPECT_EQ(view->m_moves.Count(), 30);
-    Play();
+    Command(ID_EDIT_QUICKLOAD);  // no quick file yet: nothing changes
+    EXPECT_EQ(moves().Count(), 30);
+    PlayFixAndMarks();
     const std::string played = EntriesText();
-    view->OnQuickSave();
+    Command(ID_EDIT_QUICKSAVE);
     view->SaveFile("x._Sorvat.Quick.md1");
-    view->OnFullReset();
-    ASSERT_EQ(view->m_moves.Count(), 0);
+    Command(ID_EDIT_FULL_RESET);
+    ASSERT_EQ(moves().Count(), 0);
 
-    view->OnQuickLoad();
+    Command(ID_EDIT_QUICKLOAD);
     EXPECT_EQ(EntriesText(), played);
-    EXPECT_TRUE(view->m_board.Cell(3, 0).Has(6, PossibleBit));
-    view->OnFullReset();
+    EXPECT_TRUE(board().Cell(3, 0).Has(6, PossibleBit));
+    Command(ID_EDIT_FULL_RESET);
     view->LoadFile("x._Sorvat.Quick.md1");
     EXPECT_EQ(EntriesText(), played);
     EXPECT_EQ(CurrentPath(), current);
@@ -81,7 +80,7 @@ TEST_F(ViewFilesTest, FixedFilesLeaveTheCurrentPathAlone) {
 }
 
 TEST_F(ViewFilesTest, AnMd2NameKeepsOnlyTheLocksInTheFileButAllInMemory) {
-    Play();
+    PlayFixAndMarks();
     const std::string played = EntriesText();
     view->SaveFile("out.MD2");
     EXPECT_EQ(ReadBytes(dir / "out.MD2"), PuzzleFile::Format("q.md2", Givens()));

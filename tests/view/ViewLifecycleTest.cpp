@@ -20,17 +20,17 @@ TEST_F(ViewLifecycleTest, ExitWritesTheContinueFileThatTheNextStartLoads) {
     WriteBytes(dir / ContinueFile, PuzzleFile::Format(ContinueFile, played));
 
     Start();
-    EXPECT_EQ(PuzzleFile::Format("e.md1", view->m_moves), PuzzleFile::Format("e.md1", played));
+    EXPECT_EQ(PuzzleFile::Format("e.md1", moves()), PuzzleFile::Format("e.md1", played));
     EXPECT_EQ(document->GetTitle(), QStringLiteral("q007.md2"));
-    view->m_moves.Add(Entry(3, 0, 4, Possible));
-    const std::string now = PuzzleFile::Format(ContinueFile, view->m_moves);
+    session().TogglePossible(3, 0, 4);
+    const std::string now = PuzzleFile::Format(ContinueFile, moves());
     frame->close();
     ProcessEvents();
     EXPECT_EQ(ReadBytes(dir / ContinueFile), now);
 
     app.reset();
     Start();
-    EXPECT_TRUE(view->m_board.Cell(3, 0).Has(4, PossibleBit));
+    EXPECT_TRUE(board().Cell(3, 0).Has(4, PossibleBit));
 }
 
 } // namespace
