@@ -13,6 +13,7 @@
 #include "view/SorvatView.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
@@ -78,7 +79,7 @@ void CViewCommands::OnNewPuzzle() {
     if (count > 1) {
         directory = AskDirectory(window, CNewPuzzleDlg::tr("問題を書き込むフォルダ"));
         if (directory.isEmpty()) return;
-        const std::string error = PrepareQueueDirectory(directory.toStdString());
+        const std::string error = PrepareQueueDirectory(QFile::encodeName(directory).toStdString());
         if (!error.empty()) {
             ShowMessageBox(&m_view, QString::fromStdString(error), QString::fromUtf8(texts::ErrorTitle),
                            MessageButtons::Ok, MessageIcon::Warning);
@@ -93,7 +94,7 @@ void CViewCommands::OnNewPuzzle() {
         return;
     }
 
-    const std::string path = directory.toStdString();
+    const std::string path = QFile::encodeName(directory).toStdString();
     std::uint64_t number = LargestNumberIn(path, "");
     const int digits = DigitsFor(number + puzzles.size());
     std::string first;

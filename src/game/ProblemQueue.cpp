@@ -14,7 +14,7 @@ bool IsPassedOverName(std::string_view name) {
 
 std::optional<std::size_t> FirstUnfinishedEntry(const std::vector<DirectoryEntry>& listing,
                                                 std::string_view alsoSkip) {
-    for (std::size_t i = 1; i < listing.size(); ++i) {
+    for (std::size_t i = 0; i < listing.size(); ++i) {
         const DirectoryEntry& entry = listing[i];
         if (entry.isDirectory || IsPassedOverName(entry.name)) continue;
         if (!alsoSkip.empty() && entry.name == alsoSkip) continue;

@@ -17,8 +17,8 @@ inline constexpr std::string_view FinishedPrefix = "x.";
 bool IsPassedOverName(std::string_view name);
 
 // Index of the first entry that qualifies as the next problem, passing over
-// the first listed entry (the directory itself), directories, names passed
-// over by IsPassedOverName and the name `alsoSkip` (when not empty).
+// directories (".", "..", subdirectories and links to them), names passed over
+// by IsPassedOverName and the name `alsoSkip` (when not empty).
 std::optional<std::size_t> FirstUnfinishedEntry(const std::vector<DirectoryEntry>& listing,
                                                 std::string_view alsoSkip = {});
 

@@ -2,7 +2,8 @@
 
 // Command ids of the menus, the tool bar, the dialog bar and the accelerators.
 // Every menu item and button of the main window sends one of these to
-// CSorvatView::OnCommand.
+// CMainFrame::OnCommand, which runs the frame's own commands and hands the
+// others to the view's commands (RouteViewCommand).
 namespace sorvat {
 
 enum CommandId : int {

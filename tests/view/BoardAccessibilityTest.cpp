@@ -67,9 +67,14 @@ TEST_F(BoardAccessibilityTest, TheBoardIsATableOf81DistinctCellsNamedInWords) {
         EXPECT_EQ(cell->tableCellInterface()->columnIndex(), c.x);
         EXPECT_EQ(board->indexOfChild(cell), 9 * c.y + c.x);
     }
+    EXPECT_EQ(board->tableInterface()->columnDescription(2), QStringLiteral("X3"));
+    EXPECT_EQ(board->tableInterface()->rowDescription(4), QStringLiteral("Y5"));
     const QRect cell = board->child(9 * 4 + 3)->rect();  // where it is drawn
     EXPECT_EQ(cell.topLeft(), view->mapToGlobal(CellCorner(3, 4)));
     EXPECT_EQ(board->childAt(cell.center().x(), cell.center().y()), board->child(9 * 4 + 3));
+
+    LoadGivens(Contradictory());  // X9 Y1 can take no digit
+    EXPECT_EQ(CellName(8, 0), QString::fromUtf8("X9 Y1: 空き、候補なし"));
 }
 
 TEST_F(BoardAccessibilityTest, TheCursorCellIsTheFocusedChildAndChangesAreSent) {
@@ -79,6 +84,7 @@ TEST_F(BoardAccessibilityTest, TheCursorCellIsTheFocusedChildAndChangesAreSent) 
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
     EXPECT_EQ(board->focusChild(), board->child(2));
+    EXPECT_EQ(board->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{board->child(2)});
     EXPECT_TRUE(board->child(2)->state().focused);
     EXPECT_FALSE(board->child(0)->state().focused);
     EXPECT_TRUE(events.Has({QAccessible::Focus, view, 2}));
@@ -106,6 +112,10 @@ TEST_F(BoardAccessibilityTest, TheCursorCellIsTheFocusedChildAndChangesAreSent) 
     EXPECT_TRUE(hint->state().checked);
     frame->DialogBar()->LevelEdit()->setFocus();
     EXPECT_FALSE(board->child(2)->state().focused);
+    events.sent.clear();
+    view->setFocus();  // the reader lands on the cursor cell
+    ProcessEvents();
+    EXPECT_TRUE(events.Has({QAccessible::Focus, view, 2}));
 }
 
 } // namespace

@@ -62,7 +62,12 @@ TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     Key(Qt::Key_7);  // on a filled cell the shown digit rules: taken back
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
     EXPECT_EQ(moves().Position(), givens);
+    Key(Qt::Key_4, Qt::AltModifier);  // keys with Alt or Meta are not the board's
+    Key(Qt::Key_4, Qt::MetaModifier);
+    EXPECT_FALSE(CellAt(2, 0).HasEntered());
     Key(Qt::Key_4);
+    Key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(CellAt(2, 0).IsLocked());
     Key(Qt::Key_Space);  // middle button: a Lock, which the answer board takes as a given
     EXPECT_TRUE(CellAt(2, 0).IsLocked());
     EXPECT_EQ(session().Givens().At(givens).kind, Lock);

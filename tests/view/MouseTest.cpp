@@ -94,6 +94,9 @@ TEST_F(MouseTest, TheLastDigitStartsTheAnswerCheckAndALeftClickNever) {
     ASSERT_FALSE(boxes.Boxes().empty());
     EXPECT_EQ(boxes.Boxes()[0].title, QString::fromUtf8("正解です"));
     EXPECT_FALSE(view->IsAnswerTimerActive());
+    Click(Qt::MiddleButton, SquareCentre(6, 8, 0));  // a Lock keeps the board full: checked again
+    EXPECT_TRUE(board().Cell(6, 8).IsLocked());
+    EXPECT_TRUE(view->IsAnswerTimerActive());
 }
 
 TEST_F(MouseTest, AClickRepaintsWithoutTheHoverColours) {
