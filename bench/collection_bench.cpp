@@ -1,6 +1,6 @@
 // Per-puzzle time distribution over a collection: the answer board, one
-// click's re-analysis (level 8, repeat on, after each Fix of a solve) and
-// one NextMove. Google Benchmark reports means; frame budgets need the tail,
+// click (a Fix through the game session, as the right button plays it:
+// level 8, repeat on) and one next move through the session. Google Benchmark reports means; frame budgets need the tail,
 // so this program times every single operation and prints min, median,
 // 99th percentile and max. Times are the thread's CPU time, which the other
 // processes of a shared machine do not inflate; --wall uses wall-clock time.
@@ -12,8 +12,10 @@
 // simulated player enters, otherwise the answer board's digits are used and
 // the clicks stop where it leaves cells open.
 #include "game/AnswerBoard.h"
+#include "game/GameSession.h"
 #include "files/PuzzleLines.h"
 #include "model/CellBoard.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 #include <chrono>
@@ -106,8 +108,11 @@ int main(int argc, char** argv) {
 
     Series answer{"answer board", {}}, click{"click (level 8, repeat)", {}}, next{"NextMove (level 8)", {}};
     auto board = std::make_unique<CellBoard>();
-    auto player = std::make_unique<CellBoard>();
-    char buffer[NextMoveBufferSize];
+    auto session = std::make_unique<GameSession>();
+    Settings settings;
+    settings.analysisLevel = 8;
+    settings.repeatFlag = 1;
+    settings.autoConfirmFlag = 0;
     long lineNumber = 0, puzzles = 0, solved = 0;
     std::string text;
     while (std::getline(in, text) && (limit == 0 || puzzles < limit)) {
@@ -134,23 +139,18 @@ int main(int argc, char** argv) {
             }
 
         // The player fills the open cells row by row; each click re-analyses.
-        EntryList moves(locks);
-        player->ResetCells();
-        player->entries = &moves;
-        player->SetLevel(8);
-        player->repeatUntilStable = 1;
-        player->autoConfirm = 0;
-        player->Analyze();
+        session->Start(locks);
+        session->ApplySettings(settings);
         long step = 0;
         for (int i = 0; i < 81 && (steps < 0 || step < steps); ++i) {
             if (verdict.puzzle[static_cast<std::size_t>(i)] != '.' || digits[static_cast<std::size_t>(i)] == '.') continue;
             if (step % nextEvery == 0)
-                next.samples.push_back({TimeMs([&] { player->NextMove(buffer, sizeof buffer); }), lineNumber});
-            moves.Add(Entry(i % 9, i / 9, digits[static_cast<std::size_t>(i)] - '1', Fix));
+                next.samples.push_back({TimeMs([&] { session->NextMove(); }), lineNumber});
+            const int x = i % 9, y = i / 9, d = digits[static_cast<std::size_t>(i)] - '1';
             if (step % clickEvery == 0)
-                click.samples.push_back({TimeMs([&] { player->Analyze(); }), lineNumber});
+                click.samples.push_back({TimeMs([&] { session->EnterFix(x, y, d); }), lineNumber});
             else
-                player->Analyze();
+                session->EnterFix(x, y, d);
             ++step;
         }
     }
