@@ -5,7 +5,6 @@
 #include "game/AnswerBoard.h"
 #include "settings/Settings.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -218,17 +217,7 @@ bool GameSession::Save(const std::string& path) const {
         errno = ENOENT;
         return false;
     }
-    ReplacingFile replacing;
-    if (!replacing.Open(path)) return false;
-    const std::string bytes = FileBytes(path);
-    std::FILE* file = replacing.File();
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0) {
-        const int error = errno;
-        replacing.Discard();
-        errno = error;
-        return false;
-    }
-    return replacing.Commit();
+    return ReplaceFileContents(path, FileBytes(path));
 }
 
 } // namespace sorvat

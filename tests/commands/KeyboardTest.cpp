@@ -5,7 +5,6 @@
 #include "game/MoveHint.h"
 #include "commands/MemoWindow.h"
 #include "platform/VirtualKeys.h"
-#include "shell/CommandIds.h"
 #include "text/Cp932.h"
 
 #include <QAction>
@@ -22,18 +21,7 @@
 using namespace sorvat;
 using namespace sorvat::test;
 
-namespace {
-
 using Keyboard = CommandFixture;
-
-// The hint key A follows, and its text as the status bar shows it.
-std::pair<MoveHint, QString> Hint(GameSession& session) {
-    MoveHint hint = session.NextMove(1010);
-    const QString text = QString::fromStdString(Cp932ToUtf8(hint.text));
-    return {hint, text};
-}
-
-} // namespace
 
 // Keys as the window system delivers them, through the application's
 // filter: only the main window's own keys reach the board and the
@@ -63,8 +51,9 @@ TEST_F(KeyRouting, OnlyTheMainWindowsKeysPlay) {
     Start();
     const std::filesystem::path puzzle = WritePuzzle("q1.md2");
     view->LoadFile(puzzle.string());
-    const auto [hint, expected] = Hint(session());
+    const MoveHint hint = session().NextMove(1010);  // the one key A follows
     ASSERT_TRUE(hint.Found());
+    const QString expected = QString::fromStdString(Cp932ToUtf8(hint.text));
     QTest::keyClick(frame->windowHandle(), Qt::Key_A);
     EXPECT_EQ(moves().Count(), 31);
     const int x = hint.move.x, y = hint.move.y;
@@ -113,28 +102,6 @@ TEST_F(KeyRouting, OnlyTheMainWindowsKeysPlay) {
     ASSERT_NE(memo, nullptr);
     QTest::keyClick(memo->windowHandle(), Qt::Key_A);
     EXPECT_EQ(moves().Count(), 30);
-}
-
-TEST_F(Keyboard, KeyAEntersOnlyAMoveTheAnswerBoardKnows) {
-    EntryList fixes;
-    AddGrid(fixes, EasyPuzzle, Fix);
-    view->LoadFile(WritePuzzle("f1.md1", fixes).string());
-    ASSERT_TRUE(session().Undo());  // leaves a redo tail
-    const auto [hint, expected] = Hint(session());
-    ASSERT_TRUE(hint.Found());
-    const int position = moves().Position();
-    commands->HandleKey(VK_KeyA);
-    // Without Locks the answer board knows nothing: the entry is refused,
-    // the tail is gone, the move is explained.
-    EXPECT_EQ(moves().Count(), position);
-    EXPECT_EQ(moves().Position(), position);
-    EXPECT_EQ(frame->StatusText(), expected);
-
-    PlaySolved(WritePuzzle("q1.md2"));  // no move left: nothing happens
-    frame->SetStatusText(QStringLiteral("before"));
-    commands->HandleKey(VK_KeyA);
-    EXPECT_EQ(moves().Count(), 81);
-    EXPECT_EQ(frame->StatusText(), "before");
 }
 
 TEST_F(Keyboard, CtrlCWritesItsNameIntoTheTitle) {

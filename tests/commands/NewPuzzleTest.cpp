@@ -5,7 +5,6 @@
 #include "files/PuzzleFile.h"
 #include "files/PuzzleLines.h"
 #include "game/AnswerBoard.h"
-#include "shell/CommandIds.h"
 #include "solver/Solver.h"
 
 #include <QApplication>

@@ -99,6 +99,8 @@ protected:
     GameSession& session() const { return view->Session(); }
     const EntryList& moves() const { return view->Session().Moves(); }
     const CellBoard& board() const { return view->Session().Board(); }
+    // The entries in effect, as an md1 file holds them.
+    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", moves()); }
 
     // Plays `entries` as the session's entries, analysed as after a load.
     void Play(const EntryList& entries) {
@@ -197,6 +199,17 @@ protected:
         OpenFrame();
     }
     Settings& settings() { return *g_pSettings; }
+};
+
+// The play tests: the whole program with the easy puzzle's givens.
+class PlayFixture : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        Start();
+        LoadGivens();
+    }
+    const SCell& CellAt(int x, int y) const { return board().Cell(x, y); }
 };
 
 } // namespace sorvat::test

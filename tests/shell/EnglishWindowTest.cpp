@@ -5,7 +5,6 @@
 
 #include "guisupport/JapaneseText.h"
 
-#include "shell/CommandIds.h"
 #include "shell/AboutDlg.h"
 #include "commands/PrintSetDlg.h"
 #include "shell/UiLanguage.h"

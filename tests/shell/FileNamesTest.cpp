@@ -4,7 +4,6 @@
 #include "guisupport/ScriptedFileDialogs.h"
 #include "guisupport/WindowFixture.h"
 
-#include "shell/CommandIds.h"
 #include "shell/CommandLine.h"
 #include "view/SorvatDoc.h"
 

@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 
 class HostileFiles : public WindowFixture {
 protected:
-    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", moves()); }
     static QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
     static std::string RandomBytes(std::mt19937& random, std::size_t size) {
         std::string bytes(size, '\0');

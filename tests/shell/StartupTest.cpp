@@ -3,7 +3,6 @@
 #include "guisupport/WindowFixture.h"
 
 #include "shell/Accelerators.h"
-#include "shell/CommandIds.h"
 #include "shell/LevelEdit.h"
 #include "shell/SpinButton.h"
 #include "view/SorvatDoc.h"

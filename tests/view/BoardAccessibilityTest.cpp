@@ -5,7 +5,6 @@
 #include "guisupport/WindowFixture.h"
 
 #include "platform/AccessibleEvents.h"
-#include "shell/CommandIds.h"
 #include "shell/LevelEdit.h"
 
 #include <QAccessible>
@@ -30,12 +29,10 @@ public:
     std::vector<SentEvent> sent;
 };
 
-class BoardAccessibilityTest : public WindowFixture {
+class BoardAccessibilityTest : public PlayFixture {
 protected:
     void SetUp() override {
-        WindowFixture::SetUp();
-        Start();
-        LoadGivens();
+        PlayFixture::SetUp();
         frame->DialogBar()->LevelEdit()->setText(QStringLiteral("0"));  // eliminations only
         board = QAccessible::queryAccessibleInterface(view);
     }

@@ -2,7 +2,6 @@
 // three display modes, the hover drawing, and the screenshots of the modes.
 #include "guisupport/WindowFixture.h"
 
-#include "shell/CommandIds.h"
 #include "view/BoardPainter.h"
 
 #include <QAction>
@@ -97,19 +96,13 @@ TEST_F(DrawingTest, SinglePossibleMarkIsPaleBlueAndTwoAreWhite) {
 // A cell without candidates is pink in analysis mode; a cell the analysis
 // solved shows its digit alone on pale blue.
 TEST_F(DrawingTest, AnalysisModeShowsDeadCellsPinkAndSolvedDigitsPaleBlue) {
-    // Row 0 holds 1..8 in columns 1..8 and column 0 holds 9 below: cell (0, 0)
-    // has no candidate left.
-    EntryList givens;
-    for (int x = 1; x < 9; ++x)
-        givens.Add(Entry(x, 0, x - 1, Lock));
-    givens.Add(Entry(0, 1, 8, Lock));
-    Play(givens);
+    LoadGivens(Contradictory());  // cell (8, 0) has no candidate left
     SetMode(ModeAnalysis);
     QImage image = Render();
     for (int d = 0; d < 9; ++d)
-        EXPECT_EQ(image.pixelColor(FillPoint(0, 0, d)), colors::Pink) << d;
+        EXPECT_EQ(image.pixelColor(FillPoint(8, 0, d)), colors::Pink) << d;
     SetMode(ModeSelf);  // the player's (absent) marks instead
-    EXPECT_EQ(Render().pixelColor(FillPoint(0, 0, 0)), colors::White);
+    EXPECT_EQ(Render().pixelColor(FillPoint(8, 0, 0)), colors::White);
 
     LoadGivens();
     g_pSettings->analysisLevel = 1;

@@ -7,21 +7,7 @@
 namespace sorvat::test {
 namespace {
 
-class MouseTest : public WindowFixture {
-protected:
-    void SetUp() override {
-        WindowFixture::SetUp();
-        Start();
-        LoadGivens();
-    }
-    const SCell& CellAt(int x, int y) { return board().Cell(x, y); }
-    int SolutionLocks() {
-        int locks = 0;
-        for (int i = 0; i < session().Givens().Count(); ++i)
-            locks += session().Givens().At(i).kind == Lock ? 1 : 0;
-        return locks;
-    }
-};
+using MouseTest = PlayFixture;
 
 TEST_F(MouseTest, RightClickEntersTheDigitWhereItCanAndASecondTakesItBack) {
     const int count = moves().Count();
@@ -49,16 +35,12 @@ TEST_F(MouseTest, RightClickEntersTheDigitWhereItCanAndASecondTakesItBack) {
 }
 
 TEST_F(MouseTest, MiddleClickSwitchesBetweenFixAndLock) {
-    const int givens = SolutionLocks();
     Click(Qt::RightButton, SquareCentre(2, 0, 3));
     Click(Qt::MiddleButton, SquareCentre(2, 0, 0));
     EXPECT_TRUE(CellAt(2, 0).Has(3, LockBit));
-    // The new given reaches the answer board as well.
-    EXPECT_EQ(SolutionLocks(), givens + 1);
     Click(Qt::MiddleButton, SquareCentre(2, 0, 0));
     EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
     EXPECT_FALSE(CellAt(2, 0).Has(3, LockBit));
-    EXPECT_EQ(SolutionLocks(), givens);
     // On an empty cell a middle click adds nothing.
     const int count = moves().Count();
     Click(Qt::MiddleButton, SquareCentre(8, 8, 0));

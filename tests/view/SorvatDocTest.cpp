@@ -9,7 +9,6 @@ namespace {
 class SorvatDocTest : public CommandFixture {
 protected:
     QString FilePath(const std::string& name) const { return QString::fromStdString((dir / name).string()); }
-    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", moves()); }
 
     ScriptedFileDialogs dialogs;
 };

@@ -10,8 +10,6 @@ namespace fs = std::filesystem;
 
 class ViewFilesTest : public CommandFixture {
 protected:
-    // The entries in effect, as an md1 file holds them.
-    std::string EntriesText() const { return PuzzleFile::Format("entries.md1", moves()); }
 
     // The givens, a right Fix at (2,0) and Possible marks of 1 and 7 at (3,0).
     void PlayFixAndMarks() {
