@@ -62,7 +62,9 @@ bool ReplacingFile::Open(const fs::path& requested, Mode openMode) {
     fs::path directory = target.parent_path();
     if (directory.empty())
         directory = ".";
-    std::string pattern = (directory / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A short name of its own, not one made from the target's: that would be
+    // too long for a target whose name is near the limit of 255 bytes.
+    std::string pattern = (directory / (std::string(TemporaryPrefix) + "XXXXXX")).string();
     const int descriptor = ::mkstemp(pattern.data());
     if (descriptor < 0)
         return false;

@@ -12,6 +12,10 @@ namespace sorvat {
 // permissions, and one that may not be written is not replaced.
 class ReplacingFile {
 public:
+    // The new file is named this prefix and six random characters, so a
+    // file left behind by a killed program is recognisable.
+    static constexpr std::string_view TemporaryPrefix = ".sorvat-";
+
     ReplacingFile() = default;
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,16 +20,20 @@ using test::WriteBytes;
 
 auto EntriesIn(const fs::path& dir) { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
 
+// A name of NAME_MAX (255) bytes: the new file beside it must still have a name that fits.
+std::string LongestName(char c) { return std::string(251, c) + ".md2"; }
+
 // Through a link: the link stays and the file it names gets the new bytes,
-// keeping its permissions.
+// keeping its permissions. The file has the longest name there may be.
 TEST(ReplacingFile, ReplacesContentsAndKeepsPermissionsAndLinks) {
     TempDirectory dir;
-    const fs::path file = dir / "q.md1";
+    const fs::path file = dir / LongestName('q');
     WriteBytes(file, "old contents");
     ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
-    fs::create_symlink("q.md1", dir / "link.md1");
+    fs::create_symlink(file.filename(), dir / "link.md1");
 
-    ASSERT_TRUE(ReplaceFileContents(dir / "link.md1", "new"));
+    ASSERT_TRUE(ReplaceFileContents(file, "direct")) << std::strerror(errno);
+    ASSERT_TRUE(ReplaceFileContents(dir / "link.md1", "new")) << std::strerror(errno);
     EXPECT_EQ(ReadBytes(file), "new");
     EXPECT_TRUE(fs::is_symlink(dir / "link.md1"));
     struct stat info {};
@@ -100,9 +106,10 @@ TEST(ReplacingFile, CreateOnlyNeverReplacesAFile) {
     EXPECT_EQ(errno, EEXIST);
     EXPECT_EQ(ReadBytes(dir / "late.md2"), "written meanwhile");
 
-    EXPECT_TRUE(ReplaceFileContents(dir / "fresh.md2", "new", ReplacingFile::Mode::CreateOnly));
+    EXPECT_TRUE(ReplaceFileContents(dir / LongestName('f'), "new", ReplacingFile::Mode::CreateOnly))
+        << std::strerror(errno);
     EXPECT_EQ(ReadBytes(dir / "q.md2"), "edited");
-    EXPECT_EQ(ReadBytes(dir / "fresh.md2"), "new");
+    EXPECT_EQ(ReadBytes(dir / LongestName('f')), "new");
     EXPECT_EQ(EntriesIn(dir.Path()), 4);  // no new file left beside them
 }
 
