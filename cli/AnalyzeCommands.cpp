@@ -90,6 +90,9 @@ void RunNext(const BoardOptions& o) {
 
 void RunConvert(const std::string& in, const std::string& out) {
     LoadedPuzzle puzzle = LoadPuzzleFile(in);
+    // Writing would turn a file read in the wrong format into an empty puzzle.
+    if (puzzle.entries.Count() == 0)
+        throw CliError(in + ": no md1/md2 entries to convert, nothing written (puzzle lines go through import)");
     const std::string name = std::filesystem::path(out).filename().string();
     const std::string bytes = PuzzleFile::Format(name, puzzle.entries);
     if (!ReplaceFileContents(out, bytes)) throw CliError(out + ": cannot write: " + std::strerror(errno));

@@ -48,6 +48,26 @@ TEST(CliSolve, BadInvocationsFailWithOneLine) {
     EXPECT_TRUE(binary.out.empty());
 }
 
+// Input without a single entry (a puzzle line, junk, an empty md2) is refused
+// before anything is written.
+TEST(CliConvert, WritesTheOtherFormatAndRefusesInputWithoutEntries) {
+    TempDirectory dir;
+    const std::string md1 = dir.Write("in/game.md1", PuzzleFile::Format("game.md1", Played()));
+    const auto out = dir / "out.md2";
+    const CliRun run = RunCli(dir, "convert " + Quoted(md1) + " " + Quoted(out.string()));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(out), PuzzleFile::Format("out.md2", Played()));
+
+    for (const std::string& input : {dir.Write("in/one.txt", std::string(EasyPuzzle) + "\n"),
+                                     dir.Write("in/junk.md1", "no entries\r\n"), dir.Write("in/empty.md2", "")}) {
+        const CliRun refused = RunCli(dir, "convert " + Quoted(input) + " " + Quoted((dir / "new.md1").string()));
+        EXPECT_EQ(refused.exitCode, 1) << input;
+        EXPECT_EQ(Lines(refused.err).size(), 1u) << refused.err;
+        EXPECT_EQ(refused.err.rfind("sorvat-cli: " + input + ": ", 0), 0u) << refused.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "new.md1")) << input;
+    }
+}
+
 TEST(CliGrade, RatesEachPuzzleAndPrintsAHistogram) {
     TempDirectory dir;
     const auto cases = ReadPuzzleCases("qqwing.txt");
