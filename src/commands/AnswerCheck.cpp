@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "view/Globals.h"
+#include "view/SorvatDoc.h"
 #include "view/SorvatView.h"
 
 using namespace sorvat;
@@ -67,6 +68,12 @@ QueueStep::Status CViewCommands::LoadNextProblem() {
     if (step.status == QueueStep::EmptyPart) {
         ShowMessageBox(&m_view, texts::UiText(texts::EmptyPartText), info);
         return step.status;
+    }
+    if (!step.renamedTo.empty()) {
+        // The solved puzzle is the marked file now: a save must not put it
+        // back into the queue under its old name.
+        g_pSettings->SetCurrentPath(step.renamedTo);
+        if (m_view.GetDocument() != nullptr) m_view.GetDocument()->SetTitle();
     }
     if (step.renameRefused)
         ShowMessageBox(&m_view, texts::UiText(texts::RenameRefusedText, shownPath), warning, MessageButtons::Ok,

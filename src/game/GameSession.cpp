@@ -1,6 +1,7 @@
 #include "game/GameSession.h"
 
 #include "files/PuzzleFile.h"
+#include "files/RegularFile.h"
 #include "files/ReplacingFile.h"
 #include "game/AnswerBoard.h"
 #include "settings/Settings.h"
@@ -210,6 +211,18 @@ const char* GameSession::Read(std::FILE* file, const std::string& fileName) {
 
 std::string GameSession::FileBytes(const std::string& fileName) const {
     return PuzzleFile::Format(NamePart(fileName), m_moves);
+}
+
+bool GameSession::IsPuzzleOfFile(const std::string& path) const {
+    std::FILE* file = path.empty() ? nullptr : OpenRegularFileForReading(path);
+    if (file == nullptr) return false;
+    EntryList entries;
+    PuzzleFile().Read(file, NamePart(path), entries);
+    std::fclose(file);
+    EntryList locks;
+    locks.CopyLocksFrom(entries);
+    // An md2 picture holds the Lock digits whatever their order.
+    return PuzzleFile::Format("givens.md2", locks) == PuzzleFile::Format("givens.md2", m_givens);
 }
 
 bool GameSession::Save(const std::string& path) const {

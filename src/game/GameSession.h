@@ -112,6 +112,9 @@ public:
     // Writes FileBytes into `path`, replacing it in one step. False with
     // errno set when it could not be written; the file is then unchanged.
     bool Save(const std::string& path) const;
+    // True when the puzzle file `path` holds the same givens (Lock entries in
+    // effect) as the session; false when it cannot be read.
+    bool IsPuzzleOfFile(const std::string& path) const;
 
 private:
     void Replay();

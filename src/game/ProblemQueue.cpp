@@ -60,6 +60,7 @@ QueueStep AdvanceQueue(const std::string& currentPath) {
     // as the next one.
     const MarkResult mark = MarkFinished(step.directory, name);
     step.renameRefused = mark == MarkResult::TargetExists || mark == MarkResult::Failed;
+    if (mark == MarkResult::Renamed) step.renamedTo = step.directory + "/" + std::string(FinishedPrefix) + name;
 
     const auto listing = ListDirectory(step.directory);
     if (!listing) {

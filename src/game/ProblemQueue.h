@@ -36,6 +36,7 @@ struct QueueStep {
     Status status = NoCurrentPath;
     bool fileMissing = false;    // the current file was not there
     bool renameRefused = false;  // the current file keeps its name
+    std::string renamedTo;       // the current file's new path, when it was marked
     std::string directory;       // the directory of the current file
     std::string next;            // path of the next problem (NextFound)
 };

@@ -65,9 +65,12 @@ void CSorvatDoc::Serialize(Archive& archive) {
 
 void CSorvatDoc::SetTitle(const std::optional<QString>& title) {
     QString text = UntitledTitle();
-    if (g_pMainFrame != nullptr && g_pSettings != nullptr)
-        text = QFile::decodeName(QByteArray(g_pSettings->CurrentPath().data(),
-                                            static_cast<qsizetype>(g_pSettings->CurrentPath().size())));
+    if (g_pMainFrame != nullptr && g_pSettings != nullptr) {
+        // A puzzle without a file says so.
+        if (!g_pSettings->CurrentPath().empty())
+            text = QFile::decodeName(QByteArray(g_pSettings->CurrentPath().data(),
+                                                static_cast<qsizetype>(g_pSettings->CurrentPath().size())));
+    }
     else if (title.has_value())
         text = *title;
     const qsizetype cut = text.lastIndexOf(QLatin1Char('/'));
@@ -211,11 +214,21 @@ void CSorvatDoc::OnFileSaveAs() {
     SaveUnderAskedName();
 }
 
+QString CSorvatDoc::SaveSuggestion() const {
+    // The file the title names; a name the dialog cannot show would come
+    // back as a look-alike of it, so then only its directory.
+    const std::string current = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
+    if (current.empty())
+        return m_strTitle.isEmpty() ? QStringLiteral("Sorvat") : m_strTitle;
+    if (EncodedPath(DecodedPath(current)) == current)
+        return DecodedPath(current);
+    const std::string directory = std::filesystem::path(current).parent_path().string();
+    return EncodedPath(DecodedPath(directory)) == directory ? DecodedPath(directory) : QString();
+}
+
 bool CSorvatDoc::SaveUnderAskedName() {
     QWidget* owner = m_pView != nullptr ? m_pView->window() : nullptr;
-    QString suggestion = m_strPathName;
-    if (suggestion.isEmpty())
-        suggestion = m_strTitle.isEmpty() ? QStringLiteral("Sorvat") : m_strTitle;
+    const QString suggestion = SaveSuggestion();
     const QString target = sorvat::AskSaveFileName(owner, tr("名前を付けて保存"), suggestion);
     if (target.isEmpty() || !OnSaveDocument(target))
         return false;

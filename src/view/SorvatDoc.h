@@ -65,7 +65,7 @@ public:
     // Ctrl+S: saves to the file the title names (currentPath), whatever was
     // loaded last and however; asks for a name while there is none.
     void OnFileSave();
-    // Save as: always asks for a name.
+    // Save as: always asks for a name, proposing the file the title names.
     void OnFileSaveAs();
     // Opens `path` as the document; the open document's own file is read
     // again from disk. Reports failures in a message box.
@@ -82,6 +82,8 @@ signals:
 
 private:
     bool SaveUnderAskedName();
+    // What Save As proposes.
+    QString SaveSuggestion() const;
     // Records a path given as bytes; a name that is not UTF-8 stays out of
     // the recent files, which could not name it again.
     void SetPathNameOf(const std::string& name);

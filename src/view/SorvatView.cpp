@@ -10,6 +10,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <filesystem>
+
 CSorvatView::CSorvatView(sorvat::GameSession& session, QWidget* parent)
     : QWidget(parent),
       m_session(session),
@@ -26,10 +28,34 @@ CSorvatView::~CSorvatView() {
         g_pView = nullptr;
 }
 
+namespace {
+
+std::optional<std::chrono::milliseconds> g_continueSaveDelay = std::chrono::seconds(1);
+
+} // namespace
+
+void CSorvatView::SetContinueSaveDelay(std::optional<std::chrono::milliseconds> delay) {
+    g_continueSaveDelay = delay;
+}
+
 int CSorvatView::OnCreate(const std::vector<std::string>& arguments) {
     setAcceptDrops(true);
     m_session.Reset();
-    LoadFile(arguments.size() < 2 ? std::string(ContinueFile) : arguments[1]);
+    if (arguments.size() < 2) {
+        LoadFile(ContinueFile);
+        // The game in progress names its puzzle file only while it still is
+        // that puzzle: the settings remember the file of the last window,
+        // whichever directory it was started in.
+        if (g_pSettings != nullptr && !m_session.IsPuzzleOfFile(std::string(g_pSettings->CurrentPath())))
+            g_pSettings->SetCurrentPath("");
+    } else {
+        LoadFile(arguments[1]);
+    }
+    if (g_continueSaveDelay) {
+        std::error_code error;
+        m_pContinueWriter = std::make_unique<sorvat::DeferredFileWriter>(
+            std::filesystem::absolute(ContinueFile, error), *g_continueSaveDelay);
+    }
     m_pMemoHandoff->Start();
     g_pView = this;
     return 0;
@@ -39,6 +65,7 @@ void CSorvatView::OnDestroy() {
     if (m_bDestroyed)
         return;
     m_bDestroyed = true;
+    if (m_pContinueWriter) m_pContinueWriter->Stop();  // the write below has the newest entries
     m_pMemoHandoff->Stop();
     m_pMemoHandoff->CloseWindow();
     SaveFile(ContinueFile);
@@ -82,7 +109,9 @@ void CSorvatView::SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff) {
     m_pMemoHandoff = handoff ? std::move(handoff) : std::make_unique<sorvat::MemoHandoff>();
 }
 
-void CSorvatView::OnSessionChange(const sorvat::SessionChange&) {
+void CSorvatView::OnSessionChange(const sorvat::SessionChange& change) {
+    if (m_pContinueWriter && change.EntriesChanged())
+        m_pContinueWriter->Post(m_session.FileBytes(ContinueFile));
     InvalidateBoard();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "game/CellCursor.h"
+#include "files/DeferredFileWriter.h"
 #include "game/GameSession.h"
 #include "platform/DrawnItemsAccessible.h"
 #include "view/MemoHandoff.h"
@@ -11,9 +12,11 @@
 class QMimeData;
 
 #include <bitset>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,13 +74,18 @@ public:
 
     // ---- Creation, destruction, dropped files ----
     // Accepts drops, resets, loads the first argument after the program name
-    // or, without one, the continue file; starts the memo window; publishes
-    // g_pView. Returns 0. Arguments and file names are the system's bytes, so
+    // or, without one, the continue file (whose puzzle keeps the current path
+    // only when it is that file's puzzle); starts keeping the continue file up
+    // to date and the memo window; publishes g_pView. Returns 0. Arguments and file names are the system's bytes, so
     // a name that is not UTF-8 opens too.
     int OnCreate(const std::vector<std::string>& arguments);
     // Stops the memo window, writes the continue file, waits for the memo
     // window. Runs once; later calls do nothing.
     void OnDestroy();
+    // While the game is played, the continue file follows the entries, at
+    // most this long after a change (written off the input path); without a
+    // delay it is written at exit only. One second unless set before OnCreate.
+    static void SetContinueSaveDelay(std::optional<std::chrono::milliseconds> delay);
     // Loads the first of the dropped files; an empty list is ignored.
     void OnDropFiles(const std::vector<std::string>& paths);
     // The local files of a drop, as the bytes of their names.
@@ -138,6 +146,7 @@ private:
     int m_sessionListener = 0;
     CSorvatDoc* m_pDocument = nullptr;
     std::unique_ptr<sorvat::MemoHandoff> m_pMemoHandoff;
+    std::unique_ptr<sorvat::DeferredFileWriter> m_pContinueWriter;  // from OnCreate on
     bool m_bDestroyed = false;
 
 public:

@@ -81,10 +81,10 @@ bool CSorvatView::SaveReplacing(const std::string& path) {
 }
 
 void CSorvatView::PlayWithoutFile(const sorvat::EntryList& givens) {
-    if (m_pDocument != nullptr)
-        m_pDocument->OnFileNew();
     if (g_pSettings != nullptr)
         g_pSettings->SetCurrentPath("");
+    if (m_pDocument != nullptr)
+        m_pDocument->OnFileNew();  // the title says there is no file
     m_session.Start(givens);
     m_pMemoHandoff->CloseWindow();
 }

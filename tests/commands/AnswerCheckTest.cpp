@@ -84,6 +84,15 @@ TEST_F(AnswerCheck, ARefusedRenameIsReportedAndTheLastPuzzleEndsWithAllFinished)
     EXPECT_EQ(Boxes()[2].text, Text(texts::AllFinishedText, puzzles / "*"));
     EXPECT_EQ(Boxes()[2].buttons, MessageButtons::Ok);
     EXPECT_EQ(board().enteredCount, 81);  // the board keeps the solved puzzle
+
+    // Marked, the last puzzle is the marked file, which a save writes.
+    const fs::path last = puzzles / "last";
+    fs::create_directories(last);
+    PlaySolved(WritePuzzle("q9.md2", Givens(), {}, last));
+    commands->CheckAnswer();
+    EXPECT_EQ(Boxes().back().title, Text(texts::AllFinishedTitle));
+    EXPECT_EQ(CurrentPath(), (last / "x.q9.md2").string());
+    EXPECT_EQ(document->GetTitle(), QStringLiteral("x.q9.md2"));
 }
 
 TEST_F(AnswerCheck, WithoutAUsableDirectoryTheNextProblemStopsWithABox) {

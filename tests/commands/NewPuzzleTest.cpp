@@ -38,7 +38,8 @@ protected:
 };
 
 TEST_F(NewPuzzle, OnePuzzleIsPlayedAtOnceWithoutAFileAndIsUniqueAndOfTheLevel) {
-    settings().SetCurrentPath("/somewhere/earlier.md2");
+    ScriptedFileDialogs dialogs;
+    view->LoadFile(WritePuzzle("earlier.md2").string());
     Run(3, 1, 1);
     const std::string line = BoardLine();
     EXPECT_EQ(solver::CountSolutions(solver::GridFromText(line), 2).count, 1);
@@ -47,6 +48,9 @@ TEST_F(NewPuzzle, OnePuzzleIsPlayedAtOnceWithoutAFileAndIsUniqueAndOfTheLevel) {
         EXPECT_EQ(line[static_cast<std::size_t>(i)] == '.', line[static_cast<std::size_t>(80 - i)] == '.');
     EXPECT_EQ(moves().Position(), 81 - static_cast<int>(std::count(line.begin(), line.end(), '.')));
     EXPECT_TRUE(settings().CurrentPath().empty());  // a solved puzzle does not move an earlier queue
+    EXPECT_EQ(document->GetTitle(), QString::fromUtf8("無題"));  // nor is it saved over the earlier file
+    frame->Action(ID_FILE_SAVE_AS)->trigger();
+    EXPECT_EQ(dialogs.LastSaveSuggestion(), QString::fromUtf8("無題"));
 }
 
 TEST_F(NewPuzzle, SeveralPuzzlesBecomeAQueueInTheChosenDirectoryAndTheFirstIsLoaded) {

@@ -13,13 +13,15 @@ public:
     void Answer(const QString& path) { m_answers.append(path); }
     int OpenQuestions() const { return m_openQuestions; }
     int SaveQuestions() const { return m_saveQuestions; }
+    const QString& LastSaveSuggestion() const { return m_saveSuggestion; }
 
     QString GetOpenFileName(QWidget*, const QString&, const QString&) override {
         ++m_openQuestions;
         return Next();
     }
-    QString GetSaveFileName(QWidget*, const QString&, const QString&) override {
+    QString GetSaveFileName(QWidget*, const QString&, const QString& suggestion) override {
         ++m_saveQuestions;
+        m_saveSuggestion = suggestion;
         return Next();
     }
     QString GetExistingDirectory(QWidget*, const QString&) override { return Next(); }
@@ -30,6 +32,7 @@ private:
     QStringList m_answers;
     int m_openQuestions = 0;
     int m_saveQuestions = 0;
+    QString m_saveSuggestion;
 };
 
 } // namespace sorvat::test

@@ -44,6 +44,7 @@ protected:
     void SetUp() override {
         inDirectory = std::make_unique<InDirectory>(dir);
         MaxLevel = 8;
+        CSorvatView::SetContinueSaveDelay(std::nullopt);  // written at exit only: no thread beside the tests
     }
 
     void TearDown() override {

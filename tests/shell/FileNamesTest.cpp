@@ -91,6 +91,9 @@ TEST_F(FileNames, AFileArgumentIsReadTwiceAndSaveFollowsTheTitleThroughTheQueue)
     EXPECT_EQ(ReadBytes(second), saved);
     EXPECT_EQ(dialogs.SaveQuestions(), 0);
     EXPECT_EQ(Boxes().size(), 1u);
+    // Save As cannot show the name: it proposes the directory, not a look-alike.
+    frame->Action(ID_FILE_SAVE_AS)->trigger();
+    EXPECT_EQ(dialogs.LastSaveSuggestion(), QString::fromStdString(dir.string()));
 }
 
 TEST_F(FileNames, AFileArgumentThatCannotBeOpenedEndsTheStartWithoutWritingAnything) {
