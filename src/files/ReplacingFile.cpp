@@ -1,7 +1,9 @@
 #include "files/ReplacingFile.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,19 +67,29 @@ bool ReplacingFile::Open(const fs::path& requested, Mode openMode) {
     // A short name of its own, not one made from the target's: that would be
     // too long for a target whose name is near the limit of 255 bytes.
     std::string pattern = (directory / (std::string(TemporaryPrefix) + "XXXXXX")).string();
-    const int descriptor = ::mkstemp(pattern.data());
+    const int descriptor = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (descriptor < 0)
         return false;
     temporary = pattern;
+    // Locked while it is in use (the lock outlives the stream until the
+    // rename): a file of this name without the lock was left by a killed program.
+    ::flock(descriptor, LOCK_EX);
+    lock = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
     if (::fchmod(descriptor, permissions) != 0 || (file = ::fdopen(descriptor, "wb")) == nullptr) {
         const int saved = errno;
         ::close(descriptor);
         ::unlink(temporary.c_str());
         temporary.clear();
+        ReleaseLock();
         errno = saved;
         return false;
     }
     return true;
+}
+
+void ReplacingFile::ReleaseLock() {
+    if (lock >= 0) ::close(lock);
+    lock = -1;
 }
 
 bool ReplacingFile::Commit() {
@@ -99,14 +111,11 @@ bool ReplacingFile::Commit() {
         saved = errno;
     }
     if (ok && mode == Mode::CreateOnly) ::unlink(temporary.c_str());
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        temporary.clear();
-        errno = saved;
-        return false;
-    }
+    if (!ok) ::unlink(temporary.c_str());
     temporary.clear();
-    return true;
+    ReleaseLock();
+    errno = saved;
+    return ok;
 }
 
 void ReplacingFile::Discard() {
@@ -119,7 +128,20 @@ void ReplacingFile::Discard() {
         ::unlink(temporary.c_str());
         temporary.clear();
     }
+    ReleaseLock();
     errno = saved;
+}
+
+void RemoveAbandonedTemporaries(const fs::path& directory) {
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(directory, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(ReplacingFile::TemporaryPrefix) || !entry.is_regular_file(error)) continue;
+        const int descriptor = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (descriptor < 0) continue;
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) ::unlink(entry.path().c_str());
+        ::close(descriptor);
+    }
 }
 
 bool ReplaceFileContents(const fs::path& target, std::string_view bytes, ReplacingFile::Mode mode) {

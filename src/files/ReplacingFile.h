@@ -37,11 +37,18 @@ public:
     void Discard();
 
 private:
+    void ReleaseLock();
+
     std::FILE* file = nullptr;
+    int lock = -1;  // holds the new file's lock until it is renamed or removed
     Mode mode = Mode::Replace;
     std::filesystem::path target;
     std::filesystem::path temporary;
 };
+
+// Removes the new files that killed programs left in `directory` (those no
+// ReplacingFile holds). Never touches any other file.
+void RemoveAbandonedTemporaries(const std::filesystem::path& directory);
 
 // Replaces `target` with `bytes` in one step. False (errno set) on failure.
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes,

@@ -1,5 +1,6 @@
 #include "view/SorvatView.h"
 
+#include "files/ReplacingFile.h"
 #include "settings/Settings.h"
 #include "view/BoardAccessible.h"
 #include "view/FixedFiles.h"
@@ -51,11 +52,11 @@ int CSorvatView::OnCreate(const std::vector<std::string>& arguments) {
     } else {
         LoadFile(arguments[1]);
     }
-    if (g_continueSaveDelay) {
-        std::error_code error;
-        m_pContinueWriter = std::make_unique<sorvat::DeferredFileWriter>(
-            std::filesystem::absolute(ContinueFile, error), *g_continueSaveDelay);
-    }
+    std::error_code error;
+    const std::filesystem::path continueFile = std::filesystem::absolute(ContinueFile, error);
+    sorvat::RemoveAbandonedTemporaries(continueFile.parent_path());  // a killed program's unfinished saves
+    if (g_continueSaveDelay)
+        m_pContinueWriter = std::make_unique<sorvat::DeferredFileWriter>(continueFile, *g_continueSaveDelay);
     m_pMemoHandoff->Start();
     g_pView = this;
     return 0;

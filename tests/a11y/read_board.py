@@ -2,7 +2,7 @@
 """Plays the board with real key presses under Xvfb and reads it back over
 the desktop accessibility bus, as a screen reader does.
 Usage (inside dbus-run-session): read_board.py SORVAT_PROGRAM PUZZLE_FILE
-Exits 77 (skipped) when a needed program or module is missing."""
+Fails when a needed program or module is missing (the setup installs them)."""
 import os, shutil, signal, subprocess, sys, tempfile, time
 
 try:
@@ -10,11 +10,9 @@ try:
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi, GLib
 except (ImportError, ValueError) as error:
-    print("SKIPPED: no AT-SPI bindings (apt-get install python3-pyatspi gir1.2-atspi-2.0): %s" % error)
-    sys.exit(77)
+    sys.exit("FAILED: no AT-SPI bindings (apt-get install python3-pyatspi gir1.2-atspi-2.0): %s" % error)
 if not shutil.which("Xvfb") or not shutil.which("xdotool") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-    print("SKIPPED: needs Xvfb, xdotool and a session bus (apt-get install xvfb xdotool dbus-x11 at-spi2-core)")
-    sys.exit(77)
+    sys.exit("FAILED: needs Xvfb, xdotool and a session bus (apt-get install xvfb xdotool dbus-x11 at-spi2-core)")
 
 heard = []  # (event type, name of its source), as a reader hears them
 failures = []

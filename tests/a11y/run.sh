@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs read_board.py in a private session bus, where the accessibility bus
-# starts on demand. Exit 77 (skipped) when the packages are missing:
+# starts on demand. Fails when the packages the setup installs are missing:
 #   apt-get install at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xvfb dbus-x11 xdotool
 #   tests/a11y/run.sh SORVAT_PROGRAM PUZZLE_FILE
 set -u
@@ -9,8 +9,8 @@ here="$(dirname "$0")"
 python=/usr/bin/python3
 for need in dbus-run-session "$python"; do
   if ! command -v "$need" >/dev/null; then
-    echo "SKIPPED: $need is missing (apt-get install dbus-x11 at-spi2-core python3-pyatspi)"
-    exit 77
+    echo "FAILED: $need is missing (apt-get install dbus-x11 at-spi2-core python3-pyatspi)"
+    exit 1
   fi
 done
 exec dbus-run-session -- "$python" "$here/read_board.py" "$@"

@@ -86,6 +86,20 @@ TEST(ReplacingFile, FullDiskKeepsTheOldFile) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1);
 }
 
+// What a killed program left goes; a save in progress and other files stay.
+TEST(ReplacingFile, AbandonedNewFilesAreRemovedButNotOneInUse) {
+    TempDirectory dir;
+    WriteBytes(dir / ".sorvat-Ab12Cd", "L1");
+    WriteBytes(dir / ".sorvat", "kept");
+    ReplacingFile inUse;
+    ASSERT_TRUE(inUse.Open(dir / "q.md1"));
+    RemoveAbandonedTemporaries(dir.Path());
+    EXPECT_FALSE(fs::exists(dir / ".sorvat-Ab12Cd"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2);
+    EXPECT_TRUE(inUse.Commit());
+    EXPECT_TRUE(fs::exists(dir / "q.md1"));
+}
+
 // Also a file that appears between Open and Commit (another writer of the
 // same queue): the commit fails instead of replacing it.
 TEST(ReplacingFile, CreateOnlyNeverReplacesAFile) {
