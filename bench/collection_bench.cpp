@@ -5,14 +5,17 @@
 // 99th percentile and max. Times are the thread's CPU time, which the other
 // processes of a shared machine do not inflate; --wall uses wall-clock time.
 //
-//   collection_bench FILE [--limit N] [--steps N] [--click-every K] [--next-every K] [--wall]
+//   collection_bench FILE [--limit N] [--steps N] [--click-every K] [--next-every K] [--wall] [--continue PATH]
 //   --steps N stops each simulated solve after N clicks (0: the answer board only).
+//   --continue PATH keeps PATH up to date as the window keeps its continue
+//   file (a listener formats the entries and hands them to the writer thread).
 //
 // FILE holds one puzzle per line; "puzzle:solution" lines give the digits the
 // simulated player enters, otherwise the answer board's digits are used and
 // the clicks stop where it leaves cells open.
 #include "game/AnswerBoard.h"
 #include "game/GameSession.h"
+#include "files/DeferredFileWriter.h"
 #include "files/PuzzleLines.h"
 #include "model/CellBoard.h"
 #include "settings/Settings.h"
@@ -82,10 +85,12 @@ void SetUpAnswer(CellBoard& board, EntryList& list) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE [--limit N] [--steps N] [--click-every K] [--next-every K] [--wall]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FILE [--limit N] [--steps N] [--click-every K] [--next-every K] [--wall] "
+                             "[--continue PATH]\n", argv[0]);
         return 2;
     }
     long limit = 0, steps = -1, clickEvery = 1, nextEvery = 10;
+    std::string continuePath;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--wall") {
@@ -93,6 +98,10 @@ int main(int argc, char** argv) {
             continue;
         }
         if (i + 1 >= argc) break;
+        if (option == "--continue") {
+            continuePath = argv[++i];
+            continue;
+        }
         ++i;
         const long value = std::strtol(argv[i], nullptr, 10);
         if (option == "--limit") limit = value;
@@ -109,6 +118,13 @@ int main(int argc, char** argv) {
     Series answer{"answer board", {}}, click{"click (level 8, repeat)", {}}, next{"NextMove (level 8)", {}};
     auto board = std::make_unique<CellBoard>();
     auto session = std::make_unique<GameSession>();
+    std::unique_ptr<DeferredFileWriter> continueWriter;
+    if (!continuePath.empty()) {
+        continueWriter = std::make_unique<DeferredFileWriter>(continuePath, std::chrono::seconds(1));
+        session->Listen([&](const SessionChange& change) {
+            if (change.EntriesChanged()) continueWriter->Post(session->FileBytes(continuePath));
+        });
+    }
     Settings settings;
     settings.analysisLevel = 8;
     settings.repeatFlag = 1;
