@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the player with a sample puzzle (or the given file).
+# Sets up and builds what the player needs (scripts/setup.sh --player, into
+# build-player: no tests, no benchmarks) and starts the player outside the
+# repository (scripts/play.sh): on the game in progress, the next sample
+# puzzle not solved yet, or the given file.
+#   scripts/run.sh [PUZZLE_FILE]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/setup.sh build
-if [ -x build/app/sorvat ]; then
-  exec build/app/sorvat "${1:-samples/queue/01-simple.md2}"
-fi
-for f in samples/*.md1 samples/*.md2; do
-  echo "== $f"
-  build/cli/sorvat-cli analyze "$f" --answer
-done
+repo=$(cd "$(dirname "$0")/.." && pwd)
+"$repo/scripts/setup.sh" --player build-player
+exec "$repo/scripts/play.sh" "$repo/build-player/app/sorvat" "$@"
