@@ -4,11 +4,14 @@
 #include "shell/CommandLine.h"
 #include "shell/SorvatApp.h"
 #include "shell/UiLanguage.h"
+#include "platform/UserDirectories.h"
+#include "view/Globals.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 using namespace sorvat;
@@ -60,6 +63,14 @@ int main(int argc, char* argv[]) {
     parser.process(application); // an unknown option: a message and exit status 1
     // The first argument after the program name names the puzzle file to open.
     const std::vector<std::string> arguments = ProgramArguments(argc, argv, parser.positionalArguments());
+    if (StartedFromDesktop(parser)) {
+        // The working directory the desktop gives is nobody's choice: the
+        // game in progress is kept in the user's state directory instead.
+        std::error_code error;
+        const std::filesystem::path state = UserStateDirectory();
+        std::filesystem::create_directories(state, error);
+        if (std::filesystem::is_directory(state, error)) FixedFilesDirectory = state.string();
+    }
 
     CSorvatApp app;
     if (!app.InitInstance(arguments))

@@ -26,9 +26,9 @@ void CViewCommands::OnUndo() { m_session.Undo(); }
 
 void CViewCommands::OnRedo() { m_session.Redo(); }
 
-void CViewCommands::OnQuickSave() { m_view.SaveFile(QuickFile); }
+void CViewCommands::OnQuickSave() { m_view.SaveFile(FixedFilePath(QuickFile)); }
 
-void CViewCommands::OnQuickLoad() { m_view.LoadFile(QuickFile); }
+void CViewCommands::OnQuickLoad() { m_view.LoadFile(FixedFilePath(QuickFile)); }
 
 void CViewCommands::SetBoardMode(int mode) {
     if (g_pMainFrame == nullptr || g_pSettings == nullptr) return;

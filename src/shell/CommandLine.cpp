@@ -8,6 +8,7 @@ namespace sorvat {
 namespace {
 
 const QString LanguageOption = QStringLiteral("lang");
+const QString DesktopOption = QStringLiteral("desktop");
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("CommandLine", text);
@@ -25,6 +26,10 @@ void DescribeCommandLine(QCommandLineParser& parser) {
         Translated(QT_TRANSLATE_NOOP("CommandLine",
             "画面の言語: ja (日本語) または en (英語)。省略するとロケールに従います (英語のロケールなら英語)。")),
         QStringLiteral("ja|en")));
+    parser.addOption(QCommandLineOption(
+        DesktopOption,
+        Translated(QT_TRANSLATE_NOOP("CommandLine",
+            "デスクトップのメニューから起動したとき: QuickSave と前回の続きのファイルを $XDG_STATE_HOME/sorvat に置きます。"))));
     parser.addPositionalArgument(
         QStringLiteral("file"),
         Translated(QT_TRANSLATE_NOOP("CommandLine",
@@ -55,6 +60,8 @@ QString UnknownLanguageMessage(const QString& value) {
     return Translated(QT_TRANSLATE_NOOP("CommandLine", "--lang の値 '%1' は使えません。ja か en を指定してください。"))
         .arg(value);
 }
+
+bool StartedFromDesktop(const QCommandLineParser& parser) { return parser.isSet(DesktopOption); }
 
 std::vector<std::string> ProgramArguments(int argc, char* argv[], const QStringList& positional) {
     std::vector<std::string> arguments{argc > 0 ? argv[0] : ""};

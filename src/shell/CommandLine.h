@@ -29,6 +29,9 @@ LanguageChoice LanguageOfCommandLine(const QStringList& arguments, const QLocale
 // The error line for a refused "--lang" value, in the interface language.
 QString UnknownLanguageMessage(const QString& value);
 
+// "--desktop": the fixed files go to the per-user state directory.
+bool StartedFromDesktop(const QCommandLineParser& parser);
+
 // The program name and the positional arguments as the system's bytes, taken
 // from `argv` (after the window system took out its own options) in the
 // order of the parser's `positional`. Qt's decoded arguments would lose a

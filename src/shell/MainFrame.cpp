@@ -2,6 +2,7 @@
 
 #include "platform/AccessibleEvents.h"
 #include "platform/ProgramPath.h"
+#include "platform/UserDirectories.h"
 #include "shell/AboutDlg.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandRouting.h"
@@ -36,6 +37,8 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cstdlib>
+#include <unistd.h>
 
 using namespace sorvat;
 
@@ -115,7 +118,12 @@ CMainFrame::~CMainFrame() {
 }
 
 std::filesystem::path CMainFrame::SettingsFile() const {
-    return SettingsFilePath(m_programDirectory);
+    // The launcher of an installed program names the user's own folder.
+    if (const char* folder = std::getenv("SORVAT_SETTINGS_DIR"); folder != nullptr && folder[0] == '/')
+        return std::filesystem::path(folder) / SettingsFileName;
+    if (::access(m_programDirectory.c_str(), W_OK) == 0)
+        return SettingsFilePath(m_programDirectory);
+    return UserConfigDirectory() / SettingsFileName;
 }
 
 void CMainFrame::PreCreateWindow() {
@@ -474,6 +482,8 @@ void CMainFrame::DestroyWindow() {
     if (m_bDestroyed)
         return;
     m_bDestroyed = true;
+    std::error_code error;
+    std::filesystem::create_directories(SettingsFile().parent_path(), error);
     SaveSettings(m_settings, SettingsFile(), MaxLevel);
     if (m_pView)
         m_pView->OnDestroy();

@@ -6,3 +6,4 @@ CSorvatView* g_pView = nullptr;
 int MaxLevel = 8;
 std::string ProgramDirectory;
 std::string StartDirectory;
+std::string FixedFilesDirectory;

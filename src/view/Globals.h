@@ -21,3 +21,6 @@ extern int MaxLevel;
 extern std::string ProgramDirectory;
 // The current directory when the main frame was constructed.
 extern std::string StartDirectory;
+// Where the quick-save and continue files lie: empty for the current
+// directory; the per-user state directory for a start from the desktop menu.
+extern std::string FixedFilesDirectory;

@@ -4,7 +4,10 @@
 
 namespace {
 
-constexpr const char* Organisation = "Local AppWizard-Generated Applications";
+// $XDG_CONFIG_HOME/sorvat/Sorvat.conf; the list of earlier versions lay in
+// the framework's default place and is read from there once.
+constexpr const char* Organisation = "sorvat";
+constexpr const char* EarlierOrganisation = "Local AppWizard-Generated Applications";
 constexpr const char* Application = "Sorvat";
 constexpr const char* Group = "Recent File List";
 
@@ -32,6 +35,16 @@ void CRecentFileList::Remove(int index) {
 
 void CRecentFileList::ReadList() {
     QSettings store(Organisation, Application);
+    if (!store.childGroups().contains(QLatin1String(Group))) {
+        // The first start of this version: the list moves over (an empty
+        // first entry marks it moved when there was none).
+        QSettings earlier(EarlierOrganisation, Application);
+        earlier.beginGroup(Group);
+        store.beginGroup(Group);
+        store.setValue(KeyOf(0), QString());
+        for (const QString& key : earlier.childKeys()) store.setValue(key, earlier.value(key));
+        store.endGroup();
+    }
     store.beginGroup(Group);
     m_files.clear();
     for (int i = 0; i < m_size; ++i) {

@@ -43,7 +43,7 @@ int CSorvatView::OnCreate(const std::vector<std::string>& arguments) {
     setAcceptDrops(true);
     m_session.Reset();
     if (arguments.size() < 2) {
-        LoadFile(ContinueFile);
+        LoadFile(FixedFilePath(ContinueFile));
         // The game in progress names its puzzle file only while it still is
         // that puzzle: the settings remember the file of the last window,
         // whichever directory it was started in.
@@ -53,7 +53,7 @@ int CSorvatView::OnCreate(const std::vector<std::string>& arguments) {
         LoadFile(arguments[1]);
     }
     std::error_code error;
-    const std::filesystem::path continueFile = std::filesystem::absolute(ContinueFile, error);
+    const std::filesystem::path continueFile = std::filesystem::absolute(FixedFilePath(ContinueFile), error);
     sorvat::RemoveAbandonedTemporaries(continueFile.parent_path());  // a killed program's unfinished saves
     if (g_continueSaveDelay)
         m_pContinueWriter = std::make_unique<sorvat::DeferredFileWriter>(continueFile, *g_continueSaveDelay);
@@ -69,7 +69,7 @@ void CSorvatView::OnDestroy() {
     if (m_pContinueWriter) m_pContinueWriter->Stop();  // the write below has the newest entries
     m_pMemoHandoff->Stop();
     m_pMemoHandoff->CloseWindow();
-    SaveFile(ContinueFile);
+    SaveFile(FixedFilePath(ContinueFile));
     m_pMemoHandoff->WaitForStop();
 }
 

@@ -3,6 +3,8 @@
 #include "guisupport/ScriptedFileDialogs.h"
 #include "guisupport/WindowFixture.h"
 
+#include <QSettings>
+
 namespace sorvat::test {
 namespace {
 
@@ -83,6 +85,17 @@ TEST_F(SorvatDocTest, NewDocumentKeepsTheBoardAndTheTitle) {
 }
 
 TEST_F(SorvatDocTest, RecentFilesKeepTheNewestFourAcrossRuns) {
+    // The list of an earlier version moves over from its place, once.
+    QSettings(QStringLiteral("sorvat"), QStringLiteral("Sorvat")).clear();
+    QSettings earlier(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Sorvat"));
+    earlier.setValue(QStringLiteral("Recent File List/File1"), FilePath("old"));
+    CRecentFileList upgraded;
+    upgraded.ReadList();
+    earlier.clear();
+    upgraded.ReadList();
+    EXPECT_EQ(upgraded.Files(), QStringList{FilePath("old")});
+    EXPECT_TRUE(QSettings(QStringLiteral("sorvat"), QStringLiteral("Sorvat")).fileName().endsWith("/sorvat/Sorvat.conf"));
+
     CRecentFileList list;
     for (const char* name : {"a", "b", "c", "d", "e", "c"}) list.Add(FilePath(name));
     EXPECT_EQ(list.Files(), (QStringList{FilePath("c"), FilePath("e"), FilePath("d"), FilePath("b")}));
