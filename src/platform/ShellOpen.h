@@ -3,17 +3,17 @@
 
 namespace sorvat {
 
-// Opens a file with the desktop's default viewer without waiting for it.
+// Opens a file with the desktop's program for its type without waiting for it.
 class ShellOpenService {
 public:
     virtual ~ShellOpenService() = default;
+    // False when no program takes the file or the opener cannot be started.
     virtual bool Open(const QString& path) = 0;
 };
 
-// Returns what the service answers; callers may ignore it.
 bool ShellOpen(const QString& path);
 
-// Installs `service` (not owned); nullptr restores the desktop's viewer.
+// Installs `service` (not owned); nullptr restores the desktop's opener.
 ShellOpenService* SetShellOpenService(ShellOpenService* service);
 
 } // namespace sorvat
