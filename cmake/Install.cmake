@@ -2,7 +2,8 @@
 #
 #   bin/sorvat                 launcher script (data/launcher/sorvat.in)
 #   bin/sorvat-cli
-#   lib/sorvat/sorvat          the windowed program, with SorvatHelp.chm beside it
+#   lib/sorvat/sorvat          the windowed program, with SorvatHelp.chm and the
+#                              same help as HTML pages (SorvatHelp/) beside it
 #   share/sorvat/_Template.xls the default spreadsheet template
 #   share/applications, share/metainfo, share/mime/packages, share/icons/hicolor
 #   share/man/man1             sorvat.1, sorvat-cli.1
@@ -24,6 +25,7 @@ if(TARGET sorvat)
   if(TARGET sorvat_help)
     install(FILES "${SORVAT_HELP_FILE}" DESTINATION "${SORVAT_INSTALL_PRIVATEDIR}")
   endif()
+  install(DIRECTORY "${SORVAT_HELP_PAGES_DIR}" DESTINATION "${SORVAT_INSTALL_PRIVATEDIR}")
 
   # The launcher finds the program and the template relative to itself, so
   # the installation can be moved as a whole.

@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
 # The installed help file is a real CHM that holds every page, its contents
-# and index, with the Japanese text readable in code page 932.
+# and index, with the Japanese text readable in code page 932; beside it the
+# same pages as HTML, as they are written (UTF-8), for the web browser.
 source "$(dirname "$0")/common.sh"
 chm="$prefix/lib/sorvat/SorvatHelp.chm"
+html="$prefix/lib/sorvat/SorvatHelp"
 pages_dir="$source_dir/data/help"
+
+for page in "$pages_dir"/*.html "$pages_dir"/style.css; do
+    cmp -s "$page" "$html/$(basename "$page")" || fail "SorvatHelp/$(basename "$page") is missing or differs from its source"
+done
+for link in $(grep -ho 'href="[^"#:]*"' "$pages_dir"/*.html | sed 's/href="//;s/"$//' | sort -u); do
+    [ -e "$html/$link" ] || fail "a page links to $link, which is not in SorvatHelp/"
+done
 
 [ "$(head -c 4 "$chm")" = "ITSF" ] || fail "SorvatHelp.chm has no ITSF signature"
 extract_chmLib "$chm" "$scratch/chm" >"$scratch/list" 2>&1 || fail "extract_chmLib cannot read SorvatHelp.chm"

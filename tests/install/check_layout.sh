@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The installed tree: every file in its place, the program beside its help
-# file, no reference into the build tree, icons of the sizes they claim.
+# file and pages, no reference into the build tree, icons of the sizes they claim.
 source "$(dirname "$0")/common.sh"
 
 for file in bin/sorvat bin/sorvat-cli lib/sorvat/sorvat; do
     [ -x "$prefix/$file" ] || fail "$file is missing or not executable"
 done
-for file in lib/sorvat/SorvatHelp.chm share/sorvat/_Template.xls \
+for file in lib/sorvat/SorvatHelp.chm lib/sorvat/SorvatHelp/index.html share/sorvat/_Template.xls \
             share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
             share/mime/packages/$app_id.xml share/icons/hicolor/scalable/apps/$app_id.svg \
             share/man/man1/sorvat.1 share/man/man1/sorvat-cli.1 \

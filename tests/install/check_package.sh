@@ -24,6 +24,7 @@ grep -q "^ Section: games" <<<"$info" || fail "the package is not in section gam
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$scratch/contents"
 for path in ./usr/bin/sorvat ./usr/bin/sorvat-cli ./usr/lib/sorvat/sorvat ./usr/lib/sorvat/SorvatHelp.chm \
+            ./usr/lib/sorvat/SorvatHelp/index.html \
             ./usr/share/applications/$app_id.desktop ./usr/share/metainfo/$app_id.metainfo.xml \
             ./usr/share/mime/packages/$app_id.xml ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
             ./usr/share/sorvat/_Template.xls ./usr/share/man/man1/sorvat.1; do

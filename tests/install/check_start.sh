@@ -100,8 +100,10 @@ fi
 
 userdir="$home/data/sorvat"
 cmp -s "$private/sorvat" "$userdir/sorvat" || fail "the per-user copy of the program is missing or differs"
-[ "$(readlink -f "$userdir/SorvatHelp.chm")" = "$(readlink -f "$private/SorvatHelp.chm")" ] ||
-    fail "the help file is not reachable beside the per-user program"
+for help in SorvatHelp.chm SorvatHelp/index.html; do
+    [ -e "$userdir/$help" ] && [ "$(readlink -f "$userdir/$help")" = "$(readlink -f "$private/$help")" ] ||
+        fail "$help is not reachable beside the per-user program"
+done
 [ ! -e "$private/Sorvat.ini" ] || fail "the settings were written into the program directory"
 ini="$userdir/Sorvat.ini"
 if [ "$(stat -c %s "$ini" 2>/dev/null)" != 4100 ]; then
