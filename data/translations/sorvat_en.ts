@@ -614,6 +614,14 @@ Nothing was saved.<byte value="xd"/>
         <source>Sorvat_QMessage</source>
         <translation>Sorvat - Puzzle Memo</translation>
     </message>
+    <message>
+        <source>下記ヘルプファイルを開けるプログラムが見つかりません。<byte value="xd"/>
+  %s<byte value="xd"/>
+CHMビューア（xchm など）かWebブラウザをインストールしてください。</source>
+        <translation>No program is found to open the help files below:<byte value="xd"/>
+  %s<byte value="xd"/>
+Please install a CHM viewer (such as xchm) or a web browser.</translation>
+    </message>
 </context>
 <context>
     <name>NextMove</name>

@@ -96,6 +96,10 @@ inline constexpr const char* NoWrongCellsText = QT_TRANSLATE_NOOP("Messages", "�
 
 // Help.
 inline constexpr const char* HelpMissingText = QT_TRANSLATE_NOOP("Messages", "下記ヘルプファイルが見当たりません。\r\n  %s\r\n処理を中止します。");
+// "%s": the help files tried, one a line.
+inline constexpr const char* HelpNoViewerText = QT_TRANSLATE_NOOP("Messages",
+    "下記ヘルプファイルを開けるプログラムが見つかりません。\r\n  %s\r\n"
+    "CHMビューア（xchm など）かWebブラウザをインストールしてください。");
 
 // Spreadsheet export ("%s": the workbook's path or the application's error).
 inline constexpr const char* ExportSavedText = QT_TRANSLATE_NOOP("Messages", "下記ファイル名で保存しました。\r\n  %s\r\n");
@@ -105,6 +109,8 @@ inline constexpr const char* ExportFailedText = QT_TRANSLATE_NOOP("Messages", "E
 inline constexpr const char* ExportNotSavedText = QT_TRANSLATE_NOOP("Messages", "下記ファイル名で保存できませんでした。\r\n  %s\r\n");
 
 inline constexpr const char* HelpFileName = "SorvatHelp.chm";
+// The help's HTML pages, for a desktop without a CHM viewer.
+inline constexpr const char* HelpIndexPage = "SorvatHelp/index.html";
 
 // Titles.
 inline constexpr const char* InfoTitle = "Info";

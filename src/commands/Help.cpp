@@ -1,4 +1,6 @@
-// 操作方法等ヘルプ.
+// 操作方法等ヘルプ: the CHM help file beside the program; where no program takes
+// it, the same help as HTML pages in the web browser; where nothing opens
+// either, a box that says what to install.
 #include "commands/ViewCommands.h"
 
 #include "commands/CommandTexts.h"
@@ -8,14 +10,17 @@
 #include "view/SorvatView.h"
 
 #include <QFile>
+#include <QStringList>
 #include <filesystem>
 
 using namespace sorvat;
 
 void CViewCommands::OnHelp() {
-    std::string path = ProgramFilePath().string();
-    const std::size_t slash = path.rfind('/');
-    path = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + texts::HelpFileName;
+    std::string directory = ProgramFilePath().string();
+    const std::size_t slash = directory.rfind('/');
+    directory = slash == std::string::npos ? std::string() : directory.substr(0, slash + 1);
+    const std::string path = directory + texts::HelpFileName;
+    const std::string index = directory + texts::HelpIndexPage;
 
     std::error_code ec;
     const QString shown = QFile::decodeName(path.c_str());
@@ -24,5 +29,12 @@ void CViewCommands::OnHelp() {
                        MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
-    ShellOpen(shown);
+    if (ShellOpen(shown)) return;
+    QStringList tried{shown};
+    if (std::filesystem::exists(index, ec)) {
+        tried.append(QFile::decodeName(index.c_str()));
+        if (ShellOpen(tried.back())) return;
+    }
+    ShowMessageBox(&m_view, texts::UiText(texts::HelpNoViewerText, tried.join(QStringLiteral("\r\n  "))),
+                   texts::UiText(texts::CautionTitle), MessageButtons::Ok, MessageIcon::Warning);
 }

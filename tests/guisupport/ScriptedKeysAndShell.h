@@ -16,14 +16,14 @@ public:
     std::set<int> held;
 };
 
-// Records the files given to the desktop's viewer instead of opening them.
+// Records the files given to the desktop's opener; no program takes those in `refused`.
 class RecordedShellOpen final : public InstalledService<ShellOpenService, &SetShellOpenService> {
 public:
     bool Open(const QString& path) override {
         opened.append(path);
-        return true;
+        return !refused.contains(path);
     }
-    QStringList opened;
+    QStringList opened, refused;
 };
 
 } // namespace sorvat::test
