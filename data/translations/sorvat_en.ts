@@ -387,6 +387,10 @@
         <source>--lang の値 &apos;%1&apos; は使えません。ja か en を指定してください。</source>
         <translation>Unknown language &apos;%1&apos; for --lang: use ja or en.</translation>
     </message>
+    <message>
+        <source>デスクトップのメニューから起動したとき: QuickSave と前回の続きのファイルを $XDG_STATE_HOME/sorvat に置きます。</source>
+        <translation>Started from the desktop menu: keep the quick-save and continue files in $XDG_STATE_HOME/sorvat.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
