@@ -27,10 +27,9 @@ if(TARGET sorvat)
   endif()
   install(DIRECTORY "${SORVAT_HELP_PAGES_DIR}" DESTINATION "${SORVAT_INSTALL_PRIVATEDIR}")
 
-  # The launcher finds the program and the template relative to itself, so
-  # the installation can be moved as a whole.
+  # The launcher finds the program relative to itself, so the installation
+  # can be moved as a whole.
   file(RELATIVE_PATH SORVAT_BIN_TO_PRIVATE "/p/${CMAKE_INSTALL_BINDIR}" "/p/${SORVAT_INSTALL_PRIVATEDIR}")
-  file(RELATIVE_PATH SORVAT_BIN_TO_DATA "/p/${CMAKE_INSTALL_BINDIR}" "/p/${SORVAT_INSTALL_DATADIR}")
   configure_file("${PROJECT_SOURCE_DIR}/data/launcher/sorvat.in" "${PROJECT_BINARY_DIR}/launcher/sorvat" @ONLY)
   install(PROGRAMS "${PROJECT_BINARY_DIR}/launcher/sorvat" DESTINATION "${CMAKE_INSTALL_BINDIR}")
 

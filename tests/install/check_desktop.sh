@@ -12,7 +12,7 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop
 appstream-util validate-relax --nonet "$metainfo" || fail "appstream-util rejects $metainfo"
 xmllint --noout "$mime_xml" || fail "$mime_xml is not well-formed XML"
 
-grep -qx "Exec=sorvat %f" "$desktop" || fail "the desktop entry does not start the launcher with a file"
+grep -qx "Exec=sorvat --desktop %f" "$desktop" || fail "the desktop entry does not start the launcher from the desktop with a file"
 [ -x "$prefix/bin/sorvat" ] || fail "the desktop entry's program is not installed"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not name the desktop entry"

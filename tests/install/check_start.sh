@@ -2,8 +2,10 @@
 # The installed program as a user starts it: `--help` and `--version` without
 # a display; a start through the launcher (offscreen) that opens a puzzle and
 # is ended by SIGTERM like a session logout. The settings must then be in the
-# per-user directory (a system-wide program directory is not written), naming
-# the puzzle, and the continue file must hold the puzzle.
+# user's config folder (a system-wide program directory is not written),
+# naming the puzzle, and the continue file must hold the puzzle; the settings
+# of an earlier version move over; a start from the desktop menu keeps the
+# game in the user's state folder.
 source "$(dirname "$0")/common.sh"
 launcher="$prefix/bin/sorvat"
 cli="$prefix/bin/sorvat-cli"
@@ -65,7 +67,8 @@ trap restore EXIT
 # SIGTERM (its start-up is then complete), ends it with SIGTERM and returns
 # its exit status.
 start_and_terminate() {
-    (cd "$work" && exec env HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
+    (cd "${from:-$work}" && exec env HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
+        XDG_STATE_HOME="$home/state" \
         XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=offscreen "$launcher" "$@") &
     local pid=$!
     local caught=0
@@ -98,20 +101,17 @@ elif [ "$status" -ne 0 ]; then
     fail "the program ended with status $status after SIGTERM"
 fi
 
-userdir="$home/data/sorvat"
-cmp -s "$private/sorvat" "$userdir/sorvat" || fail "the per-user copy of the program is missing or differs"
-for help in SorvatHelp.chm SorvatHelp/index.html; do
-    [ -e "$userdir/$help" ] && [ "$(readlink -f "$userdir/$help")" = "$(readlink -f "$private/$help")" ] ||
-        fail "$help is not reachable beside the per-user program"
-done
+configdir="$home/config/sorvat"
+[ ! -e "$home/data/sorvat/sorvat" ] || fail "the program was copied into the home directory"
 [ ! -e "$private/Sorvat.ini" ] || fail "the settings were written into the program directory"
-ini="$userdir/Sorvat.ini"
-if [ "$(stat -c %s "$ini" 2>/dev/null)" != 4100 ]; then
-    fail "no settings record of 4100 bytes in $userdir"
-else
+stored_path() {
     # The current puzzle path is the NUL-terminated text at offset 90.
-    stored=$(dd if="$ini" bs=1 skip=90 count=4010 2>/dev/null | tr -d '\0')
-    [ "$stored" = "$work/puzzle.md2" ] || fail "the settings name '$stored' as the current puzzle"
+    dd if="$configdir/Sorvat.ini" bs=1 skip=90 count=4010 2>/dev/null | tr -d '\0'
+}
+if [ "$(stat -c %s "$configdir/Sorvat.ini" 2>/dev/null)" != 4100 ]; then
+    fail "no settings record of 4100 bytes in $configdir"
+else
+    [ "$(stored_path)" = "$work/puzzle.md2" ] || fail "the settings name '$(stored_path)' as the current puzzle"
 fi
 "$cli" convert "$work/puzzle.md2" "$scratch/expected.md1" || fail "sorvat-cli convert failed"
 if [ ! -s "$work/_Sorvat.Continue.md1" ]; then
@@ -121,11 +121,19 @@ else
         fail "the continue file does not hold the loaded puzzle"
 fi
 
-# The next start without a file resumes the continue file and keeps the copy.
-touch -d '2000-01-01' "$userdir/sorvat"
+# The next start without a file resumes the continue file, with the settings
+# an earlier version kept beside its copy of the program.
+mkdir -p "$home/data/sorvat"
+mv "$configdir/Sorvat.ini" "$home/data/sorvat/Sorvat.ini"
 start_and_terminate || fail "the second start failed"
-[ "$(stat -c %Y "$userdir/sorvat")" = "$(date -d 2000-01-01 +%s)" ] ||
-    fail "an unchanged program was copied again"
 cmp -s "$scratch/expected.md1" "$work/_Sorvat.Continue.md1" ||
     fail "the second start did not resume the puzzle"
+[ "$(stored_path)" = "$work/puzzle.md2" ] || fail "the earlier settings did not move over: '$(stored_path)'"
+
+# A start from the desktop menu (its entry gives --desktop) keeps the game in
+# the state folder, not in the working directory it happens to get.
+mkdir -p "$scratch/desktop"
+from="$scratch/desktop" start_and_terminate --desktop || fail "the start with --desktop failed"
+[ -s "$home/state/sorvat/_Sorvat.Continue.md1" ] || fail "no continue file in the state folder"
+[ -z "$(ls -A "$scratch/desktop")" ] || fail "the desktop start wrote into its working directory"
 finish
