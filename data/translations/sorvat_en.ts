@@ -229,6 +229,38 @@
 <context>
     <name>CNewPuzzleDlg</name>
     <message>
+        <source>0 — 候補を消すだけ (いちばんやさしい)</source>
+        <translation>0 — eliminations only (easiest)</translation>
+    </message>
+    <message>
+        <source>1 — 隠れたシングル (やさしい)</source>
+        <translation>1 — hidden singles (easy)</translation>
+    </message>
+    <message>
+        <source>2 — 裸のシングルも (やさしい)</source>
+        <translation>2 — naked singles too (easy)</translation>
+    </message>
+    <message>
+        <source>3 — ポインティングも (ふつう)</source>
+        <translation>3 — pointing too (medium)</translation>
+    </message>
+    <message>
+        <source>4 — クレーミングも (ふつう)</source>
+        <translation>4 — claiming too (medium)</translation>
+    </message>
+    <message>
+        <source>5 — 隠れたペアとトリプルも (むずかしい)</source>
+        <translation>5 — hidden pairs and triples too (hard)</translation>
+    </message>
+    <message>
+        <source>6 — 組になったトリプルも (むずかしい)</source>
+        <translation>6 — paired triples too (hard)</translation>
+    </message>
+    <message>
+        <source>8 — 仮定を使う (とてもむずかしい)</source>
+        <translation>8 — trial and error (very hard)</translation>
+    </message>
+    <message>
         <source>問題を作っています...</source>
         <translation>Making puzzles...</translation>
     </message>
@@ -405,6 +437,14 @@ Rename this puzzle to &apos;x.*&apos; and load the next one?</translation>
     <message>
         <source>正解です</source>
         <translation>Correct</translation>
+    </message>
+    <message>
+        <source>おめでとうございます。正解です。<byte value="xd"/>
+<byte value="xd"/>
+同じレベルの新しい問題を作りますか？</source>
+        <translation>Congratulations! That is correct.<byte value="xd"/>
+<byte value="xd"/>
+Make a new puzzle of the same level?</translation>
     </message>
     <message>
         <source>残念。間違い個所が存在します。<byte value="xd"/>

@@ -42,6 +42,13 @@ VerdictBox BoxOf(AnswerVerdict verdict) {
 
 void CViewCommands::CheckAnswer() {
     const AnswerVerdict verdict = m_session.Verdict();
+    if (verdict == AnswerVerdict::Correct && PlayingMadePuzzle()) {
+        // No file to mark: the next puzzle is a new one of the same level.
+        if (ShowMessageBox(&m_view, texts::UiText(texts::CorrectMadeText), texts::UiText(texts::CorrectTitle),
+                           MessageButtons::YesNo) == MessageResult::Yes)
+            PlayNewPuzzle(*m_madePuzzle);
+        return;
+    }
     const VerdictBox box = BoxOf(verdict);
     const MessageResult answer = ShowMessageBox(&m_view, texts::UiText(box.text), texts::UiText(box.title),
                                                 box.buttons, box.icon);

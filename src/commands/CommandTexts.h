@@ -23,6 +23,8 @@ inline QString UiText(const char* text, const QString& detail) {
 inline constexpr const char* CorrectText = QT_TRANSLATE_NOOP("Messages",
     "おめでとうございます。正解です。\r\n\r\n現在の問題を'x.*'にリネームし、次の問題をロードしますか？");
 inline constexpr const char* CorrectTitle = QT_TRANSLATE_NOOP("Messages", "正解です");
+inline constexpr const char* CorrectMadeText = QT_TRANSLATE_NOOP("Messages",
+    "おめでとうございます。正解です。\r\n\r\n同じレベルの新しい問題を作りますか？");
 inline constexpr const char* WrongText = QT_TRANSLATE_NOOP("Messages",
     "残念。間違い個所が存在します。\r\n下記で間違い個所を消します。\r\n    編集 --> 間違いCellを消す。");
 inline constexpr const char* WrongTitle = QT_TRANSLATE_NOOP("Messages", "残念。間違いです。");

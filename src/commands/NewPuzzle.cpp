@@ -67,6 +67,19 @@ std::vector<std::string> GenerateWithProgress(QWidget* parent, const GeneratorSe
 
 } // namespace
 
+bool CViewCommands::PlayNewPuzzle(GeneratorSettings settings) {
+    settings.seed = std::random_device{}();
+    const std::vector<std::string> puzzles = GenerateWithProgress(m_view.window(), settings, 1);
+    if (puzzles.empty()) return false;
+    m_view.PlayWithoutFile(LocksFromPuzzle(puzzles.front()));
+    m_madePuzzle = settings;
+    return true;
+}
+
+bool CViewCommands::PlayingMadePuzzle() const {
+    return m_madePuzzle && g_pSettings != nullptr && g_pSettings->CurrentPath().empty();
+}
+
 void CViewCommands::OnNewPuzzle() {
     QWidget* window = m_view.window();
     CNewPuzzleDlg dialog(window);
@@ -87,12 +100,12 @@ void CViewCommands::OnNewPuzzle() {
         }
     }
 
-    const std::vector<std::string> puzzles = GenerateWithProgress(window, settings, count);
-    if (puzzles.empty()) return;
     if (count == 1) {
-        m_view.PlayWithoutFile(LocksFromPuzzle(puzzles.front()));
+        PlayNewPuzzle(settings);
         return;
     }
+    const std::vector<std::string> puzzles = GenerateWithProgress(window, settings, count);
+    if (puzzles.empty()) return;
 
     const std::string path = QFile::encodeName(directory).toStdString();
     std::uint64_t number = LargestNumberIn(path, "");

@@ -3,15 +3,40 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QSettings>
 #include <QSpinBox>
 
 using namespace sorvat;
+
+namespace {
+
+// The per-user store of the recent files, a group of its own.
+QSettings ChoiceStore() { return QSettings(QStringLiteral("sorvat"), QStringLiteral("Sorvat")); }
+const QString LevelKey = QStringLiteral("NewPuzzle/level");
+const QString SymmetryKey = QStringLiteral("NewPuzzle/symmetry");
+const QString CountKey = QStringLiteral("NewPuzzle/count");
+
+} // namespace
+
+QString CNewPuzzleDlg::LevelName(int level) {
+    switch (level) {
+    case 0: return tr("0 — 候補を消すだけ (いちばんやさしい)");
+    case 1: return tr("1 — 隠れたシングル (やさしい)");
+    case 2: return tr("2 — 裸のシングルも (やさしい)");
+    case 3: return tr("3 — ポインティングも (ふつう)");
+    case 4: return tr("4 — クレーミングも (ふつう)");
+    case 5: return tr("5 — 隠れたペアとトリプルも (むずかしい)");
+    case 6: return tr("6 — 組になったトリプルも (むずかしい)");
+    case 8: return tr("8 — 仮定を使う (とてもむずかしい)");
+    default: return QString::number(level);
+    }
+}
 
 CNewPuzzleDlg::CNewPuzzleDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("新しい問題"));
     m_pLevel = new QComboBox(this);
     for (int level = 0; level <= 9; ++level)
-        if (IsGradeLevel(level)) m_pLevel->addItem(QString::number(level), level);
+        if (IsGradeLevel(level)) m_pLevel->addItem(LevelName(level), level);
     m_pSymmetry = new QComboBox(this);
     m_pSymmetry->addItem(tr("なし"), static_cast<int>(Symmetry::None));
     m_pSymmetry->addItem(tr("点対称"), static_cast<int>(Symmetry::Rotational));
@@ -28,6 +53,21 @@ CNewPuzzleDlg::CNewPuzzleDlg(QWidget* parent) : QDialog(parent) {
     form->addRow(tr("対称性(&S)"), m_pSymmetry);
     form->addRow(tr("問題数(&N)"), m_pCount);
     form->addRow(buttons);
+
+    const QSettings store = ChoiceStore();
+    const int level = m_pLevel->findData(store.value(LevelKey, 0).toInt());
+    const int symmetry = m_pSymmetry->findData(store.value(SymmetryKey, 0).toInt());
+    m_pLevel->setCurrentIndex(level < 0 ? 0 : level);
+    m_pSymmetry->setCurrentIndex(symmetry < 0 ? 0 : symmetry);
+    m_pCount->setValue(store.value(CountKey, 1).toInt());
+}
+
+void CNewPuzzleDlg::accept() {
+    QSettings store = ChoiceStore();
+    store.setValue(LevelKey, m_pLevel->currentData());
+    store.setValue(SymmetryKey, m_pSymmetry->currentData());
+    store.setValue(CountKey, m_pCount->value());
+    QDialog::accept();
 }
 
 GeneratorSettings CNewPuzzleDlg::Settings() const {

@@ -1,7 +1,10 @@
 #pragma once
 #include "game/ProblemQueue.h"
+#include "game/PuzzleGenerator.h"
 
 #include <QObject>
+
+#include <optional>
 
 class CSorvatView;
 class QPrinter;
@@ -46,7 +49,9 @@ public:
     void HandleKey(int virtualKey);
 
     // ---- Answer check and the next problem (AnswerCheck.cpp) ----
-    // The verdict box on the full board; a solved puzzle may move on.
+    // The verdict box on the full board; a solved puzzle may move on: to the
+    // next file of its queue, or for a puzzle made here without a file, to a
+    // new one of the same level.
     void CheckAnswer();
     // Marks the current puzzle file finished ("x." prefix) and loads the
     // first unfinished file of its directory, with a box for every outcome
@@ -58,6 +63,9 @@ public:
     // once, more are written as a numbered queue into a chosen directory and
     // the first is loaded.
     void OnNewPuzzle();
+    // Makes one puzzle of `settings` (behind a progress dialog) and plays it
+    // without a file. False when cancelled.
+    bool PlayNewPuzzle(sorvat::GeneratorSettings settings);
 
     // ---- Printing (Printing.cpp): the 印刷設定 dialog first, then the print
     // dialog or the preview ----
@@ -80,6 +88,11 @@ public:
     void OnExportSpreadsheet();
 
 private:
+    // The settings of the puzzle made last and played without a file; it is
+    // the one on the board while there is no current path.
+    bool PlayingMadePuzzle() const;
+
     CSorvatView& m_view;
     sorvat::GameSession& m_session;
+    std::optional<sorvat::GeneratorSettings> m_madePuzzle;
 };

@@ -1,6 +1,7 @@
 #include "guisupport/ScriptedFileDialogs.h"
 #include "guisupport/WindowFixture.h"
 
+#include "commands/CommandTexts.h"
 #include "commands/NewPuzzleDlg.h"
 #include "files/PuzzleFile.h"
 #include "files/PuzzleLines.h"
@@ -51,6 +52,31 @@ TEST_F(NewPuzzle, OnePuzzleIsPlayedAtOnceWithoutAFileAndIsUniqueAndOfTheLevel) {
     EXPECT_EQ(document->GetTitle(), QString::fromUtf8("無題"));  // nor is it saved over the earlier file
     frame->Action(ID_FILE_SAVE_AS)->trigger();
     EXPECT_EQ(dialogs.LastSaveSuggestion(), QString::fromUtf8("無題"));
+
+    // Solved, it offers a new puzzle of the same level, not a file to mark.
+    EntryList solved = moves();
+    AddAnswers(solved, line, SolvedDigits(session().Answer()));
+    Play(solved);
+    boxes.Answer(MessageResult::Yes);
+    commands->CheckAnswer();
+    EXPECT_EQ(Boxes().back().text, QString::fromUtf8(texts::CorrectMadeText));
+    EXPECT_NE(BoardLine(), line);
+    EXPECT_EQ(GradeOfGivens(moves()), 3);
+    EXPECT_TRUE(settings().CurrentPath().empty());
+}
+
+// The dialog names the levels and opens with the last choices.
+TEST_F(NewPuzzle, TheDialogNamesTheLevelsAndKeepsTheLastChoices) {
+    Run(5, 2, 1);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CNewPuzzleDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->m_pLevel->currentText(), QString::fromUtf8("5 — 隠れたペアとトリプルも (むずかしい)"));
+        EXPECT_EQ(dialog->m_pSymmetry->currentIndex(), 2);
+        EXPECT_EQ(dialog->m_pLevel->itemText(dialog->m_pLevel->count() - 1), QString::fromUtf8("8 — 仮定を使う (とてもむずかしい)"));
+        dialog->reject();
+    });
+    frame->Action(ID_FILE_NEW_PUZZLE)->trigger();
 }
 
 TEST_F(NewPuzzle, SeveralPuzzlesBecomeAQueueInTheChosenDirectoryAndTheFirstIsLoaded) {
