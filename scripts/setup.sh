@@ -7,7 +7,8 @@
 #   scripts/setup.sh --player [BUILD_DIR] [extra cmake arguments...]
 #       only what the player needs (scripts/run.sh): the packages to build and
 #       run sorvat, sorvat-cli and the help, no tests or benchmarks, and only
-#       the target sorvat_player (the two programs and the help)
+#       the target sorvat_player (the two programs and the help); BUILD_DIR is
+#       build-player unless given
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -52,7 +53,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-build="${1:-build}"
+default_build=build
+[ "$player" -eq 1 ] && default_build=build-player
+build="${1:-$default_build}"
 shift || true
 if [ "$player" -eq 1 ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
