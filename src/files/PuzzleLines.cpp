@@ -13,14 +13,14 @@ bool IsSeparator(char c) {
     return IsBlank(c) || c == ':' || c == ',' || c == ';' || c == '|' || c == '#';
 }
 
-std::string Shown(char c) {
+} // namespace
+
+std::string ShownCharacter(char c) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x21 && byte <= 0x7E) return std::string("'") + c + "'";
     static const char hex[] = "0123456789abcdef";
     return std::string("byte 0x") + hex[byte >> 4] + hex[byte & 15];
 }
-
-} // namespace
 
 LineVerdict ParsePuzzleLine(std::string_view line) {
     LineVerdict verdict;
@@ -36,7 +36,7 @@ LineVerdict ParsePuzzleLine(std::string_view line) {
         const char c = line[n];
         if ((c >= '1' && c <= '9') || c == '.' || c == '0') continue;
         if (IsSeparator(c) || c == '\r') break;
-        verdict.problem = "unexpected character " + Shown(c) + " at column " + std::to_string(start + n + 1) +
+        verdict.problem = "unexpected character " + ShownCharacter(c) + " at column " + std::to_string(start + n + 1) +
                           " (expected 1-9, '.' or '0')";
         return verdict;
     }
@@ -74,11 +74,8 @@ std::string PuzzleOfLocks(const EntryList& list) {
     return out;
 }
 
-PuzzleLineReader::PuzzleLineReader(PuzzleLineHandler handler_) : handler(std::move(handler_)) {
-    line.reserve(MaxPuzzleLineBytes);
-}
-
-bool PuzzleLineReader::Feed(std::string_view bytes) {
+bool LineSplitter::Feed(std::string_view bytes, const LineHandler& onLine) {
+    if (line.capacity() < MaxPuzzleLineBytes) line.reserve(MaxPuzzleLineBytes);
     while (!stopped && !bytes.empty()) {
         const std::size_t lf = bytes.find('\n');
         const std::string_view part = bytes.substr(0, lf);
@@ -87,24 +84,40 @@ bool PuzzleLineReader::Feed(std::string_view bytes) {
         lineBytes += part.size();
         if (lf == std::string_view::npos) break;
         bytes.remove_prefix(lf + 1);
-        EndLine();
+        EndLine(onLine);
     }
     return !stopped;
 }
 
-bool PuzzleLineReader::Finish() {
-    if (!stopped && lineBytes > 0) EndLine();
+bool LineSplitter::Finish(const LineHandler& onLine) {
+    if (!stopped && lineBytes > 0) EndLine(onLine);
     return !stopped;
 }
 
-bool PuzzleLineReader::EndLine() {
+bool LineSplitter::EndLine(const LineHandler& onLine) {
     ++lineNumber;
-    const LineVerdict verdict = ParsePuzzleLine(line);
+    const bool goOn = onLine(line);
     line.clear();
     lineBytes = 0;
+    if (!goOn) stopped = true;
+    return !stopped;
+}
+
+PuzzleLineReader::PuzzleLineReader(PuzzleLineHandler handler_) : handler(std::move(handler_)) {}
+
+bool PuzzleLineReader::Feed(std::string_view bytes) {
+    return lines.Feed(bytes, [this](std::string_view line) { return Judge(line); });
+}
+
+bool PuzzleLineReader::Finish() {
+    return lines.Finish([this](std::string_view line) { return Judge(line); });
+}
+
+bool PuzzleLineReader::Judge(std::string_view line) {
+    const LineVerdict verdict = ParsePuzzleLine(line);
     if (verdict.kind == LineKind::Comment) return true;
     PuzzleLineEvent event;
-    event.lineNumber = lineNumber;
+    event.lineNumber = lines.Lines();
     event.kind = verdict.kind;
     event.puzzle = verdict.puzzle;
     event.problem = verdict.problem;
@@ -112,8 +125,7 @@ bool PuzzleLineReader::EndLine() {
         ++puzzles;
     else
         ++badLines;
-    if (!handler(event)) stopped = true;
-    return !stopped;
+    return handler(event);
 }
 
 bool ReadPuzzleLines(std::FILE* file, const PuzzleLineHandler& handler) {

@@ -31,6 +31,9 @@ struct LineVerdict {
 // Judges one line without its line end (a trailing CR is ignored).
 LineVerdict ParsePuzzleLine(std::string_view line);
 
+// A character for a message: 'x' when printable, otherwise "byte 0x81".
+std::string ShownCharacter(char c);
+
 // The Lock entries of an 81-character puzzle, row by row ('1'..'9' only).
 EntryList LocksFromPuzzle(std::string_view puzzle);
 
@@ -47,8 +50,30 @@ struct PuzzleLineEvent {
 // Return false to stop reading.
 using PuzzleLineHandler = std::function<bool(const PuzzleLineEvent&)>;
 
-// Cuts a byte stream into lines and judges them, in constant memory: feed it
-// bytes in pieces of any size, then call Finish for a last line without LF.
+// Cuts a byte stream into lines in constant memory: feed it bytes in pieces
+// of any size, then call Finish for a last line without LF. The handler gets
+// each line without its LF, cut to its first MaxPuzzleLineBytes bytes, and
+// returns false to stop.
+class LineSplitter {
+public:
+    using LineHandler = std::function<bool(std::string_view line)>;
+
+    // Both return false once the handler asked to stop.
+    bool Feed(std::string_view bytes, const LineHandler& onLine);
+    bool Finish(const LineHandler& onLine);
+
+    std::int64_t Lines() const { return lineNumber; }
+
+private:
+    bool EndLine(const LineHandler& onLine);
+
+    std::string line;
+    std::size_t lineBytes = 0;  // bytes of the current line, kept or not
+    std::int64_t lineNumber = 0;
+    bool stopped = false;
+};
+
+// Cuts a byte stream into lines and judges them, in constant memory.
 class PuzzleLineReader {
 public:
     explicit PuzzleLineReader(PuzzleLineHandler handler);
@@ -57,20 +82,17 @@ public:
     bool Feed(std::string_view bytes);
     bool Finish();
 
-    std::int64_t Lines() const { return lineNumber; }
+    std::int64_t Lines() const { return lines.Lines(); }
     std::int64_t Puzzles() const { return puzzles; }
     std::int64_t BadLines() const { return badLines; }
 
 private:
-    bool EndLine();
+    bool Judge(std::string_view line);
 
     PuzzleLineHandler handler;
-    std::string line;
-    std::size_t lineBytes = 0;  // bytes of the current line, kept or not
-    std::int64_t lineNumber = 0;
+    LineSplitter lines;
     std::int64_t puzzles = 0;
     std::int64_t badLines = 0;
-    bool stopped = false;
 };
 
 // Reads a whole open file (or standard input) through a PuzzleLineReader.
