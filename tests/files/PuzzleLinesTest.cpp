@@ -93,15 +93,6 @@ TEST(PuzzleLines, ReaderReportsLineNumbersWhateverThePieceSize) {
     }
 }
 
-TEST(PuzzleLines, AnOverlongLineIsOneBadLineAndReadingGoesOn) {
-    const std::string bytes = std::string(3 * MaxPuzzleLineBytes, 'z') + "\n" + Dotted + "\n";
-    const Seen seen = ReadAll(bytes, 1000);
-    ASSERT_EQ(seen.bad.size(), 1u);
-    EXPECT_EQ(seen.bad[0].first, 1);
-    ASSERT_EQ(seen.puzzles.size(), 1u);
-    EXPECT_EQ(seen.puzzles[0].first, 2);
-}
-
 TEST(PuzzleLines, HandlerCanStopTheReader) {
     int calls = 0;
     PuzzleLineReader reader([&](const PuzzleLineEvent&) { return ++calls < 2; });

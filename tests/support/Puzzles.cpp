@@ -55,6 +55,18 @@ std::string Contradictory() {
     return puzzle;
 }
 
+std::string Grid(std::string_view puzzle, std::string_view gap, std::string_view bar, std::string rule, bool frame) {
+    if (!rule.empty()) rule += '\n';
+    std::string text = frame ? rule : "";
+    for (std::size_t i = 0; i < 81; ++i) {
+        if (i == 27 || i == 54) text += rule;
+        text += i % 9 == 0 ? (frame ? "| " : "") : std::string(i % 3 == 0 ? bar : gap);
+        text += puzzle[i];
+        if (i % 9 == 8) text += frame ? " |\n" : "\n";
+    }
+    return text + (frame ? rule : "");
+}
+
 std::vector<PuzzleCase> ReadPuzzleCases(const std::string& name) {
     std::ifstream in(std::string(SORVAT_TEST_DATA) + "/" + name);
     if (!in) throw std::runtime_error("missing test data " + name);

@@ -57,6 +57,12 @@ struct PuzzleCase {
     std::string solution;
 };
 
+// An 81-character puzzle drawn as a grid of text: `gap` between cells, `bar`
+// between boxes and `rule` lines between bands ("" for none), framed by '|'
+// and rules if asked.
+std::string Grid(std::string_view puzzle, std::string_view gap, std::string_view bar, std::string rule,
+                 bool frame = false);
+
 // Lines "puzzle:solution" from a file under the test data directory.
 std::vector<PuzzleCase> ReadPuzzleCases(const std::string& name);
 
