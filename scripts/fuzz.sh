@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 build="${2:-build-fuzz}"
-targets=(fuzz_puzzle_file fuzz_settings fuzz_puzzle_lines)
+targets=(fuzz_puzzle_file fuzz_settings fuzz_puzzle_lines fuzz_puzzle_text)
 
 for tool in clang clang++; do
   command -v "$tool" >/dev/null || { echo "fuzz.sh: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
