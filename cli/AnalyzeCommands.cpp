@@ -2,6 +2,7 @@
 
 #include "BoardJson.h"
 #include "BoardText.h"
+#include "Collections.h"
 #include "PuzzleInput.h"
 #include "files/PuzzleFile.h"
 #include "files/ReplacingFile.h"
@@ -88,13 +89,18 @@ void RunNext(const BoardOptions& o) {
     std::cout << text << '\n';
 }
 
+// IN is md1 or md2 by its name, as in the window; another file gives its first
+// puzzle line or grid, or else (md1 written under another name) its md1 entries.
 void RunConvert(const std::string& in, const std::string& out) {
-    LoadedPuzzle puzzle = LoadPuzzleFile(in);
+    TextPuzzle text;
+    if (KindOfFile(in) == InputKind::Text) text = LoadTextPuzzle(in);
+    const EntryList entries = text.locks.Count() > 0 ? text.locks : LoadPuzzleFile(in).entries;
     // Writing would turn a file read in the wrong format into an empty puzzle.
-    if (puzzle.entries.Count() == 0)
-        throw CliError(in + ": no md1/md2 entries to convert, nothing written (puzzle lines go through import)");
+    if (entries.Count() == 0)
+        throw CliError(in + (text.refusal.empty() ? ": no md1/md2 entries to convert, nothing written"
+                                                  : ": no puzzle to convert, nothing written (" + text.refusal + ")"));
     const std::string name = std::filesystem::path(out).filename().string();
-    const std::string bytes = PuzzleFile::Format(name, puzzle.entries);
+    const std::string bytes = PuzzleFile::Format(name, entries);
     if (!ReplaceFileContents(out, bytes)) throw CliError(out + ": cannot write: " + std::strerror(errno));
 }
 
@@ -119,7 +125,8 @@ void AddAnalyzeCommands(CLI::App& app, int& exitCode) {
 
     auto paths = std::make_shared<std::pair<std::string, std::string>>();
     auto* c = app.add_subcommand("convert", "read a puzzle file and write it as md1 or md2 (by OUT's name)");
-    c->add_option("IN", paths->first, "puzzle file to read")->required();
+    c->add_option("IN", paths->first, "md1 or md2 file, or a text of puzzle lines or grids (its first puzzle)")
+        ->required();
     c->add_option("OUT", paths->second, "puzzle file to write")->required();
     c->callback([paths, &exitCode] {
         RunConvert(paths->first, paths->second);

@@ -2,7 +2,7 @@
 
 #include "PuzzleInput.h"
 #include "files/PuzzleFile.h"
-#include "files/PuzzleLines.h"
+#include "files/PuzzleText.h"
 
 #include <algorithm>
 #include <array>
@@ -34,15 +34,15 @@ bool HasExtension(const std::string& name) {
 
 } // namespace
 
-bool LooksLikePuzzleLines(const std::string& path) {
+bool LooksLikePuzzleText(const std::string& path) {
     FilePtr file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) return false;
     std::array<char, 16384> head;
     const std::size_t n = std::fread(head.data(), 1, head.size(), file.get());
     bool found = false;
-    PuzzleLineReader reader([&](const PuzzleLineEvent& e) {
-        found = e.kind == LineKind::Puzzle;
-        return false;  // the first line that is not a comment decides
+    PuzzleTextReader reader([&](const PuzzleTextPart& part) {
+        found = part.kind == LineKind::Puzzle;
+        return false;  // the first part decides
     });
     if (reader.Feed(std::string_view(head.data(), n)) && n < head.size()) reader.Finish();
     return found;
@@ -52,8 +52,8 @@ InputKind KindOfFile(const std::string& path) {
     const std::string name = fs::path(path).filename().string();
     if (PuzzleFile::IsMd2Name(name)) return InputKind::Md2;
     if (EndsWithMd1(name)) return InputKind::Md1;
-    if (HasExtension(name)) return InputKind::Lines;
-    return LooksLikePuzzleLines(path) ? InputKind::Lines : InputKind::Md1;
+    if (HasExtension(name)) return InputKind::Text;
+    return LooksLikePuzzleText(path) ? InputKind::Text : InputKind::Md1;
 }
 
 std::vector<std::string> PuzzleFilesOf(const std::string& directory) {
@@ -70,7 +70,7 @@ std::vector<std::string> PuzzleFilesOf(const std::string& directory) {
     std::vector<std::string> files;
     for (const std::string& name : names) {
         const std::string path = (fs::path(directory) / name).string();
-        if (PuzzleFile::IsMd2Name(name) || EndsWithMd1(name) || LooksLikePuzzleLines(path)) files.push_back(path);
+        if (PuzzleFile::IsMd2Name(name) || EndsWithMd1(name) || LooksLikePuzzleText(path)) files.push_back(path);
     }
     return files;
 }
@@ -108,7 +108,7 @@ bool CollectionReader::Read(const std::vector<std::string>& inputs) {
 }
 
 bool CollectionReader::ReadInput(const std::string& input) {
-    if (input == "-") return ReadLines(stdin, "-");
+    if (input == "-") return ReadText(stdin, "-");
     std::error_code ec;
     const auto status = fs::status(input, ec);
     if (ec || !fs::exists(status)) {
@@ -116,13 +116,13 @@ bool CollectionReader::ReadInput(const std::string& input) {
         return true;
     }
     if (fs::is_directory(status)) return ReadDirectory(input);
-    if (KindOfFile(input) != InputKind::Lines) return ReadPuzzleFile(input);
+    if (KindOfFile(input) != InputKind::Text) return ReadPuzzleFile(input);
     FilePtr file(std::fopen(input.c_str(), "rb"), &std::fclose);
     if (!file) {
         Problem(input + ": cannot open: " + std::strerror(errno));
         return true;
     }
-    return ReadLines(file.get(), input);
+    return ReadText(file.get(), input);
 }
 
 bool CollectionReader::ReadDirectory(const std::string& path) {
@@ -135,7 +135,7 @@ bool CollectionReader::ReadDirectory(const std::string& path) {
     }
     if (files.empty()) Problem(path + ": no puzzle files in this directory");
     for (const std::string& file : files) {
-        const bool keepGoing = KindOfFile(file) == InputKind::Lines ? ReadInput(file) : ReadPuzzleFile(file);
+        const bool keepGoing = KindOfFile(file) == InputKind::Text ? ReadInput(file) : ReadPuzzleFile(file);
         if (!keepGoing) return false;
     }
     return true;
@@ -166,11 +166,12 @@ bool CollectionReader::ReadPuzzleFile(const std::string& path) {
     return onPuzzle(std::move(puzzle));
 }
 
-bool CollectionReader::ReadLines(std::FILE* file, const std::string& name) {
-    PuzzleLineReader reader([&](const PuzzleLineEvent& e) {
+bool CollectionReader::ReadText(std::FILE* file, const std::string& name) {
+    PuzzleTextReader reader([&](const PuzzleTextPart& e) {
         const std::string where = name + ":" + std::to_string(e.lineNumber);
         if (e.kind == LineKind::Bad) {
-            Problem(where + ": not a puzzle line, skipped: " + std::string(e.problem));
+            Problem(where + (e.grid ? ": not a puzzle grid, skipped: " : ": not a puzzle line, skipped: ") +
+                    std::string(e.problem));
             return true;
         }
         CollectionPuzzle puzzle;
@@ -190,7 +191,7 @@ bool CollectionReader::ReadLines(std::FILE* file, const std::string& name) {
         return true;
     }
     if (!reader.Finish()) return false;
-    if (reader.Puzzles() == 0 && reader.BadLines() == 0) Problem(name + ": no puzzles");
+    if (reader.Puzzles() == 0 && reader.BadParts() == 0) Problem(name + ": no puzzles");
     return true;
 }
 

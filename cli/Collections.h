@@ -16,20 +16,20 @@ struct CollectionPuzzle {
     EntryList locks;
 };
 
-enum class InputKind { Md1, Md2, Lines };
+enum class InputKind { Md1, Md2, Text };
 
-// md2 by IsMd2Name, md1 by a ".md1" name; another extension means the line
-// format; a name without extension is the line format when its first
-// non-comment line is a puzzle line, md1 otherwise.
+// md2 by IsMd2Name, md1 by a ".md1" name; another extension means puzzle
+// lines and grids (files/PuzzleText.h); a name without extension is text when
+// its first part is a puzzle line or grid, md1 otherwise.
 InputKind KindOfFile(const std::string& path);
 
-// True when the first non-comment line of the file is an 81-character puzzle.
-bool LooksLikePuzzleLines(const std::string& path);
+// True when the first part of the file (not a comment) is a puzzle line or grid.
+bool LooksLikePuzzleText(const std::string& path);
 
 // Streams the puzzles of files, directories (their puzzle files in name
-// order, not recursive) and "-" (standard input, line format) in input order,
-// one at a time. Lines and inputs that hold no puzzle are reported through
-// the problem handler as "WHERE: WHAT" and skipped.
+// order, not recursive) and "-" (standard input, lines and grids) in input
+// order, one at a time. Lines, grids and inputs that hold no puzzle are
+// reported through the problem handler as "WHERE: WHAT" and skipped.
 class CollectionReader {
 public:
     using PuzzleHandler = std::function<bool(CollectionPuzzle&&)>;  // false stops
@@ -48,7 +48,7 @@ private:
     bool ReadInput(const std::string& input);
     bool ReadDirectory(const std::string& path);
     bool ReadPuzzleFile(const std::string& path);
-    bool ReadLines(std::FILE* file, const std::string& name);
+    bool ReadText(std::FILE* file, const std::string& name);
     void Problem(const std::string& message);
 
     PuzzleHandler onPuzzle;

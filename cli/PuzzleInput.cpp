@@ -1,6 +1,7 @@
 #include "PuzzleInput.h"
 
 #include "files/PuzzleFile.h"
+#include "files/PuzzleText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,15 +11,24 @@
 
 namespace sorvat::cli {
 
-LoadedPuzzle LoadPuzzleFile(const std::string& path) {
+namespace {
+
+using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+FilePtr OpenPuzzleFile(const std::string& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (ec || !std::filesystem::exists(status)) throw CliError(path + ": no such file");
     if (std::filesystem::is_directory(status)) throw CliError(path + ": is a directory, not a puzzle file");
-
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    FilePtr file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) throw CliError(path + ": cannot open: " + std::strerror(errno));
+    return file;
+}
 
+} // namespace
+
+LoadedPuzzle LoadPuzzleFile(const std::string& path) {
+    const FilePtr file = OpenPuzzleFile(path);
     LoadedPuzzle puzzle;
     const char* memo = nullptr;
     PuzzleFile reader;
@@ -26,6 +36,18 @@ LoadedPuzzle LoadPuzzleFile(const std::string& path) {
     puzzle.result = reader.Read(file.get(), name, puzzle.entries, &memo);
     if (std::ferror(file.get())) throw CliError(path + ": read error: " + std::strerror(errno));
     puzzle.memo = memo != nullptr ? memo : "";
+    return puzzle;
+}
+
+TextPuzzle LoadTextPuzzle(const std::string& path) {
+    const FilePtr file = OpenPuzzleFile(path);
+    const PuzzleTextResult text = ReadPuzzleText(file.get(), 1);
+    if (std::ferror(file.get())) throw CliError(path + ": read error: " + std::strerror(errno));
+    TextPuzzle puzzle;
+    if (text.puzzles.empty())
+        puzzle.refusal = text.refusal;
+    else
+        puzzle.locks = LocksFromPuzzle(text.puzzles.front());
     return puzzle;
 }
 

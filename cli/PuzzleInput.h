@@ -20,4 +20,12 @@ struct LoadedPuzzle {
 // Reads a puzzle file (md1 or md2 by its name) without changing it.
 LoadedPuzzle LoadPuzzleFile(const std::string& path);
 
+struct TextPuzzle {
+    EntryList locks;      // the first puzzle's givens
+    std::string refusal;  // why there is none (files/PuzzleText.h)
+};
+
+// Reads the first puzzle line or grid of a text file.
+TextPuzzle LoadTextPuzzle(const std::string& path);
+
 } // namespace sorvat::cli

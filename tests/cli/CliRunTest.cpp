@@ -48,22 +48,28 @@ TEST(CliSolve, BadInvocationsFailWithOneLine) {
     EXPECT_TRUE(binary.out.empty());
 }
 
-// Input without a single entry (a puzzle line, junk, an empty md2) is refused
-// before anything is written.
+// md1 and md2 go by name; another file gives its first puzzle line or grid,
+// or else its md1 entries. Input without a puzzle or an entry (junk, an empty
+// md2) is refused before anything is written.
 TEST(CliConvert, WritesTheOtherFormatAndRefusesInputWithoutEntries) {
     TempDirectory dir;
-    const std::string md1 = dir.Write("in/game.md1", PuzzleFile::Format("game.md1", Played()));
     const auto out = dir / "out.md2";
-    const CliRun run = RunCli(dir, "convert " + Quoted(md1) + " " + Quoted(out.string()));
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(ReadBytes(out), PuzzleFile::Format("out.md2", Played()));
+    for (const char* name : {"in/game.md1", "in/game.sav"}) {
+        const std::string md1 = dir.Write(name, PuzzleFile::Format("game.md1", Played()));
+        const CliRun run = RunCli(dir, "convert " + Quoted(md1) + " " + Quoted(out.string()));
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(ReadBytes(out), PuzzleFile::Format("out.md2", Played()));
+    }
+    const std::string grid = dir.Write("in/grid.txt", Grid(EasyPuzzle, " ", " | ", "------+-------+------"));
+    ASSERT_EQ(RunCli(dir, "convert " + Quoted(grid) + " " + Quoted(out.string())).exitCode, 0);
+    EXPECT_EQ(ReadBytes(out), PuzzleFile::Format("out.md2", Givens()));
 
-    for (const std::string& input : {dir.Write("in/one.txt", std::string(EasyPuzzle) + "\n"),
+    for (const std::string& input : {dir.Write("in/junk.txt", "no puzzle\r\n"),
                                      dir.Write("in/junk.md1", "no entries\r\n"), dir.Write("in/empty.md2", "")}) {
         const CliRun refused = RunCli(dir, "convert " + Quoted(input) + " " + Quoted((dir / "new.md1").string()));
         EXPECT_EQ(refused.exitCode, 1) << input;
         EXPECT_EQ(Lines(refused.err).size(), 1u) << refused.err;
-        EXPECT_EQ(refused.err.rfind("sorvat-cli: " + input + ": ", 0), 0u) << refused.err;
+        EXPECT_EQ(refused.err.rfind("sorvat-cli: " + input + ": no ", 0), 0u) << refused.err;
         EXPECT_FALSE(std::filesystem::exists(dir / "new.md1")) << input;
     }
 }

@@ -1,5 +1,5 @@
-// The inputs of the commands through the built sorvat-cli: puzzle lists, md2
-// and md1 files (told apart by name, else by content) and directories.
+// The inputs of the commands through the built sorvat-cli: puzzle lists and
+// grids, md2 and md1 files (told apart by name, else by content) and directories.
 #include "CliTestSupport.h"
 #include "files/PuzzleFile.h"
 #include "files/PuzzleLines.h"
@@ -18,13 +18,13 @@ std::string Md2Of(const std::string& puzzle) { return PuzzleFile::Format("p.md2"
 } // namespace
 
 // The puzzles come in input order with their sources; a directory gives its
-// puzzle files in name order (not hidden or nested ones); lines and
+// puzzle files in name order (not hidden or nested ones); lines, grids and
 // inputs without a puzzle are reported with where they are.
 TEST(Collections, EveryKindOfInputGivesItsPuzzlesInOrderAndTheRestIsReported) {
     TempDirectory dir;
     std::vector<std::string> p;
     for (const auto& c : ReadPuzzleCases("qqwing.txt")) p.push_back(c.puzzle);
-    p.resize(8);
+    p.resize(9);
     const std::string list = dir.Write("in/list.sdk", "# two\n" + p[0] + "\nnot a puzzle\n" + p[1] + " 3.1\n");
     const std::string md2 = dir.Write("in/one.MD2", Md2Of(p[2]));
     EntryList saved = LocksFromPuzzle(p[3]);
@@ -38,9 +38,10 @@ TEST(Collections, EveryKindOfInputGivesItsPuzzlesInOrderAndTheRestIsReported) {
     dir.Write("q/README.txt", "Puzzles to play.\n");
     std::filesystem::create_directories(dir / "nothing");
     std::string args = "solve --format json";
-    for (const std::string& input : {list, md2, md1, plain, (dir / "q").string(), (dir / "nope.txt").string(),
-                                     dir.Write("in/empty.md2", ""), dir.Write("in/fix.md1", "F115\n"),
-                                     (dir / "nothing").string()})
+    for (const std::string& input :
+         {list, md2, md1, plain, (dir / "q").string(), (dir / "nope.txt").string(), dir.Write("in/empty.md2", ""),
+          dir.Write("in/fix.md1", "F115\n"), (dir / "nothing").string(),
+          dir.Write("in/grid.ss", Grid(p[8], "", "|", "---+---+---") + "1..|...|...\n")})
         args += " " + Quoted(input);
     const CliRun run = RunCli(dir, args);
     EXPECT_EQ(run.exitCode, 1);
@@ -51,11 +52,13 @@ TEST(Collections, EveryKindOfInputGivesItsPuzzlesInOrderAndTheRestIsReported) {
         sources.push_back(j["source"]);
     }
     EXPECT_EQ(puzzles, p);
-    EXPECT_EQ(sources, (std::vector<std::string>{list + ":2", list + ":4", md2, md1, plain + ":3", a + ":1", b, solved}));
-    for (const std::string& problem : {list + ":3: not a puzzle line", std::string("nope.txt: no such file"),
-                                       std::string("empty.md2: empty file"), std::string("fix.md1: no given digits"),
-                                       std::string("nothing: no puzzle files")})
+    EXPECT_EQ(sources, (std::vector<std::string>{list + ":2", list + ":4", md2, md1, plain + ":3", a + ":1", b, solved,
+                                                 (dir / "in/grid.ss:1").string()}));
+    for (const std::string& problem :
+         {list + ":3: not a puzzle line", std::string("nope.txt: no such file"), std::string("empty.md2: empty file"),
+          std::string("fix.md1: no given digits"), std::string("nothing: no puzzle files"),
+          std::string("grid.ss:12: not a puzzle grid, skipped: only 1 row")})
         EXPECT_NE(run.err.find(problem), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("8 puzzles: 8 solved, 0 unsolved, 0 contradictory; 5 inputs or lines skipped"),
+    EXPECT_NE(run.err.find("9 puzzles: 9 solved, 0 unsolved, 0 contradictory; 6 inputs or lines skipped"),
               std::string::npos) << run.err;
 }
