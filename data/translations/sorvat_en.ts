@@ -94,6 +94,14 @@
         <translation>&amp;Edit</translation>
     </message>
     <message>
+        <source>Undo	Ctrl+Z</source>
+        <translation>Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Redo	Ctrl+Y</source>
+        <translation>Redo	Ctrl+Y</translation>
+    </message>
+    <message>
         <source>リセット(Lock部分は残る)</source>
         <translation>Reset (Keep Locks)</translation>
     </message>

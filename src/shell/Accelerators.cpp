@@ -17,7 +17,10 @@ const Accelerator AcceleratorTable[] = {
     {Qt::Key_O, Qt::ControlModifier, ID_FILE_OPEN},
     {Qt::Key_S, Qt::ControlModifier, ID_FILE_SAVE},
     {Qt::Key_P, Qt::ControlModifier, ID_FILE_PRINT},
-    {Qt::Key_Z, Qt::ControlModifier, ID_EDIT_UNDO},
+    // Undo and redo of the moves, as the dialog bar's <Undo and Redo>.
+    {Qt::Key_Z, Qt::ControlModifier, ID_EDIT_UNDO_MOVE},
+    {Qt::Key_Y, Qt::ControlModifier, ID_EDIT_REDO_MOVE},
+    {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, ID_EDIT_REDO_MOVE},
     {Qt::Key_Backspace, Qt::AltModifier, ID_EDIT_UNDO},
     {Qt::Key_X, Qt::ControlModifier, ID_EDIT_CUT},
     {Qt::Key_Delete, Qt::ShiftModifier, ID_EDIT_CUT},

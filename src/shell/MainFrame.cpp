@@ -226,8 +226,8 @@ void CMainFrame::CreateMenus() {
     m_pRecentPlaceholder = Action(ID_FILE_MRU_FILE1);
     m_pRecentPlaceholder->setEnabled(false);
 
-    addMenu(QT_TR_NOOP("編集(&E)"), {{ID_EDIT_UNDO_MOVE, "Undo"},
-                         {ID_EDIT_REDO_MOVE, "Redo"},
+    addMenu(QT_TR_NOOP("編集(&E)"), {{ID_EDIT_UNDO_MOVE, QT_TR_NOOP("Undo\tCtrl+Z")},
+                         {ID_EDIT_REDO_MOVE, QT_TR_NOOP("Redo\tCtrl+Y")},
                          {0, nullptr},
                          {ID_EDIT_QUICKSAVE, "QuickSave"},
                          {ID_EDIT_QUICKLOAD, "QuickLoad"},

@@ -136,7 +136,7 @@ TEST_F(StartupTest, MenuTreePromptsAndFixedBands) {
          "e103 上書き保存(&S)\tCtrl+S",
          "e104 名前を付けて保存(&A)...", "-", "e107 印刷(&P)...\tCtrl+P", "e109 印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
          "e106 ﾌﾟﾘﾝﾀの設定(&R)...", "-", "e110 最近使ったﾌｧｲﾙ", "-", "e141 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"},
-        {"8004 Undo", "8005 Redo", "-", "8006 QuickSave", "8007 QuickLoad", "-", "8003 リセット(Lock部分は残る)",
+        {"8004 Undo\tCtrl+Z", "8005 Redo\tCtrl+Y", "-", "8006 QuickSave", "8007 QuickLoad", "-", "8003 リセット(Lock部分は残る)",
          "800f 完全リセット", "-", "800b 次の一手", "800c 間違いCellを消す", "-", "800d 解析結果を自力にコピー",
          "800e 全ロック", "-", "800a 自動確定"},
         {"e800 ﾂｰﾙ ﾊﾞｰ(&T)"},
@@ -229,9 +229,15 @@ TEST_F(StartupTest, MenuCommandsReachTheView) {
     EXPECT_FALSE(board().Cell(2, 0).HasEntered());
     frame->DialogBar()->Button(ID_EDIT_REDO_MOVE)->click();
     EXPECT_TRUE(board().Cell(2, 0).HasEntered());
-    // Ctrl+Z is the framework's undo, which nothing handles.
-    Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(board().Cell(2, 0).HasEntered());
+    // Ctrl+Z undoes and Ctrl+Y or Ctrl+Shift+Z redo, as <Undo and Redo>;
+    // Alt+Backspace is the framework's undo, which nothing handles.
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, ctrlShift = ctrl | Qt::ShiftModifier;
+    const int keys[] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_Z, Qt::Key_Z, Qt::Key_Backspace};
+    const Qt::KeyboardModifiers modifiers[] = {ctrl, ctrl, ctrl, ctrlShift, Qt::AltModifier};
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        Key(keys[i], modifiers[i]);
+        EXPECT_EQ(board().Cell(2, 0).HasEntered(), i % 2 == 1 || i == 4) << i;
+    }
     // The tool bar is shown and hidden from the view menu.
     frame->Action(ID_VIEW_TOOLBAR)->trigger();
     EXPECT_FALSE(frame->ToolBar()->isVisible());
