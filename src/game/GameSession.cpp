@@ -79,7 +79,14 @@ bool GameSession::TogglePossible(int x, int y, int d) {
 
 bool GameSession::EnterFix(int x, int y, int d) {
     const SCell& cell = m_board.Cell(x, y);
-    const int digit = cell.HasEntered() ? cell.enteredDigit : d;
+    return PlayFix(x, y, cell.HasEntered() ? cell.enteredDigit : d);
+}
+
+bool GameSession::ReplaceFix(int x, int y, int d) { return PlayFix(x, y, d); }
+
+bool GameSession::PlayFix(int x, int y, int digit) {
+    // The list takes back an equal Fix, lets a Fix of another digit give
+    // way and never lets a Fix replace a Lock.
     m_moves.Add(Entry(x, y, digit, Fix));
     m_board.Place(x, y, digit);
     m_board.Analyze();

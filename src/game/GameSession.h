@@ -71,6 +71,10 @@ public:
     // Enters digit d as Fix. On a filled cell the digit it shows is meant, so
     // its own Fix is taken back and a Lock refuses the entry.
     bool EnterFix(int x, int y, int d);
+    // Enters digit d as Fix where the typed digit is meant (the digit keys):
+    // a Fix of another digit gives way to it in one entry, a Fix of d is
+    // taken back, and a Lock refuses the entry.
+    bool ReplaceFix(int x, int y, int d);
     // Turns the cell's Fix into a Lock and a Lock back into a Fix (nothing on
     // an empty cell); the answer board follows the new givens.
     bool SwitchFixAndLock(int x, int y);
@@ -117,6 +121,8 @@ public:
     bool IsPuzzleOfFile(const std::string& path) const;
 
 private:
+    // Adds a Fix of d at (x, y) as the entry list takes it, then analyses.
+    bool PlayFix(int x, int y, int d);
     void Replay();
     void RefreshAnswer();
     bool Full() const;

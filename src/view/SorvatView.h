@@ -196,10 +196,12 @@ public:
 
     // ---- Play on one cell (the buttons and the keys) ----
     // What a left, right and middle click does to cell (x, y) and digit d,
-    // and the key that takes back a Fix: the session's rule and, when the
-    // board is full, the answer timer. Nothing before the main frame exists.
+    // and the keys that replace and take back a Fix: the session's rule and,
+    // when the board is full, the answer timer. Nothing before the main frame
+    // exists.
     void MarkPossibleAt(int x, int y, int d);
     void EnterFixAt(int x, int y, int d);
+    void ReplaceFixAt(int x, int y, int d);
     void SwitchFixAndLockAt(int x, int y);
     void TakeBackFixAt(int x, int y);
 
@@ -208,7 +210,8 @@ public:
     sorvat::CellCursor m_cursor;
     bool m_bCursorShown = false;
     // A key press while the board has the focus: arrows, Home, End,
-    // Ctrl+Home and Ctrl+End move the cursor; 1-9 enter a Fix, Ctrl+1-9
+    // Ctrl+Home and Ctrl+End move the cursor; 1-9 enter a Fix (replacing a
+    // Fix of another digit, taking back one of the same), Ctrl+1-9
     // toggle a Possible mark, Space switches Fix and Lock, Delete and
     // Backspace take back the Fix. False for every other key.
     bool PlayKey(int qtKey, Qt::KeyboardModifiers modifiers);

@@ -37,7 +37,7 @@ bool CSorvatView::PlayKey(int qtKey, Qt::KeyboardModifiers modifiers) {
         if (control)
             MarkPossibleAt(x, y, qtKey - Qt::Key_1);
         else
-            EnterFixAt(x, y, qtKey - Qt::Key_1);
+            ReplaceFixAt(x, y, qtKey - Qt::Key_1);  // the typed digit is meant
         break;
     }
     ShowCursor();

@@ -16,6 +16,11 @@ void CSorvatView::EnterFixAt(int x, int y, int d) {
     AfterPlay(m_session.EnterFix(x, y, d));
 }
 
+void CSorvatView::ReplaceFixAt(int x, int y, int d) {
+    if (!g_pMainFrame) return;
+    AfterPlay(m_session.ReplaceFix(x, y, d));
+}
+
 void CSorvatView::SwitchFixAndLockAt(int x, int y) {
     if (!g_pMainFrame) return;
     AfterPlay(m_session.SwitchFixAndLock(x, y));

@@ -77,6 +77,23 @@ TEST_F(GameSessionTest, TheNextMoveEntersOnlyWhatTheAnswerBoardKnows) {
     EXPECT_EQ(session.Moves().Count(), 81);
 }
 
+// The digit keys' rule: the typed digit takes the place of a Fix of another
+// digit in one entry, the same digit takes the Fix back, a Lock stays.
+TEST_F(GameSessionTest, ReplaceFixEntersTheTypedDigit) {
+    session.Start(Givens());
+    session.EnterFix(2, 0, 3);
+    session.ReplaceFix(0, 0, 0);
+    session.ReplaceFix(2, 0, 6);
+    EXPECT_TRUE(session.Board().Cell(0, 0).IsLocked());
+    EXPECT_EQ(session.Board().Cell(2, 0).enteredDigit, 6);
+    EXPECT_EQ(session.Moves().Count(), 31);
+    GameSession replayed;  // the board is the one its entries give
+    replayed.Start(session.Moves());
+    EXPECT_TRUE(session.Board().Equals(replayed.Board()));
+    session.ReplaceFix(2, 0, 6);
+    EXPECT_FALSE(Entered(2, 0));
+}
+
 TEST_F(GameSessionTest, ListenersHearWhatChanged) {
     std::vector<SessionChange> heard;
     const int id = session.Listen([&](const SessionChange& change) { heard.push_back(change); });

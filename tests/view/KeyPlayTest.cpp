@@ -55,7 +55,9 @@ TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     Key(Qt::Key_4);  // right button: a Fix, and the analysis runs
     EXPECT_EQ(CellAt(2, 0).enteredDigit, 3);
     EXPECT_FALSE(CellAt(2, 8).Has(3, CandidateBit));
-    Key(Qt::Key_7);  // on a filled cell the shown digit rules: taken back
+    Key(Qt::Key_7);  // the typed digit replaces the Fix, and again takes it back
+    EXPECT_EQ(CellAt(2, 0).enteredDigit, 6);
+    Key(Qt::Key_7);
     EXPECT_FALSE(CellAt(2, 0).HasEntered());
     EXPECT_EQ(moves().Position(), givens);
     Key(Qt::Key_4, Qt::AltModifier);  // keys with Alt or Meta are not the board's
