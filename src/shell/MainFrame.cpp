@@ -156,8 +156,10 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document,
     CreateStatusBar();
     m_wndLevelEdit = m_wndDlgBar->LevelEdit();
     m_pSpin = m_wndDlgBar->Spin();
-    // The board holds the focus at start, and Tab goes on to the dialog bar.
+    // The board holds the focus at start, and Tab goes on to the dialog bar,
+    // which gives it back after a click and on Escape.
     setTabOrder(view, m_wndDlgBar->FirstTabStop());
+    m_wndDlgBar->SetFocusHome(view);
     view->setFocus(Qt::OtherFocusReason);
 
     g_pMainFrame = this;

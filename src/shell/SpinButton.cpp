@@ -6,7 +6,7 @@
 #include <algorithm>
 
 CSpinButton::CSpinButton(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::StrongFocus);  // a tab stop: the arrow keys step it
+    setFocusPolicy(Qt::TabFocus);  // a tab stop: the arrow keys step it
     m_pUp = new QToolButton(this);
     m_pUp->setArrowType(Qt::UpArrow);
     m_pUp->setAccessibleName(tr("上げる"));

@@ -9,6 +9,7 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -114,6 +115,7 @@ void CStatusDialogBar::CreateControls() {
 
     auto* repeat = new CManualCheckBox(tr("再起"), this);
     place(repeat, IDC_REPEAT, 248, 20, 31, 10);
+    repeat->setFocusPolicy(Qt::TabFocus);
     connect(repeat, &QAbstractButton::clicked, this, [this] { Send(IDC_REPEAT); });
 
     auto* label = new QLabel(tr("解析ﾚﾍﾞﾙ"), this);
@@ -145,7 +147,7 @@ void CStatusDialogBar::CreateControls() {
     auto radio = [&](int id, const char* text, int x, int width) {
         auto* r = new CManualRadioButton(tr(text), this);
         place(r, id, x, 20, width, 10);
-        r->setFocusPolicy(Qt::StrongFocus);  // a tab stop, so the modes can be chosen by key
+        r->setFocusPolicy(Qt::TabFocus);  // a tab stop, so the modes can be chosen by key
         connect(r, &QAbstractButton::clicked, this, [this, id] { Send(id); });
     };
     radio(IDC_MODE_ANALYSIS, QT_TR_NOOP("解析"), 205, 28);
@@ -170,6 +172,26 @@ void CStatusDialogBar::CreateControls() {
                             IDC_MODE_ANALYSIS, IDC_REPEAT, IDC_LEVEL_SPIN};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(Control(tabOrder[i - 1]), Control(tabOrder[i]));
+
+    // Every control, the spin's arrows included, gives the keys back to the
+    // board (SetFocusHome).
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+bool CStatusDialogBar::eventFilter(QObject* watched, QEvent* event) {
+    if (m_pFocusHome == nullptr)
+        return QWidget::eventFilter(watched, event);
+    // A click takes no focus (the controls are tab stops only) and gives it
+    // back when Tab had put it into the bar; the level edit keeps the focus a
+    // click gives it, so Up and Down step the level.
+    if (event->type() == QEvent::MouseButtonPress && watched != m_pLevelEdit)
+        m_pFocusHome->setFocus(Qt::MouseFocusReason);
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        m_pFocusHome->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QWidget* CStatusDialogBar::FirstTabStop() const { return Control(ID_EDIT_UNDO_MOVE); }

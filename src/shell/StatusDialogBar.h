@@ -32,6 +32,10 @@ public:
     CSpinButton* Spin() const { return m_pSpin; }
     // The first control Tab reaches in the bar.
     QWidget* FirstTabStop() const;
+    // The widget the keys belong to (the board): a click on a control of the
+    // bar leaves the keyboard focus there or gives it back, and Escape on a
+    // control of the bar returns it. The controls stay tab stops.
+    void SetFocusHome(QWidget* home) { m_pFocusHome = home; }
 
     // Receives the command id of every button and the notifications of the
     // radio buttons, the check box (their ids) and the level edit (1004).
@@ -61,6 +65,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -79,4 +84,5 @@ private:
     QSize m_templateSize;
     std::function<void(int)> m_commandHandler;
     std::vector<QString> m_accessibleNames;
+    QWidget* m_pFocusHome = nullptr;
 };

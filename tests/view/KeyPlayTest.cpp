@@ -82,11 +82,26 @@ TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     for (int key : {Qt::Key_4, Qt::Key_Space, Qt::Key_Right}) Key(key);
     EXPECT_EQ(view->m_cursor, (CellCursor{0, 0}));
     EXPECT_EQ(moves().Count(), count);
-    view->setFocus();
+    Key(Qt::Key_Escape);  // gives the keys back to the board
+    ASSERT_EQ(QApplication::focusWidget(), view);
     Key(Qt::Key_A);  // the next move still comes through the key filter
     EXPECT_EQ(moves().Count(), count + 1);
     Key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), frame->DialogBar()->Control(ID_EDIT_UNDO_MOVE));
+}
+
+// A click on a control of the dialog bar does its command and gives the keys
+// back to the board, where Tab had taken them.
+TEST_F(KeyPlayTest, ClicksOnTheDialogBarLeaveTheKeysWithTheBoard) {
+    for (int id : {ID_EDIT_REDO_MOVE, IDC_MODE_HINT, IDC_REPEAT, IDC_LEVEL_SPIN}) {
+        Key(Qt::Key_Tab);
+        const QWidget* control = frame->DialogBar()->Control(id);
+        QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, control->mapTo(frame, QPoint(4, 4)));
+        ProcessEvents();
+        EXPECT_EQ(QApplication::focusWidget(), view) << id;
+    }
+    EXPECT_EQ(g_pSettings->displayMode, ModeHint);
+    EXPECT_EQ(g_pSettings->analysisLevel, 1);  // the spin's up arrow
 }
 
 // A click moves the cursor without drawing it; once a key used it, it shows
