@@ -3,7 +3,6 @@
 #include "game/ShownCell.h"
 
 #include <QPainter>
-#include <QPen>
 #include <algorithm>
 
 namespace sorvat {
@@ -75,24 +74,28 @@ void BoardPainter::Rectangle(int x, int y, int width, int height, const QColor& 
         return;
     if (fill.isValid())
         p.fillRect(QRect(x, y, width, height), fill);
-    p.save();
-    p.setPen(QPen(outline, 0));
-    p.setBrush(Qt::NoBrush);
     // A one-pixel outline on the edges of the area, as the rectangle call of
-    // the original drawing does (right and bottom edge exclusive).
-    p.drawRect(QRect(x, y, width - 1, height - 1));
-    p.restore();
+    // the original drawing does (right and bottom edge exclusive). The edges
+    // are filled, not stroked: a stroke is one pixel of the screen whatever
+    // its scale, so on a scaled screen the outlines of two neighbours would
+    // stand apart as a double line instead of one line of their width.
+    p.fillRect(QRect(x, y, width, 1), outline);
+    p.fillRect(QRect(x, y + height - 1, width, 1), outline);
+    p.fillRect(QRect(x, y, 1, height), outline);
+    p.fillRect(QRect(x + width - 1, y, 1, height), outline);
 }
 
 void BoardPainter::WideFrame(int x, int y, int width, int height, const QColor& color,
                              int penWidth) {
-    p.save();
-    QPen pen(color, penWidth);
-    pen.setJoinStyle(Qt::MiterJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(x, y, width, height));
-    p.restore();
+    // The pen's width centred on the edges of the area, filled as four bands
+    // (as the outline of Rectangle) so that it covers whole pixels at every
+    // scale.
+    const int before = penWidth / 2;
+    const QRect outer(x - before, y - before, width + penWidth, height + penWidth);
+    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), penWidth), color);
+    p.fillRect(QRect(outer.left(), outer.bottom() + 1 - penWidth, outer.width(), penWidth), color);
+    p.fillRect(QRect(outer.left(), outer.top(), penWidth, outer.height()), color);
+    p.fillRect(QRect(outer.right() + 1 - penWidth, outer.top(), penWidth, outer.height()), color);
 }
 
 void BoardPainter::DrawBoard(int x, int y, const CellBoard& board, int highlight) {

@@ -54,6 +54,26 @@ TEST_F(DrawingTest, FramesHaveTheirColoursAndPlacesAndLabelsTheirs) {
     }
 }
 
+// On a screen of scale 2, along a row of empty cells, the red, blue, black
+// and grey frames are each one run of four pixels, never two thin lines.
+TEST_F(DrawingTest, FramesAreSingleLinesOfTheirWidthAtScaleTwo) {
+    QImage image(view->size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    view->render(&image);
+    QStringList runs, expected;
+    const int y = 2 * (SquareCorner(0, 2, 3).y() + 9);
+    for (int x = 2 * 22, length = 1; x < 2 * (23 + 513 + 1); x += length, length = 1) {
+        const QColor colour = image.pixelColor(x, y);
+        while (image.pixelColor(x + length, y) == colour) ++length;
+        if (colour != colors::White) runs << QStringLiteral("%1x%2").arg(colour.name()).arg(length);
+    }
+    for (int i = 0; i <= 27; ++i) {
+        const QColor frame = i % 27 == 0 ? colors::OuterFrame : i % 9 == 0 ? colors::BoxFrame : colors::Black;
+        expected << (i % 3 == 0 ? frame : colors::Grey).name() + QStringLiteral("x4");
+    }
+    EXPECT_EQ(runs.join(u' ').toStdString(), expected.join(u' ').toStdString());
+}
+
 // A Fix digit that differs from the answer, or stands where the answer is
 // open, is red in the checking modes and blue in self mode; a Lock is black.
 TEST_F(DrawingTest, FixDigitsAreRedWhenTheAnswerDiffersOnlyInTheCheckingModes) {
