@@ -23,6 +23,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QDialogButtonBox>
@@ -35,6 +36,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdlib>
@@ -50,6 +52,27 @@ constexpr int FallbackCoordinate = 10;
 int UsableCoordinate(int value) {
     return (value > UnusableCoordinateLimit || value < 0) ? FallbackCoordinate : value;
 }
+
+// The whole text of a label as its tooltip while the text is wider than the
+// label: the message pane keeps its place in the status bar, and a long
+// next-move explanation is cut off at its edge.
+class WholeTextTip : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (event->type() != QEvent::ToolTip || label == nullptr)
+            return QObject::eventFilter(watched, event);
+        const QString text = label->text();
+        if (label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, label);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+};
 
 struct MenuItem {
     int id;  // 0: a separator
@@ -296,6 +319,7 @@ void CMainFrame::CreateStatusBar() {
     m_pMessagePane = new QLabel(tr("ﾚﾃﾞｨ"), m_wndStatusBar);
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
     m_pMessagePane->setAccessibleDescription(tr("状態"));
+    m_pMessagePane->installEventFilter(new WholeTextTip(m_pMessagePane));
     m_wndStatusBar->addWidget(m_pMessagePane, 1);
     // The lock indicators: the platform does not tell the lock states, so
     // they are shown greyed.

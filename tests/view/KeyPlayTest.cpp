@@ -6,7 +6,10 @@
 #include "shell/LevelEdit.h"
 #include "view/BoardPainter.h"
 
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QToolTip>
 
 namespace sorvat::test {
 namespace {
@@ -86,6 +89,11 @@ TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     ASSERT_EQ(QApplication::focusWidget(), view);
     Key(Qt::Key_A);  // the next move still comes through the key filter
     EXPECT_EQ(moves().Count(), count + 1);
+    // The explanation is wider than the message pane: its tooltip holds it whole.
+    auto* pane = frame->findChild<QLabel*>(QStringLiteral("messagePane"));
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), pane->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(pane, &tip);
+    EXPECT_EQ(QToolTip::text(), frame->StatusText());
     Key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), frame->DialogBar()->Control(ID_EDIT_UNDO_MOVE));
 }
