@@ -53,9 +53,9 @@ int UsableCoordinate(int value) {
     return (value > UnusableCoordinateLimit || value < 0) ? FallbackCoordinate : value;
 }
 
-// The whole text of a label as its tooltip while the text is wider than the
-// label: the message pane keeps its place in the status bar, and a long
-// next-move explanation is cut off at its edge.
+// The whole text of a label as its tooltip while the label is too small for
+// it: the message pane keeps its place in the status bar, and a line of a
+// long next-move explanation is cut off at its edge.
 class WholeTextTip : public QObject {
 public:
     using QObject::QObject;
@@ -65,9 +65,9 @@ protected:
         auto* label = qobject_cast<QLabel*>(watched);
         if (event->type() != QEvent::ToolTip || label == nullptr)
             return QObject::eventFilter(watched, event);
-        const QString text = label->text();
-        if (label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width())
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, label);
+        const QSize needed = label->sizeHint();  // the longest line, every line
+        if (needed.width() > label->width() || needed.height() > label->height())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), label->text(), label);
         else
             QToolTip::hideText();
         return true;

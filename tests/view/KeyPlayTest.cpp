@@ -89,8 +89,10 @@ TEST_F(KeyPlayTest, KeysEnterAsTheButtonsDoWhileTheBoardHasTheFocus) {
     ASSERT_EQ(QApplication::focusWidget(), view);
     Key(Qt::Key_A);  // the next move still comes through the key filter
     EXPECT_EQ(moves().Count(), count + 1);
-    // The explanation is wider than the message pane: its tooltip holds it whole.
+    // A message pane narrower than the explanation shows it whole in its tooltip.
     auto* pane = frame->findChild<QLabel*>(QStringLiteral("messagePane"));
+    pane->setMaximumWidth(pane->sizeHint().width() / 2);  // a narrow window, a long English line
+    ProcessEvents();
     QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), pane->mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(pane, &tip);
     EXPECT_EQ(QToolTip::text(), frame->StatusText());
