@@ -8,28 +8,28 @@
         <translation>Board</translation>
     </message>
     <message>
-        <source>X%1 Y%2: Lock %3</source>
-        <translation>X%1 Y%2: Lock %3</translation>
+        <source>X%1 Y%2 固定 %3</source>
+        <translation>X%1 Y%2, %3, locked</translation>
     </message>
     <message>
-        <source>X%1 Y%2: %3、Fix、間違い</source>
-        <translation>X%1 Y%2: %3, Fix, wrong</translation>
+        <source>X%1 Y%2 確定 %3 間違い</source>
+        <translation>X%1 Y%2, %3, fixed, wrong</translation>
     </message>
     <message>
-        <source>X%1 Y%2: %3、Fix</source>
-        <translation>X%1 Y%2: %3, Fix</translation>
+        <source>X%1 Y%2 確定 %3</source>
+        <translation>X%1 Y%2, %3, fixed</translation>
     </message>
     <message>
-        <source>X%1 Y%2: 空き、候補なし</source>
-        <translation>X%1 Y%2: empty, no candidates left</translation>
+        <source>X%1 Y%2 空き 候補なし</source>
+        <translation>X%1 Y%2, empty, no candidates left</translation>
     </message>
     <message>
-        <source>X%1 Y%2: 空き、候補 %3</source>
-        <translation>X%1 Y%2: empty, candidates %3</translation>
+        <source>X%1 Y%2 空き 候補 %3</source>
+        <translation>X%1 Y%2, empty, candidates %3</translation>
     </message>
     <message>
-        <source>X%1 Y%2: 空き</source>
-        <translation>X%1 Y%2: empty</translation>
+        <source>X%1 Y%2 空き</source>
+        <translation>X%1 Y%2, empty</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,12 @@ QAccessibleInterface* DrawnItemsAccessible::focusChild() const {
     return QAccessibleWidget::focusChild();
 }
 
+void DrawnItemsAccessible::RenewItem(int item) {
+    if (item < 0 || static_cast<size_t>(item) >= m_itemIds.size() || m_itemIds[item] == 0) return;
+    QAccessible::deleteAccessibleInterface(m_itemIds[item]);
+    m_itemIds[item] = 0;
+}
+
 void NotifyDrawnItemNames(QWidget* widget, std::vector<QString>& names) {
     if (!AccessibilityListening()) {
         names.clear();
@@ -149,6 +155,11 @@ void NotifyDrawnItemNames(QWidget* widget, std::vector<QString>& names) {
         if (name == names[i]) continue;
         names[i] = std::move(name);
         if (first) continue;
+        if (i == items.CurrentDrawnItem() && widget->hasFocus()) {
+            accessible->RenewItem(i);
+            NotifyDrawnItemFocus(widget, i);
+            continue;
+        }
         QAccessibleEvent event(widget, QAccessible::NameChanged);
         event.setChild(accessible->ChildIndexOfItem(i));
         SendAccessibleEvent(event);

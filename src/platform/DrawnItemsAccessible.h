@@ -43,6 +43,8 @@ public:
     // The interface of item `item` and its index among the children.
     QAccessibleInterface* Item(int item) const;
     int ChildIndexOfItem(int item) const;
+    // Forgets the interface of `item`: the next use makes a new one, with a new id.
+    void RenewItem(int item);
 
 private:
     DrawnItems& m_items;
@@ -50,8 +52,12 @@ private:
 };
 
 // Sends a name change for every item of `widget` whose name differs from the
-// one recorded in `names`, and records the new names. The first call only
-// records them; nothing is sent while no assistive technology listens.
+// one recorded in `names`, and records the new names. The focused item is
+// renewed instead and gets the focus again: a screen reader (Orca) ignores
+// name changes of table cells and re-reads only an object it has not had in
+// focus, so the new interface makes it say the item's new name at once (and
+// read it again for "Where Am I"). The first call only records the names;
+// nothing is sent while no assistive technology listens.
 void NotifyDrawnItemNames(QWidget* widget, std::vector<QString>& names);
 
 // Tells the assistive technologies that `item` of `widget` has the focus.

@@ -15,10 +15,13 @@ namespace {
 QString Translated(const char* text) { return QCoreApplication::translate("Board", text); }
 
 // The board as a table: rows Y1..Y9, columns X1..X9; the cursor cell is the
-// selected cell.
+// selected cell. Its role is a grouping, not a table: a screen reader (Orca)
+// reads the whole row of a table cell on every move up or down, nine cells
+// for one key. The table interface keeps every cell reachable by row and
+// column.
 class BoardAccessible final : public DrawnItemsAccessible, public QAccessibleTableInterface {
 public:
-    explicit BoardAccessible(CSorvatView* view) : DrawnItemsAccessible(view, *view, QAccessible::Table) {}
+    explicit BoardAccessible(CSorvatView* view) : DrawnItemsAccessible(view, *view, QAccessible::Grouping) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
@@ -81,16 +84,16 @@ QString CellAccessibleName(const GameSession& session, int displayMode, int x, i
     QString detail;
     if (shown.entered != NoDigit) {
         detail = QString::number(shown.entered + 1);
-        text = shown.locked  ? QT_TRANSLATE_NOOP("Board", "X%1 Y%2: Lock %3")
-             : shown.wrong   ? QT_TRANSLATE_NOOP("Board", "X%1 Y%2: %3、Fix、間違い")
-                             : QT_TRANSLATE_NOOP("Board", "X%1 Y%2: %3、Fix");
+        text = shown.locked  ? QT_TRANSLATE_NOOP("Board", "X%1 Y%2 固定 %3")
+             : shown.wrong   ? QT_TRANSLATE_NOOP("Board", "X%1 Y%2 確定 %3 間違い")
+                             : QT_TRANSLATE_NOOP("Board", "X%1 Y%2 確定 %3");
     } else if (shown.dead) {
-        text = QT_TRANSLATE_NOOP("Board", "X%1 Y%2: 空き、候補なし");
+        text = QT_TRANSLATE_NOOP("Board", "X%1 Y%2 空き 候補なし");
     } else if (shown.digits != 0) {
         detail = DigitList(shown.digits);
-        text = QT_TRANSLATE_NOOP("Board", "X%1 Y%2: 空き、候補 %3");
+        text = QT_TRANSLATE_NOOP("Board", "X%1 Y%2 空き 候補 %3");
     } else {
-        text = QT_TRANSLATE_NOOP("Board", "X%1 Y%2: 空き");
+        text = QT_TRANSLATE_NOOP("Board", "X%1 Y%2 空き");
     }
     QString name = Translated(text).arg(x + 1).arg(y + 1);
     return detail.isEmpty() ? name : name.arg(detail);

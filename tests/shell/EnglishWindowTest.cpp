@@ -114,8 +114,8 @@ TEST_F(EnglishWindowTest, AccessibleNamesAreEnglish) {
     EXPECT_GE(count, 81 + 10 + 12);
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(view);
     EXPECT_EQ(board->text(QAccessible::Name), QStringLiteral("Board"));
-    EXPECT_EQ(board->child(0)->text(QAccessible::Name), QStringLiteral("X1 Y1: Lock 5"));
-    EXPECT_EQ(board->child(2)->text(QAccessible::Name), QStringLiteral("X3 Y1: empty"));
+    EXPECT_EQ(board->child(0)->text(QAccessible::Name), QStringLiteral("X1 Y1, 5, locked"));
+    EXPECT_EQ(board->child(2)->text(QAccessible::Name), QStringLiteral("X3 Y1, empty"));
 }
 
 TEST_F(EnglishWindowTest, DialogBarTextsFitTheirPlaces) {
