@@ -674,6 +674,10 @@ CHMビューア（xchm など）かWebブラウザをインストールしてく
   %s<byte value="xd"/>
 Please install a CHM viewer (such as xchm) or a web browser.</translation>
     </message>
+    <message>
+        <source>情報</source>
+        <translation>Info</translation>
+    </message>
 </context>
 <context>
     <name>NextMove</name>
@@ -736,6 +740,30 @@ Please install a CHM viewer (such as xchm) or a web browser.</translation>
     <message>
         <source>右下</source>
         <translation>bottom-right</translation>
+    </message>
+    <message>
+        <source>レベル %1 までの解析で X%2 Y%3 は %4 に確定します</source>
+        <translation>Analysis up to level %1 settles X%2 Y%3 as %4.</translation>
+    </message>
+    <message>
+        <source>解析の過程で %1 は X%2 Y%3 のマスの単独候補となりました</source>
+        <translation>During the analysis, %1 became the only candidate left in cell X%2 Y%3.</translation>
+    </message>
+    <message>
+        <source>%1のブロックで数字 %2 が入る可能性のあるマスは X%3 Y%4 しかありません</source>
+        <translation>In the %1 box, X%3 Y%4 is the only cell that can take the digit %2.</translation>
+    </message>
+    <message>
+        <source>X%1 の列で数字 %2 が入る可能性のあるマスは X%3 Y%4 しかありません</source>
+        <translation>In column X%1, X%3 Y%4 is the only cell that can take the digit %2.</translation>
+    </message>
+    <message>
+        <source>Y%1 の行で数字 %2 が入る可能性のあるマスは X%3 Y%4 しかありません</source>
+        <translation>In row Y%1, X%3 Y%4 is the only cell that can take the digit %2.</translation>
+    </message>
+    <message>
+        <source>次の手が見つかりませんでした</source>
+        <translation>No next move was found.</translation>
     </message>
 </context>
 </TS>

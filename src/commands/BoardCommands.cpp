@@ -54,8 +54,14 @@ void CViewCommands::OnLevelChanged() {
 
 void CViewCommands::OnNextMove() {
     const MoveHint hint = m_session.NextMove();
-    ShowMessageBox(&m_view, LocalizedMoveText(QString::fromStdString(Cp932ToUtf8(hint.text))),
-                   QString::fromUtf8(texts::InfoTitle));
+    const QString text = QString::fromStdString(Cp932ToUtf8(hint.text));
+    MessageBoxRequest box;
+    box.owner = &m_view;
+    box.text = LocalizedMoveText(text);
+    box.title = QString::fromUtf8(texts::InfoTitle);
+    box.spokenText = SpokenMoveText(text);
+    box.spokenTitle = texts::UiText(texts::InfoTitleSpoken);
+    ShowMessageBox(box);
 }
 
 void CViewCommands::OnEraseWrongCells() {

@@ -116,6 +116,8 @@ inline constexpr const char* HelpIndexPage = "SorvatHelp/index.html";
 
 // Titles.
 inline constexpr const char* InfoTitle = "Info";
+// The Info title as a screen reader says it.
+inline constexpr const char* InfoTitleSpoken = QT_TRANSLATE_NOOP("Messages", "情報");
 inline constexpr const char* WarningTitle = "Warning";
 inline constexpr const char* ErrorTitle = "Error";
 inline constexpr const char* CautionTitle = QT_TRANSLATE_NOOP("Messages", "警告");

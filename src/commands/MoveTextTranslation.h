@@ -11,4 +11,9 @@ namespace sorvat {
 // cell in the result.
 QString LocalizedMoveText(const QString& engineText);
 
+// The same explanation as a screen reader should say it: the same words
+// without brackets and "=" ("X3 Y5 は 6 に確定します"), the move and its
+// reason in one line. A text that matches no template is returned as it is.
+QString SpokenMoveText(const QString& engineText);
+
 } // namespace sorvat

@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Replaceable.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 #include <vector>
@@ -60,6 +61,10 @@ public:
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QMessageBox box(QtIcon(request.icon), request.title, text, QMessageBox::NoButton, request.owner);
         box.setTextFormat(Qt::PlainText);
+        if (!request.spokenTitle.isEmpty())
+            box.setAccessibleName(request.spokenTitle);
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")); label && !request.spokenText.isEmpty())
+            label->setAccessibleName(request.spokenText);
         const std::vector<ButtonChoice> choices = ButtonsOf(request.buttons);
         for (const ButtonChoice& choice : choices)
             box.addButton(choice.button);
@@ -93,8 +98,10 @@ MessageResult ShowMessageBox(QWidget* owner, const QString& text, const QString&
     request.title = title;
     request.buttons = buttons;
     request.icon = icon;
-    return g_messageBoxes.Current().Show(request);
+    return ShowMessageBox(request);
 }
+
+MessageResult ShowMessageBox(const MessageBoxRequest& request) { return g_messageBoxes.Current().Show(request); }
 
 MessageBoxService* SetMessageBoxService(MessageBoxService* service) {
     return g_messageBoxes.Install(service);

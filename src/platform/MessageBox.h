@@ -15,6 +15,10 @@ struct MessageBoxRequest {
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    // What a screen reader says for the title and the text, when they hold
+    // signs or foreign words a voice would read out; empty: as shown.
+    QString spokenTitle;
+    QString spokenText;
 };
 
 // Shows modal message boxes. The real one is a plain-text QMessageBox whose
@@ -30,6 +34,7 @@ public:
 MessageResult ShowMessageBox(QWidget* owner, const QString& text, const QString& title,
                              MessageButtons buttons = MessageButtons::Ok,
                              MessageIcon icon = MessageIcon::None);
+MessageResult ShowMessageBox(const MessageBoxRequest& request);
 
 // Installs `service` (not owned); nullptr restores the real boxes.
 // Returns the service installed before.

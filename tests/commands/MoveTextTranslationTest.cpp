@@ -54,8 +54,17 @@ void ExpectEnglishNamingTheSameCell(const QString& text) {
     EXPECT_EQ(cell.match(shown).captured(), cell.match(text).captured()) << shown.toStdString();
 }
 
+// What a screen reader says has no sign a voice reads out, in either language.
+void ExpectSpokenWithoutSigns() {
+    static const QRegularExpression signs(QStringLiteral("[()=_:<>\\r\\n\u3001\u3002]|Cell"));
+    for (const QString& text : EveryTemplateFilledIn())
+        EXPECT_FALSE(SpokenMoveText(text).contains(signs)) << SpokenMoveText(text).toStdString();
+}
+
 TEST(MoveTextTranslationTest, JapaneseInterfaceShowsTheEngineTextUnchanged) {
     for (const QString& text : EveryTemplateFilledIn()) EXPECT_EQ(LocalizedMoveText(text), text);
+    ExpectSpokenWithoutSigns();
+    EXPECT_EQ(SpokenMoveText(EveryTemplateFilledIn()[0]), QString::fromUtf8("レベル 2 までの解析で X3 Y5 は 8 に確定します"));
 }
 
 TEST(MoveTextTranslationTest, EveryTemplateAndBoxNameIsTranslatedKeepingNumbersAndCell) {
@@ -67,6 +76,9 @@ TEST(MoveTextTranslationTest, EveryTemplateAndBoxNameIsTranslatedKeepingNumbersA
     EXPECT_EQ(LocalizedMoveText(texts[3]),
               QStringLiteral("Analysis up to level 7 settles (X4,Y6) = 9.\r\n"
                              "In row Y6, X4Y6 is the only cell that can take the digit 9."));
+    ExpectSpokenWithoutSigns();
+    EXPECT_EQ(SpokenMoveText(texts[3]), QStringLiteral("Analysis up to level 7 settles X4 Y6 as 9. "
+                                                       "In row Y6, X4 Y6 is the only cell that can take the digit 9."));
     EXPECT_TRUE(LocalizedMoveText(texts[4]).endsWith(
         QStringLiteral("In the top-left box, X4Y6 is the only cell that can take the digit 9.")));
 }
