@@ -229,10 +229,6 @@
         <source>解析レベルを選んで新しい問題を作る</source>
         <translation>Make new puzzles of a chosen analysis level</translation>
     </message>
-    <message>
-        <source>状態</source>
-        <translation>Status</translation>
-    </message>
 </context>
 <context>
     <name>CNewPuzzleDlg</name>
@@ -393,20 +389,40 @@
         <translation>Controls and counters</translation>
     </message>
     <message>
-        <source>入力済み: %1、正解</source>
-        <translation>Entered: %1, correct</translation>
+        <source>入力済み %1 マス 正解</source>
+        <translation>%1 cells entered, all correct</translation>
     </message>
     <message>
-        <source>入力済み: %1</source>
-        <translation>Entered: %1</translation>
+        <source>入力済み %1 マス</source>
+        <translation>%1 cells entered</translation>
     </message>
     <message>
-        <source>数字 %1: %2 個、完成</source>
-        <translation>Digit %1: %2 entered, complete</translation>
+        <source>数字 %1 は %2 個 完成</source>
+        <translation>Digit %1, %2 entered, complete</translation>
     </message>
     <message>
-        <source>数字 %1: %2 個</source>
-        <translation>Digit %1: %2 entered</translation>
+        <source>数字 %1 は %2 個</source>
+        <translation>Digit %1, %2 entered</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>クイック保存</source>
+        <translation>Quick save</translation>
+    </message>
+    <message>
+        <source>クイック読み込み</source>
+        <translation>Quick load</translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation>Reset</translation>
     </message>
 </context>
 <context>

@@ -16,8 +16,10 @@ using namespace sorvat;
 void CViewCommands::HandleKey(int virtualKey) {
     if (virtualKey == VK_KeyA) {
         const MoveHint hint = m_session.ApplyNextMove();
-        if (hint.Found() && g_pMainFrame != nullptr)
-            g_pMainFrame->SetStatusText(LocalizedMoveText(QString::fromStdString(Cp932ToUtf8(hint.text))));
+        if (hint.Found() && g_pMainFrame != nullptr) {
+            const QString text = QString::fromStdString(Cp932ToUtf8(hint.text));
+            g_pMainFrame->AnnounceStatusText(LocalizedMoveText(text), SpokenMoveText(text));
+        }
         return;
     }
     if (virtualKey == VK_KeyC && IsKeyDown(VK_CONTROL_KEY) && g_pMainFrame != nullptr)

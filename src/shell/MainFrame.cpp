@@ -6,6 +6,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandRouting.h"
+#include "shell/DialogBarAccessible.h"
 #include "shell/LevelEdit.h"
 #include "shell/SpinButton.h"
 #include "shell/StatusDialogBar.h"
@@ -173,6 +174,7 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document,
                 &CMainFrame::UpdateRecentFiles);
     }
 
+    InstallDialogBarAccessibility();  // before the bars exist
     CreateMenus();
     CreateToolBar();
     CreateDialogBar();
@@ -316,9 +318,9 @@ void CMainFrame::CreateDialogBar() {
 void CMainFrame::CreateStatusBar() {
     m_wndStatusBar = statusBar();
     m_wndStatusBar->setObjectName(QStringLiteral("statusBar"));
-    m_pMessagePane = new QLabel(tr("ﾚﾃﾞｨ"), m_wndStatusBar);
+    m_pMessagePane = new QLabel(m_wndStatusBar);
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
-    m_pMessagePane->setAccessibleDescription(tr("状態"));
+    SetStatusText(tr("ﾚﾃﾞｨ"));
     m_pMessagePane->installEventFilter(new WholeTextTip(m_pMessagePane));
     m_wndStatusBar->addWidget(m_pMessagePane, 1);
     // The lock indicators: the platform does not tell the lock states, so
@@ -336,7 +338,7 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::FixBand(QToolBar* band) {
     band->setMovable(false);
     band->setFloatable(false);
-    band->setAccessibleName(band->windowTitle());
+    band->setAccessibleName(band->windowTitle().normalized(QString::NormalizationForm_KC));  // full-width kana
 }
 
 QMenu* CMainFrame::createPopupMenu() {
@@ -473,20 +475,26 @@ void CMainFrame::OnCommand(int id) {
 }
 
 void CMainFrame::SetStatusText(const QString& text) {
+    ShowStatusText(text, text.normalized(QString::NormalizationForm_KC));
+}
+
+// The pane is a notification in the status bar (DialogBarAccessible.cpp)
+// named with the spoken message; a screen reader says a notification when
+// it is shown, without its role.
+void CMainFrame::AnnounceStatusText(const QString& text, const QString& spoken) {
+    ShowStatusText(text, spoken);
+    if (!m_pMessagePane)
+        return;
+    QAccessibleEvent shown(m_pMessagePane, QAccessible::ObjectShow);
+    SendAccessibleEvent(shown);
+}
+
+void CMainFrame::ShowStatusText(const QString& text, const QString& spoken) {
     if (!m_pMessagePane)
         return;
     m_pMessagePane->setText(text);
+    m_pMessagePane->setAccessibleName(spoken);
     m_pMessagePane->repaint();
-    AnnounceStatusText(text);
-}
-
-// The pane's name is its text, and the label reports its change itself, so
-// a screen reader can read the new message; Qt from 6.8 on also announces it.
-void CMainFrame::AnnounceStatusText([[maybe_unused]] const QString& text) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(m_pMessagePane, text);
-    SendAccessibleEvent(announcement);
-#endif
 }
 
 QString CMainFrame::StatusText() const {

@@ -54,6 +54,7 @@ public:
     QWidget* Window() override { return this; }
     sorvat::Settings& SettingsRecord() override { return m_settings; }
     void SetStatusText(const QString& text) override;
+    void AnnounceStatusText(const QString& text, const QString& spoken) override;
     QString LevelEditText() const override;
     void BoardPainted(const sorvat::CellBoard& board, const sorvat::CellBoard& answer) override;
     QString StatusText() const;
@@ -108,7 +109,7 @@ private:
     void ShowAbout();
     void ShowPrintSetup();
     void StoreWindowPosition();
-    void AnnounceStatusText(const QString& text);
+    void ShowStatusText(const QString& text, const QString& spoken);
 
     std::filesystem::path m_programDirectory;
     CSorvatView* m_pView = nullptr;

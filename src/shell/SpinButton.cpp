@@ -1,5 +1,8 @@
 #include "shell/SpinButton.h"
 
+#include "platform/AccessibleEvents.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -35,9 +38,14 @@ void CSpinButton::SetRange(int lower, int upper) {
 }
 
 void CSpinButton::SetPos(int pos) {
+    const int before = m_nPos;
     m_nPos = std::clamp(pos, std::min(m_nLower, m_nUpper), std::max(m_nLower, m_nUpper));
     if (m_pBuddy)
         m_pBuddy->setText(QString::number(m_nPos));
+    if (m_nPos != before) {
+        QAccessibleValueChangeEvent changed(this, m_nPos);
+        sorvat::SendAccessibleEvent(changed);
+    }
 }
 
 void CSpinButton::Step(int delta) {

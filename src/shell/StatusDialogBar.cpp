@@ -100,18 +100,21 @@ void CStatusDialogBar::CreateControls() {
         control->setProperty("controlId", id);
         control->setObjectName(QStringLiteral("control%1").arg(id));
     };
-    auto button = [&](int id, const char* text, int x, int y) {
+    // `spoken` names a button whose label a voice would read as signs and
+    // letters; the other names are their labels.
+    auto button = [&](int id, const char* text, int x, int y, const char* spoken = nullptr) {
         auto* b = new QPushButton(tr(text), this);
+        if (spoken != nullptr) b->setAccessibleName(tr(spoken));
         place(b, id, x, y, id == ID_EDIT_NEXT_MOVE ? 41 : 26, 14);
         b->setFocusPolicy(Qt::TabFocus);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, id] { Send(id); });
     };
-    button(ID_EDIT_UNDO_MOVE, "<Undo", 0, 2);
-    button(ID_EDIT_REDO_MOVE, "Redo>", 27, 2);
-    button(ID_EDIT_QUICKSAVE, "QSave", 0, 17);
-    button(ID_EDIT_QUICKLOAD, "QLoad", 27, 17);
-    button(ID_EDIT_RESET, "Reset", 56, 17);
+    button(ID_EDIT_UNDO_MOVE, "<Undo", 0, 2, QT_TR_NOOP("元に戻す"));
+    button(ID_EDIT_REDO_MOVE, "Redo>", 27, 2, QT_TR_NOOP("やり直し"));
+    button(ID_EDIT_QUICKSAVE, "QSave", 0, 17, QT_TR_NOOP("クイック保存"));
+    button(ID_EDIT_QUICKLOAD, "QLoad", 27, 17, QT_TR_NOOP("クイック読み込み"));
+    button(ID_EDIT_RESET, "Reset", 56, 17, QT_TR_NOOP("リセット"));
 
     auto* repeat = new CManualCheckBox(tr("再起"), this);
     place(repeat, IDC_REPEAT, 248, 20, 31, 10);
@@ -125,7 +128,7 @@ void CStatusDialogBar::CreateControls() {
     m_pLevelEdit = new CLevelEdit(this);
     place(m_pLevelEdit, IDC_LEVEL_EDIT, 319, 17, 18, 14);
     m_pLevelEdit->setFocusPolicy(Qt::ClickFocus);
-    m_pLevelEdit->setAccessibleName(tr("解析ﾚﾍﾞﾙ"));
+    m_pLevelEdit->setAccessibleName(tr("解析ﾚﾍﾞﾙ").normalized(QString::NormalizationForm_KC));
     connect(m_pLevelEdit, &QLineEdit::textChanged, this, [this] { Send(IDC_LEVEL_EDIT); });
 
     // The up-down control sits on the right edge of its buddy.
@@ -138,7 +141,7 @@ void CStatusDialogBar::CreateControls() {
     m_pSpin->setProperty("controlId", IDC_LEVEL_SPIN);
     m_pSpin->setObjectName(QStringLiteral("control%1").arg(IDC_LEVEL_SPIN));
     m_pSpin->SetBuddy(m_pLevelEdit);
-    m_pSpin->setAccessibleName(tr("解析ﾚﾍﾞﾙ"));
+    m_pSpin->setAccessibleName(m_pLevelEdit->accessibleName());
 
     auto* group = new QGroupBox(this);
     place(group, 0, 145, 13, 93, 18);
@@ -197,10 +200,12 @@ bool CStatusDialogBar::eventFilter(QObject* watched, QEvent* event) {
 QWidget* CStatusDialogBar::FirstTabStop() const { return Control(ID_EDIT_UNDO_MOVE); }
 
 QString CStatusDialogBar::DrawnItemName(int index) const {
+    // At least three words each: a screen reader (Orca) leaves shorter texts
+    // out when it reads the bar.
     if (index == 0)
-        return (m_nStatus == 1 ? tr("入力済み: %1、正解") : tr("入力済み: %1")).arg(m_nEntered);
+        return (m_nStatus == 1 ? tr("入力済み %1 マス 正解") : tr("入力済み %1 マス")).arg(m_nEntered);
     const int d = index - 1;
-    return (m_nDigitStatus[d] == 1 ? tr("数字 %1: %2 個、完成") : tr("数字 %1: %2 個"))
+    return (m_nDigitStatus[d] == 1 ? tr("数字 %1 は %2 個 完成") : tr("数字 %1 は %2 個"))
         .arg(d + 1)
         .arg(m_nDigitCount[d]);
 }

@@ -18,6 +18,9 @@ public:
     virtual Settings& SettingsRecord() = 0;
     // Text of the status bar's message pane, shown at once.
     virtual void SetStatusText(const QString& text) = 0;
+    // Shows `text` like SetStatusText and has a screen reader say `spoken`,
+    // the same message in words a voice reads well.
+    virtual void AnnounceStatusText(const QString& text, const QString& spoken) = 0;
     // The current text of the dialog bar's level edit (1004).
     virtual QString LevelEditText() const = 0;
     // The printer every print and preview of the window uses.

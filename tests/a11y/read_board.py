@@ -72,7 +72,8 @@ def main():
     try:
         Atspi.init()
         listener = Atspi.EventListener.new(hear)
-        for kind in ("object:property-change:accessible-name", "object:state-changed:focused"):
+        for kind in ("object:property-change:accessible-name", "object:state-changed:focused",
+                     "object:state-changed:showing"):
             listener.register(kind)
         table = wait_for(lambda: find(application(), "盤面"), 30)
         if table is None or "Table" not in table.get_interfaces():
@@ -103,9 +104,10 @@ def main():
                   "%s: %r" % (" ".join(keys), cell(row, column).get_name()))
             check(wait_for(lambda: ("object:state-changed:focused", expected) in heard), "%r heard" % expected)
         check(focused() == ["X3 Y2 空き 候補 2 7"], "the cursor cell X3 Y2 is focused: %r" % focused())
-        subprocess.run(["xdotool", "key", "a"], env=env, check=True)  # the next move, explained in the status bar
-        check(wait_for(lambda: any(name.startswith("Level") and "(X" in name for _, name in heard)),
-              "the next-move explanation is heard")
+        subprocess.run(["xdotool", "key", "a"], env=env, check=True)  # the next move, announced by the status bar
+        check(wait_for(lambda: any(kind == "object:state-changed:showing" and name.startswith("レベル 1 までの解析で")
+                                   and " は " in name for kind, name in heard)),
+              "the next-move explanation is heard: %r" % heard[-3:])
     finally:
         sorvat.send_signal(signal.SIGTERM)  # closes the window like its close box
         check(sorvat.wait(20) == 0, "the program ends cleanly: %s" % sorvat.returncode)

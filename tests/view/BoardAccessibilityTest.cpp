@@ -6,6 +6,7 @@
 
 #include "platform/AccessibleEvents.h"
 #include "shell/LevelEdit.h"
+#include "shell/SpinButton.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -99,11 +100,22 @@ TEST_F(BoardAccessibilityTest, TheCursorCellIsTheFocusedChildAndChangesAreSent) 
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(frame->DialogBar());
     const int counterOf4 = bar->childCount() - 10 + 4;
     EXPECT_TRUE(events.Has({QAccessible::NameChanged, frame->DialogBar(), counterOf4}));
-    EXPECT_EQ(bar->child(counterOf4)->text(QAccessible::Name), QString::fromUtf8("数字 4: 3 個"));
+    EXPECT_EQ(bar->child(counterOf4)->text(QAccessible::Name), QString::fromUtf8("数字 4 は 3 個"));
 
-    Key(Qt::Key_A);  // the explanation is the status pane's name
+    Key(Qt::Key_A);  // the status pane, a notification, is shown again with the explanation in words
     auto* pane = frame->findChild<QLabel*>(QStringLiteral("messagePane"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(pane)->text(QAccessible::Name), frame->StatusText());
+    QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(pane);
+    EXPECT_EQ(notification->role(), QAccessible::Notification);
+    EXPECT_TRUE(events.Has({QAccessible::ObjectShow, pane, -1}));
+    EXPECT_EQ(notification->text(QAccessible::Name),
+              QString::fromUtf8("レベル 1 までの解析で X6 Y1 は 8 に確定します "
+                                "中上のブロックで数字 8 が入る可能性のあるマスは X6 Y1 しかありません"));
+
+    // The level's spin box has a value, and a step is told.
+    CSpinButton* spin = frame->DialogBar()->Spin();
+    spin->Step(1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(spin)->valueInterface()->currentValue(), 1);
+    EXPECT_TRUE(events.Has({QAccessible::ValueChanged, spin, -1}));
 
     // The mode buttons are radio buttons that a reader can press.
     QAccessibleInterface* hint = QAccessible::queryAccessibleInterface(frame->DialogBar()->Control(IDC_MODE_HINT));
