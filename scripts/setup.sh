@@ -37,6 +37,7 @@ test_packages=(
   libreoffice-calc-nogui libreoffice-dev python3-xlrd
   desktop-file-utils appstream-util libxml2-utils libchm-bin shared-mime-info man-db
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xvfb dbus-x11 xdotool
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng x11-utils
 )
 
 packages=("${player_packages[@]}")

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Runs read_board.py in a private session bus, where the accessibility bus
-# starts on demand. Fails when the packages the setup installs are missing:
+# Runs read_board.py (or, with --orca, orca_speech.py: the Orca screen reader)
+# in a private session bus, where the accessibility bus starts on demand.
+# Fails when the packages the setup installs are missing:
 #   apt-get install at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xvfb dbus-x11 xdotool
-#   tests/a11y/run.sh SORVAT_PROGRAM PUZZLE_FILE
+#   apt-get install orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng x11-utils   (--orca)
+#   tests/a11y/run.sh [--orca] SORVAT_PROGRAM PUZZLE_FILE
 set -u
 here="$(dirname "$0")"
+script=read_board.py
+if [ "${1:-}" = "--orca" ]; then
+  script=orca_speech.py
+  shift
+fi
 # The AT-SPI bindings are Debian's, for the system's Python.
 python=/usr/bin/python3
 for need in dbus-run-session "$python"; do
@@ -13,4 +20,4 @@ for need in dbus-run-session "$python"; do
     exit 1
   fi
 done
-exec dbus-run-session -- "$python" "$here/read_board.py" "$@"
+exec dbus-run-session -- "$python" "$here/$script" "$@"
