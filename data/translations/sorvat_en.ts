@@ -229,6 +229,34 @@
         <source>解析レベルを選んで新しい問題を作る</source>
         <translation>Make new puzzles of a chosen analysis level</translation>
     </message>
+    <message>
+        <source>エクセル形式で保存</source>
+        <translation>Save as Excel workbook</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>クイック保存</source>
+        <translation>Quick save</translation>
+    </message>
+    <message>
+        <source>クイック読み込み</source>
+        <translation>Quick load</translation>
+    </message>
+    <message>
+        <source>リセット 固定した数字は残す</source>
+        <translation>Reset, keeping the locks</translation>
+    </message>
+    <message>
+        <source>間違ったマスを消す</source>
+        <translation>Erase wrong cells</translation>
+    </message>
 </context>
 <context>
     <name>CNewPuzzleDlg</name>

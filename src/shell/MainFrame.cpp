@@ -78,6 +78,9 @@ protected:
 struct MenuItem {
     int id;  // 0: a separator
     const char* text;
+    // For a text a voice would read as English letters or signs: what a
+    // screen reader says instead (SpokenMenuText).
+    const char* spoken = nullptr;
 };
 
 // Menu separators as bands with the line in their middle, as tall as the
@@ -221,6 +224,8 @@ void CMainFrame::CreateMenus() {
             action->setData(item.id);
             action->setStatusTip(PromptOf(item.id));
             action->setObjectName(QStringLiteral("command%1").arg(item.id, 0, 16));
+            if (item.spoken != nullptr)
+                action->setProperty(SpokenNameProperty, tr(item.spoken));
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         }
@@ -236,7 +241,7 @@ void CMainFrame::CreateMenus() {
     };
     m_pFileMenu = addMenu(QT_TR_NOOP("ﾌｧｲﾙ(&F)"),
                           {{0, nullptr},
-                           {ID_FILE_SAVE_EXCEL, QT_TR_NOOP("Excel形式で保存")},
+                           {ID_FILE_SAVE_EXCEL, QT_TR_NOOP("Excel形式で保存"), QT_TR_NOOP("エクセル形式で保存")},
                            {0, nullptr},
                            {ID_FILE_OPEN, QT_TR_NOOP("開く(&O)...\tCtrl+O")},
                            {ID_FILE_NEW_PUZZLE, QT_TR_NOOP("新しい問題(&G)...")},
@@ -253,17 +258,17 @@ void CMainFrame::CreateMenus() {
     m_pRecentPlaceholder = Action(ID_FILE_MRU_FILE1);
     m_pRecentPlaceholder->setEnabled(false);
 
-    addMenu(QT_TR_NOOP("編集(&E)"), {{ID_EDIT_UNDO_MOVE, QT_TR_NOOP("Undo\tCtrl+Z")},
-                         {ID_EDIT_REDO_MOVE, QT_TR_NOOP("Redo\tCtrl+Y")},
+    addMenu(QT_TR_NOOP("編集(&E)"), {{ID_EDIT_UNDO_MOVE, QT_TR_NOOP("Undo\tCtrl+Z"), QT_TR_NOOP("元に戻す")},
+                         {ID_EDIT_REDO_MOVE, QT_TR_NOOP("Redo\tCtrl+Y"), QT_TR_NOOP("やり直し")},
                          {0, nullptr},
-                         {ID_EDIT_QUICKSAVE, "QuickSave"},
-                         {ID_EDIT_QUICKLOAD, "QuickLoad"},
+                         {ID_EDIT_QUICKSAVE, "QuickSave", QT_TR_NOOP("クイック保存")},
+                         {ID_EDIT_QUICKLOAD, "QuickLoad", QT_TR_NOOP("クイック読み込み")},
                          {0, nullptr},
-                         {ID_EDIT_RESET, QT_TR_NOOP("リセット(Lock部分は残る)")},
+                         {ID_EDIT_RESET, QT_TR_NOOP("リセット(Lock部分は残る)"), QT_TR_NOOP("リセット 固定した数字は残す")},
                          {ID_EDIT_FULL_RESET, QT_TR_NOOP("完全リセット")},
                          {0, nullptr},
                          {ID_EDIT_NEXT_MOVE, QT_TR_NOOP("次の一手")},
-                         {ID_EDIT_ERASE_WRONG, QT_TR_NOOP("間違いCellを消す")},
+                         {ID_EDIT_ERASE_WRONG, QT_TR_NOOP("間違いCellを消す"), QT_TR_NOOP("間違ったマスを消す")},
                          {0, nullptr},
                          {ID_EDIT_COPY_ANALYSIS, QT_TR_NOOP("解析結果を自力にコピー")},
                          {ID_EDIT_LOCK_ALL, QT_TR_NOOP("全ロック")},

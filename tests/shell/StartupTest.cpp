@@ -158,6 +158,13 @@ TEST_F(StartupTest, MenuTreePromptsAndFixedBands) {
         EXPECT_EQ(items(menus[i]->menu()), tree[static_cast<std::size_t>(i)]);
     }
     EXPECT_EQ(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+    // What a reader says for them: no shortcut, mnemonic, "..." or English word.
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(frame->menuBar());
+    auto spoken = [read](int menu, int item) { return read->child(menu)->child(0)->child(item)->text(QAccessible::Name); };
+    EXPECT_EQ(read->child(0)->text(QAccessible::Name), QStringLiteral("ファイル"));
+    EXPECT_EQ(spoken(0, 3), QStringLiteral("開く"));
+    EXPECT_EQ(spoken(1, 0), QStringLiteral("元に戻す"));
+    EXPECT_EQ(spoken(1, 6), QStringLiteral("リセット 固定した数字は残す"));
     EXPECT_FALSE(frame->Action(ID_FILE_MRU_FILE1)->isEnabled());
 
     // Opened files take the placeholder's place.
