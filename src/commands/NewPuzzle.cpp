@@ -108,17 +108,9 @@ void CViewCommands::OnNewPuzzle() {
     if (puzzles.empty()) return;
 
     const std::string path = QFile::encodeName(directory).toStdString();
-    std::uint64_t number = LargestNumberIn(path, "");
-    const int digits = DigitsFor(number + puzzles.size());
-    std::string first;
-    for (const std::string& puzzle : puzzles) {
-        const std::string name = WriteNextQueueFile(path, number, digits, LocksFromPuzzle(puzzle));
-        if (name.empty()) {
-            ShowMessageBox(&m_view, directory + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)),
-                           QString::fromUtf8(texts::ErrorTitle), MessageButtons::Ok, MessageIcon::Warning);
-            break;
-        }
-        if (first.empty()) first = name;
-    }
-    if (!first.empty()) m_view.LoadFile(path + "/" + first);
+    const WrittenQueue queue = WritePuzzleQueue(path, puzzles);
+    if (queue.written < puzzles.size())
+        ShowMessageBox(&m_view, directory + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)),
+                       QString::fromUtf8(texts::ErrorTitle), MessageButtons::Ok, MessageIcon::Warning);
+    if (!queue.first.empty()) m_view.LoadFile(path + "/" + queue.first);
 }

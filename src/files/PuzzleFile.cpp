@@ -124,6 +124,13 @@ bool PuzzleFile::IsMd2Name(std::string_view name) {
            end[3] == '2';
 }
 
+bool PuzzleFile::IsPuzzleFileName(std::string_view name) {
+    if (name.size() < 4) return false;
+    const std::string_view end = name.substr(name.size() - 4);
+    return end[0] == '.' && (end[1] == 'm' || end[1] == 'M') && (end[2] == 'd' || end[2] == 'D') &&
+           (end[3] == '1' || end[3] == '2');
+}
+
 int PuzzleFile::Read(std::FILE* file, std::string_view fileName, EntryList& list, const char** memo) {
     entries = &list;
     if (memo != nullptr) *memo = memoBuffer;

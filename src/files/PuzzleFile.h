@@ -19,6 +19,8 @@ char* MemoBuffer();
 class PuzzleFile {
 public:
     static bool IsMd2Name(std::string_view fileName);
+    // A name ending in .md1 or .md2, in any case.
+    static bool IsPuzzleFileName(std::string_view fileName);
 
     // Reads an open file from its current position to its end. Returns 0 when
     // loaded, 2 when the file is empty (the list is left as it was).

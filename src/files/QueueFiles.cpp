@@ -1,6 +1,7 @@
 #include "files/QueueFiles.h"
 
 #include "files/PuzzleFile.h"
+#include "files/PuzzleLines.h"
 #include "files/ReplacingFile.h"
 
 #include <algorithm>
@@ -73,6 +74,19 @@ std::string WriteNextQueueFile(const fs::path& directory, std::uint64_t& number,
         case QueueWrite::Failed: return {};
         }
     }
+}
+
+WrittenQueue WritePuzzleQueue(const fs::path& directory, const std::vector<std::string>& puzzles) {
+    WrittenQueue queue;
+    std::uint64_t number = LargestNumberIn(directory, "");
+    const int digits = DigitsFor(number + puzzles.size());
+    for (const std::string& puzzle : puzzles) {
+        const std::string name = WriteNextQueueFile(directory, number, digits, LocksFromPuzzle(puzzle));
+        if (name.empty()) break;
+        if (queue.first.empty()) queue.first = name;
+        ++queue.written;
+    }
+    return queue;
 }
 
 } // namespace sorvat

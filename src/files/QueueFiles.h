@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // A directory of numbered md2 files, "00001.md2", "00002.md2", ..., that the
 // player works through as a queue (a solved file is renamed "x.NAME").
@@ -36,5 +37,15 @@ QueueWrite WriteNewQueueFile(const std::filesystem::path& target, const std::str
 // file's name; empty (errno set) when it cannot be written.
 std::string WriteNextQueueFile(const std::filesystem::path& directory, std::uint64_t& number, int digits,
                                const EntryList& locks);
+
+struct WrittenQueue {
+    std::string first;        // the name of the first file; empty when none was written
+    std::size_t written = 0;  // how many files were written
+};
+
+// Writes `puzzles` (81 characters each, '1'..'9' or '.') in their order as
+// numbered files after the largest number already in the directory; a write
+// that fails ends it (errno set), so fewer are written than asked.
+WrittenQueue WritePuzzleQueue(const std::filesystem::path& directory, const std::vector<std::string>& puzzles);
 
 } // namespace sorvat

@@ -1,6 +1,8 @@
 #include "game/GameSession.h"
 
 #include "files/PuzzleFile.h"
+#include "files/PuzzleLines.h"
+#include "files/PuzzleText.h"
 #include "files/RegularFile.h"
 #include "files/ReplacingFile.h"
 #include "game/AnswerBoard.h"
@@ -223,11 +225,20 @@ std::string GameSession::FileBytes(const std::string& fileName) const {
 bool GameSession::IsPuzzleOfFile(const std::string& path) const {
     std::FILE* file = path.empty() ? nullptr : OpenRegularFileForReading(path);
     if (file == nullptr) return false;
-    EntryList entries;
-    PuzzleFile().Read(file, NamePart(path), entries);
-    std::fclose(file);
     EntryList locks;
-    locks.CopyLocksFrom(entries);
+    // A puzzle text is played from its first puzzle; a file of another name
+    // without one is read as md1, as the window opens it.
+    std::vector<std::string> text;
+    if (!PuzzleFile::IsPuzzleFileName(path)) text = ReadPuzzleText(file, 1).puzzles;
+    if (!text.empty()) {
+        locks = LocksFromPuzzle(text.front());
+    } else {
+        std::rewind(file);
+        EntryList entries;
+        PuzzleFile().Read(file, NamePart(path), entries);
+        locks.CopyLocksFrom(entries);
+    }
+    std::fclose(file);
     // An md2 picture holds the Lock digits whatever their order.
     return PuzzleFile::Format("givens.md2", locks) == PuzzleFile::Format("givens.md2", m_givens);
 }

@@ -117,7 +117,8 @@ public:
     // errno set when it could not be written; the file is then unchanged.
     bool Save(const std::string& path) const;
     // True when the puzzle file `path` holds the same givens (Lock entries in
-    // effect) as the session; false when it cannot be read.
+    // effect) as the session, or for a puzzle text (any name but .md1 and
+    // .md2) its first puzzle does; false when it cannot be read.
     bool IsPuzzleOfFile(const std::string& path) const;
 
 private:
