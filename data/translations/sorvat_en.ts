@@ -374,6 +374,51 @@
 %1<byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>ﾅﾝﾊﾞｰﾌﾟﾚｰｽ (*.md1 *.md2 *.txt *.sdk *.ss)</source>
+        <translation>Number puzzles (*.md1 *.md2 *.txt *.sdk *.ss)</translation>
+    </message>
+    <message>
+        <source>すべてのﾌｧｲﾙ (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>ﾅﾝﾊﾞｰﾌﾟﾚｰｽ (*.md1 *.md2)</source>
+        <translation>Number puzzles (*.md1 *.md2)</translation>
+    </message>
+</context>
+<context>
+    <name>CSorvatView</name>
+    <message>
+        <source>%1<byte value="xd"/>
+このファイルには問題がありません。<byte value="xd"/>
+(%2)</source>
+        <translation>%1<byte value="xd"/>
+This file holds no puzzle.<byte value="xd"/>
+(%2)</translation>
+    </message>
+    <message>
+        <source>%1 には %2 問あります。<byte value="xd"/>
+<byte value="xd"/>
+はい: すべてを番号付きの md2 ファイルとしてフォルダに書き出し、1 問目から解く<byte value="xd"/>
+いいえ: 1 問目だけを解く</source>
+        <translation>%1 holds %2 puzzles.<byte value="xd"/>
+<byte value="xd"/>
+Yes: write them all as numbered md2 files into a folder and start with the first<byte value="xd"/>
+No: play only the first</translation>
+    </message>
+    <message>
+        <source>問題を書き込むフォルダ</source>
+        <translation>Folder for the puzzles</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+%2 問のうち %3 問を書き込みました。<byte value="xd"/>
+%4</source>
+        <translation>%1<byte value="xd"/>
+%3 of %2 puzzles were written.<byte value="xd"/>
+%4</translation>
+    </message>
 </context>
 <context>
     <name>CSpinButton</name>

@@ -7,14 +7,16 @@ namespace sorvat {
 
 namespace {
 
-// All files are listed and no extension is added.
+// No extension is added.
 class QtFileDialogService final : public FileDialogService {
 public:
-    QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& directory) override {
-        return QFileDialog::getOpenFileName(parent, caption, directory);
+    QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
+                            const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, caption, directory, filter);
     }
-    QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath) override {
-        return QFileDialog::getSaveFileName(parent, caption, suggestedPath);
+    QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                            const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
     }
     QString GetExistingDirectory(QWidget* parent, const QString& caption) override {
         return QFileDialog::getExistingDirectory(parent, caption);
@@ -30,12 +32,13 @@ Replaceable<FileDialogService> g_fileDialogs(&RealFileDialogs);
 
 } // namespace
 
-QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& directory) {
-    return g_fileDialogs.Current().GetOpenFileName(parent, caption, directory);
+QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& directory, const QString& filter) {
+    return g_fileDialogs.Current().GetOpenFileName(parent, caption, directory, filter);
 }
 
-QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath) {
-    return g_fileDialogs.Current().GetSaveFileName(parent, caption, suggestedPath);
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                        const QString& filter) {
+    return g_fileDialogs.Current().GetSaveFileName(parent, caption, suggestedPath, filter);
 }
 
 QString AskDirectory(QWidget* parent, const QString& caption) {

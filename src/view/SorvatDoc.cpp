@@ -1,5 +1,6 @@
 #include "view/SorvatDoc.h"
 
+#include "files/PuzzleFile.h"
 #include "files/RegularFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
@@ -54,13 +55,13 @@ void CSorvatDoc::SetView(CSorvatView* view) {
         view->SetDocument(this);
 }
 
-void CSorvatDoc::Serialize(Archive& archive) {
+bool CSorvatDoc::Serialize(Archive& archive) {
     if (m_pView == nullptr)
-        return;
-    if (archive.IsStoring())
-        m_pView->SaveTo(archive.file, archive.path);
-    else
-        m_pView->LoadFrom(archive.file, archive.path);
+        return true;
+    if (!archive.IsStoring())
+        return m_pView->LoadFrom(archive.file, archive.path);
+    m_pView->SaveTo(archive.file, archive.path);
+    return true;
 }
 
 void CSorvatDoc::SetTitle(const std::optional<QString>& title) {
@@ -118,9 +119,9 @@ bool CSorvatDoc::OnOpenDocument(const std::string& name) {
     archive.storing = false;
     archive.file = file;
     archive.path = FullPathOf(name);
-    Serialize(archive);
+    const bool loaded = Serialize(archive);
     std::fclose(file);
-    return true;
+    return loaded;
 }
 
 bool CSorvatDoc::OnSaveDocument(const QString& path) {
@@ -168,8 +169,9 @@ void CSorvatDoc::OnFileNew() {
 
 void CSorvatDoc::OnFileOpen() {
     QWidget* owner = m_pView != nullptr ? m_pView->window() : nullptr;
-    const QString path = sorvat::AskOpenFileName(owner, tr("開く"),
-                                                 QFileInfo(m_strPathName).absolutePath());
+    const QString path = sorvat::AskOpenFileName(
+        owner, tr("開く"), QFileInfo(m_strPathName).absolutePath(),
+        tr("ﾅﾝﾊﾞｰﾌﾟﾚｰｽ (*.md1 *.md2 *.txt *.sdk *.ss)") + QStringLiteral(";;") + tr("すべてのﾌｧｲﾙ (*)"));
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -204,7 +206,7 @@ void CSorvatDoc::OnFileSave() {
     // currentPath, and the title shows that one.
     const std::string current = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath())
                                                        : std::string();
-    if (current.empty())
+    if (current.empty() || !sorvat::PuzzleFile::IsPuzzleFileName(current))
         SaveUnderAskedName();
     else if (OnSaveDocument(current))
         SetPathNameOf(current);
@@ -217,9 +219,11 @@ void CSorvatDoc::OnFileSaveAs() {
 QString CSorvatDoc::SaveSuggestion() const {
     // The file the title names; a name the dialog cannot show would come
     // back as a look-alike of it, so then only its directory.
-    const std::string current = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
+    std::string current = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
     if (current.empty())
         return m_strTitle.isEmpty() ? QStringLiteral("Sorvat") : m_strTitle;
+    if (!sorvat::PuzzleFile::IsPuzzleFileName(current))
+        current = std::filesystem::path(current).replace_extension(".md2").string();
     if (EncodedPath(DecodedPath(current)) == current)
         return DecodedPath(current);
     const std::string directory = std::filesystem::path(current).parent_path().string();
@@ -229,7 +233,9 @@ QString CSorvatDoc::SaveSuggestion() const {
 bool CSorvatDoc::SaveUnderAskedName() {
     QWidget* owner = m_pView != nullptr ? m_pView->window() : nullptr;
     const QString suggestion = SaveSuggestion();
-    const QString target = sorvat::AskSaveFileName(owner, tr("名前を付けて保存"), suggestion);
+    const QString target = sorvat::AskSaveFileName(
+        owner, tr("名前を付けて保存"), suggestion,
+        tr("ﾅﾝﾊﾞｰﾌﾟﾚｰｽ (*.md1 *.md2)") + QStringLiteral(";;") + tr("すべてのﾌｧｲﾙ (*)"));
     if (target.isEmpty() || !OnSaveDocument(target))
         return false;
     SetPathName(target);

@@ -40,7 +40,9 @@ public:
     // The game the document holds; its view paints it.
     sorvat::GameSession& Session() { return m_session; }
 
-    void Serialize(Archive& archive);
+    // False when a load read nothing (a text without a puzzle, a question
+    // cancelled).
+    bool Serialize(Archive& archive);
     // The title rule: once the main frame exists, the file name of
     // currentPath; before that the given title, or "無題" without one.
     void SetTitle(const std::optional<QString>& title = std::nullopt);
@@ -60,12 +62,15 @@ public:
     // ---- File commands ----
     // Ctrl+N: the document loses its path; entries, boards and currentPath stay.
     void OnFileNew();
-    // Ctrl+O: asks for a file (all files listed) and opens it.
+    // Ctrl+O: asks for a file (puzzle files and texts listed, or all files)
+    // and opens it.
     void OnFileOpen();
     // Ctrl+S: saves to the file the title names (currentPath), whatever was
-    // loaded last and however; asks for a name while there is none.
+    // loaded last and however; asks for a name while there is none, and
+    // while it is not an md1 or md2 file (a puzzle text stays as it is).
     void OnFileSave();
-    // Save as: always asks for a name, proposing the file the title names.
+    // Save as: always asks for a name, proposing the file the title names
+    // (a puzzle text's name with .md2 instead).
     void OnFileSaveAs();
     // Opens `path` as the document; the open document's own file is read
     // again from disk. Reports failures in a message box.

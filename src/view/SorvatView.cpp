@@ -1,5 +1,6 @@
 #include "view/SorvatView.h"
 
+#include "files/PuzzleFile.h"
 #include "files/ReplacingFile.h"
 #include "settings/Settings.h"
 #include "view/BoardAccessible.h"
@@ -49,7 +50,9 @@ int CSorvatView::OnCreate(const std::vector<std::string>& arguments) {
         // whichever directory it was started in.
         if (g_pSettings != nullptr && !m_session.IsPuzzleOfFile(std::string(g_pSettings->CurrentPath())))
             g_pSettings->SetCurrentPath("");
-    } else {
+    } else if (sorvat::PuzzleFile::IsPuzzleFileName(arguments[1])) {
+        // A puzzle text is read once, by the document's open that follows:
+        // it may ask the player.
         LoadFile(arguments[1]);
     }
     std::error_code error;

@@ -114,8 +114,9 @@ public:
     void SaveFile(const std::string& name);
     // Reads an open file (from its start) into the session, hands the memo to
     // the memo window, and (unless it is a fixed file) records currentPath
-    // and retitles.
-    void LoadFrom(std::FILE* file, const std::string& path);
+    // and retitles. A file not named .md1 or .md2 is read as puzzle text
+    // (LoadPuzzleText). False when nothing was loaded.
+    bool LoadFrom(std::FILE* file, const std::string& path);
     // Writes the working entries into an open, empty file and (unless `path`
     // is a fixed file) records currentPath. Returns false when the bytes could
     // not be written; currentPath is then left alone.
@@ -140,6 +141,14 @@ protected:
 
 private:
     void RecordCurrentPath(const std::string& path);
+    // An md1 or md2 file, or a file of another name that holds md1 entries.
+    void LoadPuzzleFile(std::FILE* file, const std::string& fullPath);
+    // A file of puzzle text (PuzzleText.h): one puzzle is played with the
+    // file as currentPath; of several the player chooses the first or all
+    // of them as a queue of md2 files in a folder; without one a box says
+    // so and nothing changes (unless md1 entries are read instead).
+    bool LoadPuzzleText(std::FILE* file, const std::string& fullPath);
+    bool WriteQueueAndPlay(const std::vector<std::string>& puzzles);
     void OnSessionChange(const sorvat::SessionChange& change);
 
     sorvat::GameSession& m_session;

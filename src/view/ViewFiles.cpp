@@ -1,6 +1,7 @@
 // Loading and saving puzzle files, and the current puzzle path.
 #include "view/SorvatView.h"
 
+#include "files/PuzzleFile.h"
 #include "files/RegularFile.h"
 #include "settings/Settings.h"
 #include "view/FixedFiles.h"
@@ -49,8 +50,15 @@ void CSorvatView::SaveFile(const std::string& name) {
     SaveReplacing(name);
 }
 
-void CSorvatView::LoadFrom(std::FILE* file, const std::string& path) {
+bool CSorvatView::LoadFrom(std::FILE* file, const std::string& path) {
     const std::string fullPath = FullPath(path);
+    if (!IsFixedFile(fullPath) && !sorvat::PuzzleFile::IsPuzzleFileName(fullPath))
+        return LoadPuzzleText(file, fullPath);
+    LoadPuzzleFile(file, fullPath);
+    return true;
+}
+
+void CSorvatView::LoadPuzzleFile(std::FILE* file, const std::string& fullPath) {
     if (!IsFixedFile(fullPath)) {
         RecordCurrentPath(fullPath);
         if (m_pDocument != nullptr)

@@ -15,11 +15,11 @@ public:
     int SaveQuestions() const { return m_saveQuestions; }
     const QString& LastSaveSuggestion() const { return m_saveSuggestion; }
 
-    QString GetOpenFileName(QWidget*, const QString&, const QString&) override {
+    QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
         ++m_openQuestions;
         return Next();
     }
-    QString GetSaveFileName(QWidget*, const QString&, const QString& suggestion) override {
+    QString GetSaveFileName(QWidget*, const QString&, const QString& suggestion, const QString&) override {
         ++m_saveQuestions;
         m_saveSuggestion = suggestion;
         return Next();
