@@ -257,6 +257,22 @@
         <source>間違ったマスを消す</source>
         <translation>Erase wrong cells</translation>
     </message>
+    <message>
+        <source>クリップボードのテキストの問題を始める</source>
+        <translation>Start the puzzle of the text on the clipboard</translation>
+    </message>
+    <message>
+        <source>固定した数字を81文字の1行でクリップボードにコピー</source>
+        <translation>Copy the Lock digits to the clipboard as one 81-character line</translation>
+    </message>
+    <message>
+        <source>問題を貼り付け	Ctrl+V</source>
+        <translation>Paste Puzzle	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>問題をコピー</source>
+        <translation>Copy Puzzle</translation>
+    </message>
 </context>
 <context>
     <name>CNewPuzzleDlg</name>
@@ -496,6 +512,25 @@ No: play only the first</translation>
     <message>
         <source>リセット</source>
         <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>CViewCommands</name>
+    <message>
+        <source>テキストに問題がありません (%1)</source>
+        <translation>No puzzle in the text (%1)</translation>
+    </message>
+    <message>
+        <source>テキストの問題を始めました</source>
+        <translation>Started the puzzle of the text</translation>
+    </message>
+    <message>
+        <source>テキストの %1 問のうち 1 問目を始めました</source>
+        <translation>Started the first of the text&apos;s %1 puzzles</translation>
+    </message>
+    <message>
+        <source>問題をクリップボードにコピーしました</source>
+        <translation>Copied the puzzle to the clipboard</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,16 @@ public:
     // without a file. False when cancelled.
     bool PlayNewPuzzle(sorvat::GeneratorSettings settings);
 
+    // ---- Puzzles through the clipboard (PuzzleClipboard.cpp) ----
+    // 問題を貼り付け, Ctrl+V and Shift+Insert: the clipboard's text as a dropped text.
+    void OnPastePuzzle();
+    // Plays the first puzzle of `text` (PuzzleText.h) without a file, as a
+    // made one; the status bar tells how many the text held, or why it held
+    // none (nothing changes then).
+    void PlayPuzzleText(const QString& text);
+    // 問題をコピー: the Lock digits as one 81-character line ('.' elsewhere).
+    void OnCopyPuzzle();
+
     // ---- Printing (Printing.cpp): the 印刷設定 dialog first, then the print
     // dialog or the preview ----
     void OnFilePrint();

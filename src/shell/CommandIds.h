@@ -22,6 +22,7 @@ enum CommandId : int {
     ID_EDIT_FULL_RESET = 0x800F,
     ID_HELP_USAGE = 0x8010,
     ID_FILE_NEW_PUZZLE = 0x8011,
+    ID_EDIT_COPY_PUZZLE = 0x8012,
 
     // Framework commands.
     ID_FILE_NEW = 0xE100,
@@ -34,7 +35,7 @@ enum CommandId : int {
     ID_FILE_MRU_FILE1 = 0xE110,
     ID_EDIT_COPY = 0xE122,
     ID_EDIT_CUT = 0xE123,
-    ID_EDIT_PASTE = 0xE125,
+    ID_EDIT_PASTE = 0xE125,  // 問題を貼り付け
     ID_EDIT_UNDO = 0xE12B,
     ID_APP_ABOUT = 0xE140,
     ID_APP_EXIT = 0xE141,

@@ -20,6 +20,8 @@ bool RouteViewCommand(CViewCommands& commands, int id) {
     case ID_EDIT_FULL_RESET: commands.OnFullReset(); return true;
     case ID_HELP_USAGE: commands.OnHelp(); return true;
     case ID_FILE_NEW_PUZZLE: commands.OnNewPuzzle(); return true;
+    case ID_EDIT_PASTE: commands.OnPastePuzzle(); return true;
+    case ID_EDIT_COPY_PUZZLE: commands.OnCopyPuzzle(); return true;
     case ID_FILE_PRINT: commands.OnFilePrint(); return true;
     case ID_FILE_PRINT_PREVIEW: commands.OnFilePrintPreview(); return true;
     case ID_FILE_SAVE_EXCEL: commands.OnExportSpreadsheet(); return true;

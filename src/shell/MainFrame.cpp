@@ -102,8 +102,8 @@ private:
 };
 
 // The short prompt the message pane shows while a menu item or tool-bar
-// button of a framework command (or of 新しい問題) is under the pointer.
-// The program's other commands have none.
+// button of a framework command (or of 新しい問題 and the puzzle's paste and
+// copy) is under the pointer. The program's other commands have none.
 struct Prompt {
     int id;
     const char* text;
@@ -113,6 +113,8 @@ const Prompt Prompts[] = {
     {ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "新しい問題を始める")},
     {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "既存のﾌｧｲﾙを開く")},
     {ID_FILE_NEW_PUZZLE, QT_TRANSLATE_NOOP("CMainFrame", "解析レベルを選んで新しい問題を作る")},
+    {ID_EDIT_PASTE, QT_TRANSLATE_NOOP("CMainFrame", "クリップボードのテキストの問題を始める")},
+    {ID_EDIT_COPY_PUZZLE, QT_TRANSLATE_NOOP("CMainFrame", "固定した数字を81文字の1行でクリップボードにコピー")},
     {ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "ﾀｲﾄﾙのﾌｧｲﾙに盤面を上書き保存")},
     {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "盤面を名前を付けて保存")},
     {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "盤面を印刷")},
@@ -171,6 +173,7 @@ int CMainFrame::OnCreate(CSorvatView* view, CSorvatDoc* document,
     view->SetMemoHandoff(std::make_unique<sorvat::MemoWindow>());
     if (view->OnCreate(arguments) != 0)
         return -1;
+    connect(view, &CSorvatView::puzzleTextDropped, m_pCommands, &CViewCommands::PlayPuzzleText);
     if (document) {
         connect(document, &CSorvatDoc::titleChanged, this, &CMainFrame::ShowTitle);
         connect(document, &CSorvatDoc::recentFilesChanged, this,
@@ -260,6 +263,9 @@ void CMainFrame::CreateMenus() {
 
     addMenu(QT_TR_NOOP("編集(&E)"), {{ID_EDIT_UNDO_MOVE, QT_TR_NOOP("Undo\tCtrl+Z"), QT_TR_NOOP("元に戻す")},
                          {ID_EDIT_REDO_MOVE, QT_TR_NOOP("Redo\tCtrl+Y"), QT_TR_NOOP("やり直し")},
+                         {0, nullptr},
+                         {ID_EDIT_PASTE, QT_TR_NOOP("問題を貼り付け\tCtrl+V")},
+                         {ID_EDIT_COPY_PUZZLE, QT_TR_NOOP("問題をコピー")},
                          {0, nullptr},
                          {ID_EDIT_QUICKSAVE, "QuickSave", QT_TR_NOOP("クイック保存")},
                          {ID_EDIT_QUICKLOAD, "QuickLoad", QT_TR_NOOP("クイック読み込み")},
@@ -534,14 +540,19 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (!CSorvatView::DroppedFiles(event->mimeData()).empty())
+    if (!CSorvatView::DroppedFiles(event->mimeData()).empty()
+        || !CSorvatView::DroppedText(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     const std::vector<std::string> files = CSorvatView::DroppedFiles(event->mimeData());
-    if (files.empty() || !g_pView)
+    const QString text = CSorvatView::DroppedText(event->mimeData());
+    if (!g_pView || (files.empty() && text.isEmpty()))
         return;
     event->acceptProposedAction();
-    g_pView->OnDropFiles(files);
+    if (!files.empty())
+        g_pView->OnDropFiles(files);
+    else if (m_pCommands)
+        m_pCommands->PlayPuzzleText(text);
 }

@@ -96,17 +96,27 @@ std::vector<std::string> CSorvatView::DroppedFiles(const QMimeData* mime) {
     return files;
 }
 
+QString CSorvatView::DroppedText(const QMimeData* mime) {
+    if (mime == nullptr || mime->hasUrls() || !mime->hasText())
+        return {};
+    return mime->text();
+}
+
 void CSorvatView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFiles(event->mimeData()).empty())
+    if (!DroppedFiles(event->mimeData()).empty() || !DroppedText(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CSorvatView::dropEvent(QDropEvent* event) {
     const std::vector<std::string> files = DroppedFiles(event->mimeData());
-    if (files.empty())
+    const QString text = DroppedText(event->mimeData());
+    if (files.empty() && text.isEmpty())
         return;
     event->acceptProposedAction();
-    OnDropFiles(files);
+    if (!files.empty())
+        OnDropFiles(files);
+    else
+        emit puzzleTextDropped(text);
 }
 
 void CSorvatView::SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff) {

@@ -90,6 +90,9 @@ public:
     void OnDropFiles(const std::vector<std::string>& paths);
     // The local files of a drop, as the bytes of their names.
     static std::vector<std::string> DroppedFiles(const QMimeData* mime);
+    // The text of a drop that brings no files (a selection dragged from a
+    // page); empty otherwise.
+    static QString DroppedText(const QMimeData* mime);
 
     // The memo window (not shown before one is installed).
     void SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff);
@@ -129,6 +132,8 @@ public:
     void PlayWithoutFile(const sorvat::EntryList& givens);
 
 signals:
+    // Text without files was dropped on the board: played as a pasted puzzle.
+    void puzzleTextDropped(const QString& text);
     // displayMode and repeatFlag of the settings, for the dialog bar. A mode
     // outside 0..2 leaves its radio buttons as they are.
     void modeControlsSync(int displayMode, bool repeat);

@@ -136,7 +136,7 @@ TEST_F(StartupTest, MenuTreePromptsAndFixedBands) {
          "e103 上書き保存(&S)\tCtrl+S",
          "e104 名前を付けて保存(&A)...", "-", "e107 印刷(&P)...\tCtrl+P", "e109 印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
          "e106 ﾌﾟﾘﾝﾀの設定(&R)...", "-", "e110 最近使ったﾌｧｲﾙ", "-", "e141 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"},
-        {"8004 Undo\tCtrl+Z", "8005 Redo\tCtrl+Y", "-", "8006 QuickSave", "8007 QuickLoad", "-", "8003 リセット(Lock部分は残る)",
+        {"8004 Undo\tCtrl+Z", "8005 Redo\tCtrl+Y", "-", "e125 問題を貼り付け\tCtrl+V", "8012 問題をコピー", "-", "8006 QuickSave", "8007 QuickLoad", "-", "8003 リセット(Lock部分は残る)",
          "800f 完全リセット", "-", "800b 次の一手", "800c 間違いCellを消す", "-", "800d 解析結果を自力にコピー",
          "800e 全ロック", "-", "800a 自動確定"},
         {"e800 ﾂｰﾙ ﾊﾞｰ(&T)"},
@@ -164,7 +164,8 @@ TEST_F(StartupTest, MenuTreePromptsAndFixedBands) {
     EXPECT_EQ(read->child(0)->text(QAccessible::Name), QStringLiteral("ファイル"));
     EXPECT_EQ(spoken(0, 3), QStringLiteral("開く"));
     EXPECT_EQ(spoken(1, 0), QStringLiteral("元に戻す"));
-    EXPECT_EQ(spoken(1, 6), QStringLiteral("リセット 固定した数字は残す"));
+    EXPECT_EQ(spoken(1, 3), QStringLiteral("問題を貼り付け"));
+    EXPECT_EQ(spoken(1, 9), QStringLiteral("リセット 固定した数字は残す"));
     EXPECT_FALSE(frame->Action(ID_FILE_MRU_FILE1)->isEnabled());
 
     // Opened files take the placeholder's place.
