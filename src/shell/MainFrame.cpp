@@ -237,8 +237,12 @@ void CMainFrame::CreateMenus() {
         menu->setStyle(m_menuStyle);
         connect(menu, &QMenu::aboutToShow, this, [this] { SetStatusText(QString()); });
         connect(menu, &QMenu::aboutToHide, this, [this] {
-            // After the menu's last hover prompt, unless another menu opened.
-            QTimer::singleShot(0, this, [this] { ShowPrompt(QString()); });
+            // After the menu's last hover prompt, unless another menu opened
+            // or the chosen command left a message of its own.
+            QTimer::singleShot(0, this, [this, prompt = StatusText()] {
+                if (StatusText() == prompt)
+                    ShowPrompt(QString());
+            });
         });
         return menu;
     };

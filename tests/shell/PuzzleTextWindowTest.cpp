@@ -9,6 +9,8 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 
@@ -129,7 +131,11 @@ TEST_F(PuzzleTextWindow, PasteByKeysAndMenuPlaysWithoutAFile) {
     Key(Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(BoardLine(), cases[0].puzzle);
     clipboard->setText(QString::fromStdString(cases[1].puzzle + "\n" + cases[2].puzzle + "\n"));
-    Command(ID_EDIT_PASTE);
+    QMenu* edit = frame->menuBar()->actions().at(1)->menu();  // the message outlasts the closing menu
+    edit->popup(frame->mapToGlobal(QPoint(80, 30)));
+    edit->setActiveAction(frame->Action(ID_EDIT_PASTE));
+    QTest::keyClick(edit->windowHandle(), Qt::Key_Return);
+    ProcessEvents();
     EXPECT_EQ(BoardLine(), cases[1].puzzle);
     EXPECT_TRUE(frame->StatusText().contains(QStringLiteral("2")));
 
