@@ -802,6 +802,10 @@ Please install a CHM viewer (such as xchm) or a web browser.</translation>
         <source>情報</source>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
 </context>
 <context>
     <name>NextMove</name>

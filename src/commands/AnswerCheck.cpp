@@ -56,24 +56,22 @@ void CViewCommands::CheckAnswer() {
 }
 
 QueueStep::Status CViewCommands::LoadNextProblem() {
-    const QString info = QString::fromUtf8(texts::InfoTitle);
-    const QString warning = QString::fromUtf8(texts::WarningTitle);
     const std::string path = g_pSettings != nullptr ? std::string(g_pSettings->CurrentPath()) : std::string();
     const QueueStep step = AdvanceQueue(path);
     if (step.status == QueueStep::NoCurrentPath) {
-        ShowMessageBox(&m_view, texts::UiText(texts::NoCurrentPathText), info);
+        texts::ShowEnglishTitledBox(&m_view, texts::UiText(texts::NoCurrentPathText), texts::InfoTitle);
         return step.status;
     }
     const QString shownPath = QString::fromStdString(path);
     if (step.fileMissing)
-        ShowMessageBox(&m_view, texts::UiText(texts::FileMissingText, shownPath), warning, MessageButtons::Ok,
-                       MessageIcon::Warning);
+        texts::ShowEnglishTitledBox(&m_view, texts::UiText(texts::FileMissingText, shownPath), texts::WarningTitle,
+                                    MessageButtons::Ok, MessageIcon::Warning);
     if (step.status == QueueStep::NoSlash) {
-        ShowMessageBox(&m_view, texts::UiText(texts::NoSlashText), info);
+        texts::ShowEnglishTitledBox(&m_view, texts::UiText(texts::NoSlashText), texts::InfoTitle);
         return step.status;
     }
     if (step.status == QueueStep::EmptyPart) {
-        ShowMessageBox(&m_view, texts::UiText(texts::EmptyPartText), info);
+        texts::ShowEnglishTitledBox(&m_view, texts::UiText(texts::EmptyPartText), texts::InfoTitle);
         return step.status;
     }
     if (!step.renamedTo.empty()) {
@@ -83,14 +81,14 @@ QueueStep::Status CViewCommands::LoadNextProblem() {
         if (m_view.GetDocument() != nullptr) m_view.GetDocument()->SetTitle();
     }
     if (step.renameRefused)
-        ShowMessageBox(&m_view, texts::UiText(texts::RenameRefusedText, shownPath), warning, MessageButtons::Ok,
-                       MessageIcon::Warning);
+        texts::ShowEnglishTitledBox(&m_view, texts::UiText(texts::RenameRefusedText, shownPath), texts::WarningTitle,
+                                    MessageButtons::Ok, MessageIcon::Warning);
 
     const QString pattern = QString::fromStdString(step.directory + "/*");
     switch (step.status) {
     case QueueStep::ListingFailed:
-        ShowMessageBox(&m_view, texts::UiText(texts::SearchFailedText, pattern), QString::fromUtf8(texts::ErrorTitle),
-                       MessageButtons::Ok, MessageIcon::Warning);
+        texts::ShowEnglishTitledBox(&m_view, texts::UiText(texts::SearchFailedText, pattern), texts::ErrorTitle,
+                                    MessageButtons::Ok, MessageIcon::Warning);
         break;
     case QueueStep::AllFinished:
         ShowMessageBox(&m_view, texts::UiText(texts::AllFinishedText, pattern), texts::UiText(texts::AllFinishedTitle));

@@ -55,13 +55,8 @@ void CViewCommands::OnLevelChanged() {
 void CViewCommands::OnNextMove() {
     const MoveHint hint = m_session.NextMove();
     const QString text = QString::fromStdString(Cp932ToUtf8(hint.text));
-    MessageBoxRequest box;
-    box.owner = &m_view;
-    box.text = LocalizedMoveText(text);
-    box.title = QString::fromUtf8(texts::InfoTitle);
-    box.spokenText = SpokenMoveText(text);
-    box.spokenTitle = texts::UiText(texts::InfoTitleSpoken);
-    ShowMessageBox(box);
+    texts::ShowEnglishTitledBox(&m_view, LocalizedMoveText(text), texts::InfoTitle, MessageButtons::Ok,
+                                MessageIcon::None, SpokenMoveText(text));
 }
 
 void CViewCommands::OnEraseWrongCells() {

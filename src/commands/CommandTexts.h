@@ -1,6 +1,10 @@
 #pragma once
+#include "platform/MessageBox.h"
+
 #include <QCoreApplication>
 #include <QString>
+
+#include <string_view>
 
 // The program's own message texts and titles of the command handlers, the
 // answer check, the next-problem flow, the help command and the spreadsheet
@@ -114,13 +118,32 @@ inline constexpr const char* HelpFileName = "SorvatHelp.chm";
 // The help's HTML pages, for a desktop without a CHM viewer.
 inline constexpr const char* HelpIndexPage = "SorvatHelp/index.html";
 
-// Titles.
+// Titles. Info, Warning and Error are shown in English in both interfaces.
 inline constexpr const char* InfoTitle = "Info";
-// The Info title as a screen reader says it.
-inline constexpr const char* InfoTitleSpoken = QT_TRANSLATE_NOOP("Messages", "情報");
 inline constexpr const char* WarningTitle = "Warning";
 inline constexpr const char* ErrorTitle = "Error";
 inline constexpr const char* CautionTitle = QT_TRANSLATE_NOOP("Messages", "警告");
+// Info and Error as a screen reader says them (Warning as CautionTitle).
+inline constexpr const char* InfoTitleSpoken = QT_TRANSLATE_NOOP("Messages", "情報");
+inline constexpr const char* ErrorTitleSpoken = QT_TRANSLATE_NOOP("Messages", "エラー");
+
+// A box with one of the English titles above: shown as it is, and spoken in
+// the interface language (a Japanese voice spells an English word letter by
+// letter); `spokenText`, when given, is what a screen reader says for the text.
+inline MessageResult ShowEnglishTitledBox(QWidget* owner, const QString& text, const char* title,
+                                          MessageButtons buttons = MessageButtons::Ok,
+                                          MessageIcon icon = MessageIcon::None, const QString& spokenText = {}) {
+    const std::string_view shown(title);
+    MessageBoxRequest box;
+    box.owner = owner;
+    box.text = text;
+    box.title = QString::fromUtf8(title);
+    box.buttons = buttons;
+    box.icon = icon;
+    box.spokenTitle = UiText(shown == InfoTitle ? InfoTitleSpoken : shown == ErrorTitle ? ErrorTitleSpoken : CautionTitle);
+    box.spokenText = spokenText;
+    return ShowMessageBox(box);
+}
 inline constexpr const char* AppTitle = "Sorvat";
 inline constexpr const char* MemoTitle = QT_TRANSLATE_NOOP("Messages", "Sorvat_QMessage");
 

@@ -46,12 +46,12 @@ void CViewCommands::OnExportSpreadsheet() {
     }
     switch (result.outcome) {
     case ExportOutcome::Saved:
-        ShowMessageBox(&m_view, ExportOutcomeText(result), QString::fromUtf8(texts::InfoTitle));
+        texts::ShowEnglishTitledBox(&m_view, ExportOutcomeText(result), texts::InfoTitle);
         break;
     case ExportOutcome::OfficeUnavailable:
     case ExportOutcome::Failed:
-        ShowMessageBox(&m_view, ExportOutcomeText(result), QString::fromUtf8(texts::ErrorTitle),
-                       MessageButtons::Ok, MessageIcon::Error);
+        texts::ShowEnglishTitledBox(&m_view, ExportOutcomeText(result), texts::ErrorTitle, MessageButtons::Ok,
+                                    MessageIcon::Error);
         break;
     case ExportOutcome::NotSaved:
         // Refused with a warning through the wrapper's output hook.

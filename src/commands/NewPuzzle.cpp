@@ -94,8 +94,8 @@ void CViewCommands::OnNewPuzzle() {
         if (directory.isEmpty()) return;
         const std::string error = PrepareQueueDirectory(QFile::encodeName(directory).toStdString());
         if (!error.empty()) {
-            ShowMessageBox(&m_view, QString::fromStdString(error), QString::fromUtf8(texts::ErrorTitle),
-                           MessageButtons::Ok, MessageIcon::Warning);
+            texts::ShowEnglishTitledBox(&m_view, QString::fromStdString(error), texts::ErrorTitle, MessageButtons::Ok,
+                                        MessageIcon::Warning);
             return;
         }
     }
@@ -110,7 +110,7 @@ void CViewCommands::OnNewPuzzle() {
     const std::string path = QFile::encodeName(directory).toStdString();
     const WrittenQueue queue = WritePuzzleQueue(path, puzzles);
     if (queue.written < puzzles.size())
-        ShowMessageBox(&m_view, directory + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)),
-                       QString::fromUtf8(texts::ErrorTitle), MessageButtons::Ok, MessageIcon::Warning);
+        texts::ShowEnglishTitledBox(&m_view, directory + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)),
+                                    texts::ErrorTitle, MessageButtons::Ok, MessageIcon::Warning);
     if (!queue.first.empty()) m_view.LoadFile(path + "/" + queue.first);
 }

@@ -79,6 +79,7 @@ TEST_F(AnswerCheck, ARefusedRenameIsReportedAndTheLastPuzzleEndsWithAllFinished)
     commands->CheckAnswer();
     ASSERT_EQ(Boxes().size(), 3u);
     EXPECT_EQ(Boxes()[1].title, "Warning");
+    EXPECT_EQ(Boxes()[1].spokenTitle, QString::fromUtf8("警告"));
     EXPECT_EQ(Boxes()[1].text, Text(texts::RenameRefusedText, puzzles / "q1.md2"));
     EXPECT_EQ(Boxes()[2].title, Text(texts::AllFinishedTitle));
     EXPECT_EQ(Boxes()[2].text, Text(texts::AllFinishedText, puzzles / "*"));

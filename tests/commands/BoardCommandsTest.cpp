@@ -45,6 +45,7 @@ TEST_F(BoardCommands, NextMoveShowsTheExplanationInAnInfoBox) {
     Command(ID_EDIT_NEXT_MOVE);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].title, "Info");
+    EXPECT_EQ(Boxes()[0].spokenTitle, QString::fromUtf8("情報"));  // a Japanese voice spells "Info"
     EXPECT_EQ(Boxes()[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(moves().Count(), 30);
     EXPECT_TRUE(Boxes()[0].text.contains(u'X'));

@@ -82,6 +82,8 @@ TEST_F(EnglishWindowTest, MenusActionsBarsDialogsAndStatusBarHaveNoJapanese) {
     // The shortcut stays after the tab, where the menu shows it.
     EXPECT_TRUE(frame->Action(ID_FILE_OPEN)->text().endsWith(QStringLiteral("\tCtrl+O")));
     EXPECT_EQ(frame->DialogBar()->Button(ID_EDIT_NEXT_MOVE)->text(), QStringLiteral("Next"));
+    frame->Action(ID_EDIT_NEXT_MOVE)->trigger();
+    EXPECT_EQ(Boxes().back().spokenTitle, QStringLiteral("Info"));  // the title as shown
 
     // The dialogs of the window: the version information and the print settings.
     CAboutDlg about(frame);
