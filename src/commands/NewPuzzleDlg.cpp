@@ -2,7 +2,11 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QAbstractItemView>
 #include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
 
@@ -15,6 +19,42 @@ QSettings ChoiceStore() { return QSettings(QStringLiteral("sorvat"), QStringLite
 const QString LevelKey = QStringLiteral("NewPuzzle/level");
 const QString SymmetryKey = QStringLiteral("NewPuzzle/symmetry");
 const QString CountKey = QStringLiteral("NewPuzzle/count");
+
+// A text as a voice should read it: without the signs it would read out
+// ("—", brackets) and the label's mnemonic "(&L)".
+QString Spoken(QString text) {
+    static const QRegularExpression signs(QStringLiteral("\\(&.\\)|&|[—()]"));
+    return text.replace(signs, QStringLiteral(" ")).simplified();
+}
+
+// Up and Down on a closed choice open its list: Orca 43 reads neither the
+// name nor the selection of a closed combo box, so a change there would go
+// unheard, while the list's items are read one by one.
+class ListOpener final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QComboBox*>(watched);
+        if (box == nullptr || event->type() != QEvent::KeyPress || box->view()->isVisible()) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Up && key->key() != Qt::Key_Down) || key->modifiers() != Qt::NoModifier)
+            return false;
+        box->showPopup();
+        return true;
+    }
+};
+
+// A choice that a screen reader hears: its items named without signs, the
+// current one as the box's description (Orca reads it with the box), its
+// list opened by Up and Down.
+void SpeakChoices(QComboBox* box) {
+    for (int i = 0; i < box->count(); ++i)
+        box->setItemData(i, Spoken(box->itemText(i)), Qt::AccessibleTextRole);
+    box->installEventFilter(new ListOpener(box));
+    auto describe = [box] { box->setAccessibleDescription(Spoken(box->currentText())); };
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, describe);
+    describe();
+}
 
 } // namespace
 
@@ -60,6 +100,15 @@ CNewPuzzleDlg::CNewPuzzleDlg(QWidget* parent) : QDialog(parent) {
     m_pLevel->setCurrentIndex(level < 0 ? 0 : level);
     m_pSymmetry->setCurrentIndex(symmetry < 0 ? 0 : symmetry);
     m_pCount->setValue(store.value(CountKey, 1).toInt());
+
+    SpeakChoices(m_pLevel);
+    SpeakChoices(m_pSymmetry);
+    for (QWidget* field : {static_cast<QWidget*>(m_pLevel), static_cast<QWidget*>(m_pSymmetry),
+                           static_cast<QWidget*>(m_pCount)})
+        if (auto* label = qobject_cast<QLabel*>(form->labelForField(field))) {
+            label->setAccessibleName(Spoken(label->text()));
+            field->setAccessibleName(label->accessibleName());
+        }
 }
 
 void CNewPuzzleDlg::accept() {

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
 
 #include <vector>
 
@@ -66,8 +68,12 @@ public:
         if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")); label && !request.spokenText.isEmpty())
             label->setAccessibleName(request.spokenText);
         const std::vector<ButtonChoice> choices = ButtonsOf(request.buttons);
-        for (const ButtonChoice& choice : choices)
-            box.addButton(choice.button);
+        // The buttons named without the mnemonic a voice reads out ("はい(&Y)").
+        static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)|&"));
+        for (const ButtonChoice& choice : choices) {
+            QPushButton* button = box.addButton(choice.button);
+            button->setAccessibleName(button->text().remove(mnemonic));
+        }
         box.setDefaultButton(choices.front().button);
         box.exec();
         const auto clicked = box.standardButton(box.clickedButton());
