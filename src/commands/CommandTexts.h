@@ -140,7 +140,9 @@ inline MessageResult ShowEnglishTitledBox(QWidget* owner, const QString& text, c
     box.title = QString::fromUtf8(title);
     box.buttons = buttons;
     box.icon = icon;
-    box.spokenTitle = UiText(shown == InfoTitle ? InfoTitleSpoken : shown == ErrorTitle ? ErrorTitleSpoken : CautionTitle);
+    box.spokenTitle = UiText(shown == InfoTitle    ? InfoTitleSpoken
+                             : shown == ErrorTitle ? ErrorTitleSpoken
+                                                   : CautionTitle);
     box.spokenText = spokenText;
     return ShowMessageBox(box);
 }

@@ -110,7 +110,8 @@ void CViewCommands::OnNewPuzzle() {
     const std::string path = QFile::encodeName(directory).toStdString();
     const WrittenQueue queue = WritePuzzleQueue(path, puzzles);
     if (queue.written < puzzles.size())
-        texts::ShowEnglishTitledBox(&m_view, directory + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)),
+        texts::ShowEnglishTitledBox(&m_view,
+                                    directory + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)),
                                     texts::ErrorTitle, MessageButtons::Ok, MessageIcon::Warning);
     if (!queue.first.empty()) m_view.LoadFile(path + "/" + queue.first);
 }
