@@ -13,6 +13,9 @@ if not os.path.exists("/usr/lib/speech-dispatcher-modules/sd_espeak-ng"):
     missing.append("speech-dispatcher-espeak-ng")
 if missing or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
     sys.exit("FAILED: needs a session bus and apt-get install %s" % " ".join(missing or ["dbus-x11"]))
+# Orca starts once for a user: another one running (a desktop's, a manual run's) stops it.
+if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
+    sys.exit("FAILED: another Orca of this user runs; Orca would not start")
 
 # Signs a voice reads out, half-width kana and English words a Japanese voice spells.
 SIGNS = re.compile(r"[:()<>=\u3001\u3002\uff61-\uff9f]|\.\.\.|\b(Lock|Fix|Undo|Redo|QSave|QLoad|Reset|Info|Level)\b")
