@@ -639,6 +639,22 @@ Unfortunately, &apos;Erase Wrong Cells&apos; cannot help here<byte value="xd"/>
         <translation>Sorry, there is a contradiction</translation>
     </message>
     <message>
+        <source>おめでとうございます。正解です。現在の問題の名前の前に x. を付けて、次の問題をロードしますか？</source>
+        <translation>Congratulations, that is correct. Mark this puzzle as done with x. before its name and load the next one?</translation>
+    </message>
+    <message>
+        <source>残念。間違い個所が存在します。編集メニューの 間違ったマスを消す で間違い個所を消します。</source>
+        <translation>Sorry, some cells are wrong. To erase the wrong digits, choose Erase Wrong Cells in the Edit menu.</translation>
+    </message>
+    <message>
+        <source>Sorvatはこの問題を解けませんでした。問題部分を固定していなければそれが原因です。次回より問題部分は固定して下さい。問題に間違いや重解が無ければSorvatの力不足です。すいません。ですが、今回出来上がった回答に矛盾が無いことが確認されました。おめでとうございます。現在の問題の名前の前に x. を付けて、次の問題をロードしますか？</source>
+        <translation>Sorvat could not solve this puzzle. If the givens were not entered as locked digits, that is the reason: please lock them from now on. If the puzzle has no error and only one answer, it is beyond Sorvat. Sorry. However, the answer you completed has no contradiction. Congratulations! Mark this puzzle as done with x. before its name and load the next one?</translation>
+    </message>
+    <message>
+        <source>Sorvatはこの問題を解けませんでした。問題部分を固定していなければそれが原因です。次回より問題部分は固定して下さい。問題に間違いや重解が無ければSorvatの力不足です。すいません。加えて、今回出来上がった回答に矛盾個所が確認されました。どこかが間違っています。問題部分が分からないため、間違ったマスを消す機能は使用できません。</source>
+        <translation>Sorvat could not solve this puzzle. If the givens were not entered as locked digits, that is the reason: please lock them from now on. If the puzzle has no error and only one answer, it is beyond Sorvat. Sorry. What is more, the answer you completed contradicts itself. Something is wrong somewhere. Without knowing the givens, Erase Wrong Cells cannot tell the wrong cells.</translation>
+    </message>
+    <message>
         <source>現在の問題が、どのファイルであるか特定できません。<byte value="xd"/>
 &#x3000;ファイルを読み込んでいない、&apos;Sorvat.ini&apos;ファイルが削除された。<byte value="xd"/>
 等の原因が考えられます。<byte value="xd"/>

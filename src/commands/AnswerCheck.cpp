@@ -20,22 +20,24 @@ struct VerdictBox {
     const char* title;
     MessageButtons buttons;
     MessageIcon icon;
+    const char* spoken;
 };
 
 VerdictBox BoxOf(AnswerVerdict verdict) {
     switch (verdict) {
     case AnswerVerdict::Correct:
-        return {texts::CorrectText, texts::CorrectTitle, MessageButtons::YesNo, MessageIcon::None};
+        return {texts::CorrectText, texts::CorrectTitle, MessageButtons::YesNo, MessageIcon::None,
+                texts::CorrectSpoken};
     case AnswerVerdict::Wrong:
-        return {texts::WrongText, texts::WrongTitle, MessageButtons::Ok, MessageIcon::Warning};
+        return {texts::WrongText, texts::WrongTitle, MessageButtons::Ok, MessageIcon::Warning, texts::WrongSpoken};
     case AnswerVerdict::UnsolvedConsistent:
         return {texts::UnsolvedConsistentText, texts::UnsolvedConsistentTitle, MessageButtons::YesNo,
-                MessageIcon::None};
+                MessageIcon::None, texts::UnsolvedConsistentSpoken};
     case AnswerVerdict::UnsolvedContradiction:
         break;
     }
     return {texts::UnsolvedContradictionText, texts::UnsolvedContradictionTitle, MessageButtons::Ok,
-            MessageIcon::Warning};
+            MessageIcon::Warning, texts::UnsolvedContradictionSpoken};
 }
 
 } // namespace
@@ -50,8 +52,14 @@ void CViewCommands::CheckAnswer() {
         return;
     }
     const VerdictBox box = BoxOf(verdict);
-    const MessageResult answer = ShowMessageBox(&m_view, texts::UiText(box.text), texts::UiText(box.title),
-                                                box.buttons, box.icon);
+    MessageBoxRequest request;
+    request.owner = &m_view;
+    request.text = texts::UiText(box.text);
+    request.title = texts::UiText(box.title);
+    request.buttons = box.buttons;
+    request.icon = box.icon;
+    request.spokenText = texts::UiText(box.spoken);
+    const MessageResult answer = ShowMessageBox(request);
     if (OffersNextProblem(verdict) && answer == MessageResult::Yes) LoadNextProblem();
 }
 

@@ -53,6 +53,22 @@ inline constexpr const char* UnsolvedContradictionText = QT_TRANSLATE_NOOP("Mess
     "尚、残念ながらQK38の'間違いCellを消す'機能は使用できません。\r\n"
     "（問題部分が分からないため、間違い部分を確定できない。）");
 inline constexpr const char* UnsolvedContradictionTitle = QT_TRANSLATE_NOOP("Messages", "残念。矛盾があります。");
+// The verdicts as a screen reader says them: without quotes, "x.*", "-->"
+// and the English words a Japanese voice spells.
+inline constexpr const char* CorrectSpoken = QT_TRANSLATE_NOOP("Messages",
+    "おめでとうございます。正解です。現在の問題の名前の前に x. を付けて、次の問題をロードしますか？");
+inline constexpr const char* WrongSpoken = QT_TRANSLATE_NOOP("Messages",
+    "残念。間違い個所が存在します。編集メニューの 間違ったマスを消す で間違い個所を消します。");
+inline constexpr const char* UnsolvedConsistentSpoken = QT_TRANSLATE_NOOP("Messages",
+    "Sorvatはこの問題を解けませんでした。問題部分を固定していなければそれが原因です。"
+    "次回より問題部分は固定して下さい。問題に間違いや重解が無ければSorvatの力不足です。すいません。"
+    "ですが、今回出来上がった回答に矛盾が無いことが確認されました。おめでとうございます。"
+    "現在の問題の名前の前に x. を付けて、次の問題をロードしますか？");
+inline constexpr const char* UnsolvedContradictionSpoken = QT_TRANSLATE_NOOP("Messages",
+    "Sorvatはこの問題を解けませんでした。問題部分を固定していなければそれが原因です。"
+    "次回より問題部分は固定して下さい。問題に間違いや重解が無ければSorvatの力不足です。すいません。"
+    "加えて、今回出来上がった回答に矛盾個所が確認されました。どこかが間違っています。"
+    "問題部分が分からないため、間違ったマスを消す機能は使用できません。");
 
 // Next problem.
 inline constexpr const char* NoCurrentPathText = QT_TRANSLATE_NOOP("Messages",

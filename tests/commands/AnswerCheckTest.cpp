@@ -4,6 +4,8 @@
 
 #include "commands/CommandTexts.h"
 
+#include <QRegularExpression>
+
 namespace sorvat::test {
 namespace {
 
@@ -62,6 +64,10 @@ TEST_F(AnswerCheck, EachVerdictShowsItsBoxAndAYesToAnOfferMovesOn) {
         const MessageBoxRequest& box = Boxes().back();
         EXPECT_EQ(box.title, Text(c.title));
         EXPECT_EQ(box.text, Text(c.text));
+        // Spoken without the quotes, "x.*", "-->" and the English words a Japanese voice spells.
+        EXPECT_TRUE(!box.spokenText.isEmpty() &&
+                    !box.spokenText.contains(QRegularExpression(QStringLiteral("['*>]|Lock|Cell"))))
+            << box.spokenText.toStdString();
         EXPECT_EQ(box.buttons, c.buttons);
         EXPECT_EQ(box.icon, c.icon);
         EXPECT_EQ(box.owner, view);
