@@ -910,4 +910,23 @@ Please install a CHM viewer (such as xchm) or a web browser.</translation>
         <translation>No next move was found.</translation>
     </message>
 </context>
+<context>
+    <name>PuzzleText</name>
+    <message>
+        <source>テキストが空です</source>
+        <translation>the text is empty</translation>
+    </message>
+    <message>
+        <source>コメント、空行、区切りの行しかありません</source>
+        <translation>only comments, blank lines and separators</translation>
+    </message>
+    <message>
+        <source>%1 行目を問題として読めません</source>
+        <translation>line %1 is not a puzzle</translation>
+    </message>
+    <message>
+        <source>問題として読めない部分が %1 か所あります (最初は %2 行目)</source>
+        <translation>%1 parts are not puzzles (the first at line %2)</translation>
+    </message>
+</context>
 </TS>

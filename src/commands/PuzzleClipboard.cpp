@@ -7,6 +7,7 @@
 #include "game/GameSession.h"
 #include "view/FrameServices.h"
 #include "view/Globals.h"
+#include "view/PuzzleTextRefusal.h"
 #include "view/SorvatView.h"
 
 #include <QClipboard>
@@ -29,9 +30,10 @@ void CViewCommands::OnPastePuzzle() {
 
 void CViewCommands::PlayPuzzleText(const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    const PuzzleTextResult read = ReadPuzzleText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const PuzzleTextResult read =
+        ReadPuzzleText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (read.puzzles.empty()) {
-        Announce(tr("テキストに問題がありません (%1)").arg(QString::fromStdString(read.refusal)));
+        Announce(tr("テキストに問題がありません (%1)").arg(PuzzleTextRefusalText(read)));
         return;
     }
     m_madePuzzle.reset();  // solved, it offers no new one of a level

@@ -156,6 +156,9 @@ public:
     PuzzleTextResult Finish() {
         if (!result.cut) reader.Finish();
         if (!result.puzzles.empty()) return std::move(result);
+        result.refusalKind = empty                     ? TextRefusal::Empty
+                             : result.refusedParts == 0 ? TextRefusal::NoParts
+                                                        : TextRefusal::UnreadableParts;
         if (empty)
             result.refusal = "the text is empty";
         else if (result.refusedParts == 0)
@@ -175,10 +178,12 @@ private:
             result.cut = result.puzzles.size() >= max;
             return !result.cut;
         }
-        if (result.refusedParts++ == 0)
+        if (result.refusedParts++ == 0) {
+            result.firstProblemLine = part.lineNumber;
             result.firstProblem = "line " + std::to_string(part.lineNumber) + ": not a puzzle " +
                                   (part.grid ? "grid: " : "line: ") +
                                   std::string(part.kind == LineKind::Bad ? part.problem : "no given digit");
+        }
         return true;
     }
 

@@ -82,10 +82,15 @@ private:
 // The most puzzles ReadPuzzleText keeps by default (about 13 MB of strings).
 constexpr std::size_t MaxTextPuzzles = 100000;
 
+// Why a text gave no puzzle, for a message in the reader's language.
+enum class TextRefusal { None, Empty, NoParts, UnreadableParts };
+
 struct PuzzleTextResult {
     std::vector<std::string> puzzles;  // in text order: 81 characters, '1'..'9' or '.', at least one given
     std::int64_t refusedParts = 0;     // lines and grids that hold no puzzle
+    std::int64_t firstProblemLine = 0; // the first of them
     std::string firstProblem;          // e.g. "line 3: not a puzzle line: only 5 puzzle characters, expected 81"
+    TextRefusal refusalKind = TextRefusal::None;
     std::string refusal;               // why there is no puzzle: empty exactly when there are puzzles
     bool cut = false;                  // maxPuzzles were read; the rest of the text was not
 };

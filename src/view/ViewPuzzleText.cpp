@@ -8,6 +8,7 @@
 #include "files/QueueFiles.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
+#include "view/PuzzleTextRefusal.h"
 #include "view/SorvatDoc.h"
 
 #include <QDir>
@@ -46,7 +47,7 @@ bool CSorvatView::LoadPuzzleText(std::FILE* file, const std::string& fullPath) {
             return true;
         }
         Warn(this, tr("%1\r\nこのファイルには問題がありません。\r\n(%2)")
-                       .arg(ShownPath(fullPath), QString::fromStdString(text.refusal)));
+                       .arg(ShownPath(fullPath), sorvat::PuzzleTextRefusalText(text)));
         return false;
     }
     if (text.puzzles.size() > 1) {

@@ -57,6 +57,11 @@ TEST(PuzzleText, ReadsLinesAndGridsAndSaysWhatItRefused) {
         EXPECT_EQ(read.refusedParts, c.refused);
         EXPECT_EQ(read.refusal.empty(), !c.puzzles.empty()) << read.refusal;
         EXPECT_NE((read.refusal + read.firstProblem).find(c.problem), std::string::npos) << read.refusal;
+        EXPECT_EQ(read.refusalKind, !c.puzzles.empty() ? TextRefusal::None
+                                    : c.text.empty()    ? TextRefusal::Empty
+                                    : c.refused == 0    ? TextRefusal::NoParts
+                                                        : TextRefusal::UnreadableParts);
+        EXPECT_EQ(read.firstProblemLine, c.refused == 0 ? 0 : 1);
     }
     const PuzzleTextResult cut = ReadPuzzleText(fifty, 3);
     EXPECT_EQ(cut.puzzles.size(), 3u);

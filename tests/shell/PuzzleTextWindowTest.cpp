@@ -79,7 +79,8 @@ TEST_F(PuzzleTextWindow, SeveralPuzzlesAskOnceThenPlayTheFirstOrBecomeAQueue) {
     EXPECT_EQ(Boxes()[1].buttons, MessageButtons::YesNoCancel);
     EXPECT_TRUE(Boxes()[1].text.contains(QStringLiteral("50")));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "queue"), fs::directory_iterator()), 50);
-    EXPECT_EQ(ReadBytes(dir / "queue/00050.md2"), PuzzleFile::Format("q.md2", LocksFromPuzzle(cases[49 % cases.size()].puzzle)));
+    EXPECT_EQ(ReadBytes(dir / "queue/00050.md2"),
+              PuzzleFile::Format("q.md2", LocksFromPuzzle(cases[49 % cases.size()].puzzle)));
     EXPECT_EQ(CurrentPath(), (dir / "queue/00001.md2").string());  // solved, it moves the queue
     EXPECT_EQ(BoardLine(), cases[0].puzzle);
 }
@@ -109,6 +110,8 @@ TEST_F(PuzzleTextWindow, WhatHoldsNoPuzzleIsReportedAndChangesNothing) {
         Open(dir / name);
         ASSERT_FALSE(Boxes().empty());
         EXPECT_TRUE(Boxes().back().text.contains(QString::fromStdString((dir / name).string())));
+        EXPECT_TRUE(Boxes().back().text.contains(QString::fromUtf8(name[0] == 'j' ? "読めない部分が 2 か所あります (最初は 1 行目)"
+                                                                                  : "テキストが空です")));
         EXPECT_EQ(EntriesText(), entries);
         EXPECT_EQ(CurrentPath(), (dir / "q.md2").string());
     }
