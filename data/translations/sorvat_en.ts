@@ -313,10 +313,6 @@
         <translation>Making puzzles...</translation>
     </message>
     <message>
-        <source>キャンセル</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>新しい問題</source>
         <translation>New Puzzle</translation>
     </message>
@@ -405,6 +401,10 @@
 </context>
 <context>
     <name>CSorvatView</name>
+    <message>
+        <source>問題をファイルに書き込んでいます...</source>
+        <translation>Writing the puzzles into files...</translation>
+    </message>
     <message>
         <source>%1<byte value="xd"/>
 このファイルには問題がありません。<byte value="xd"/>
@@ -927,6 +927,13 @@ Please install a CHM viewer (such as xchm) or a web browser.</translation>
     <message>
         <source>問題として読めない部分が %1 か所あります (最初は %2 行目)</source>
         <translation>%1 parts are not puzzles (the first at line %2)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkWithProgress</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -11,14 +11,10 @@
 #include "settings/Settings.h"
 #include "view/Globals.h"
 #include "view/SorvatView.h"
+#include "view/WorkWithProgress.h"
 
-#include <QEventLoop>
 #include <QFile>
-#include <QProgressDialog>
-#include <QThread>
-#include <QTimer>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <random>
@@ -33,35 +29,19 @@ namespace {
 // many are made; its Cancel ends the work at the next attempt. Empty when
 // cancelled.
 std::vector<std::string> GenerateWithProgress(QWidget* parent, const GeneratorSettings& settings, int count) {
-    std::atomic<bool> cancel{false};
-    std::atomic<int> made{0};
     std::vector<std::string> puzzles;  // the worker's until it has finished
-    QThread* worker = QThread::create([&] {
+    const auto make = [&](WorkProgress& progress) {
         PuzzleGenerator generator(settings);
-        while (!cancel && made < count) {
+        while (!progress.cancel && progress.done < count) {
             if (const auto puzzle = generator.Next(1)) {
                 puzzles.push_back(solver::TextOfGrid(*puzzle));
-                ++made;
+                ++progress.done;
             }
         }
-    });
-
-    QProgressDialog progress(CNewPuzzleDlg::tr("問題を作っています..."), CNewPuzzleDlg::tr("キャンセル"), 0, count,
-                             parent);
-    progress.setWindowTitle(CNewPuzzleDlg::tr("新しい問題"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    QObject::connect(&progress, &QProgressDialog::canceled, [&] { cancel = true; });
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] { progress.setValue(made); });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    tick.start(50);
-    loop.exec();
-    worker->wait();
-    delete worker;
-    if (cancel) return {};
+    };
+    const bool finished =
+        WorkWithProgress(parent, CNewPuzzleDlg::tr("新しい問題"), CNewPuzzleDlg::tr("問題を作っています..."), count, make);
+    if (!finished) return {};
     return puzzles;
 }
 

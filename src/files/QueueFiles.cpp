@@ -76,7 +76,8 @@ std::string WriteNextQueueFile(const fs::path& directory, std::uint64_t& number,
     }
 }
 
-WrittenQueue WritePuzzleQueue(const fs::path& directory, const std::vector<std::string>& puzzles) {
+WrittenQueue WritePuzzleQueue(const fs::path& directory, const std::vector<std::string>& puzzles,
+                              const std::function<bool(std::size_t written)>& goOn) {
     WrittenQueue queue;
     std::uint64_t number = LargestNumberIn(directory, "");
     const int digits = DigitsFor(number + puzzles.size());
@@ -85,6 +86,7 @@ WrittenQueue WritePuzzleQueue(const fs::path& directory, const std::vector<std::
         if (name.empty()) break;
         if (queue.first.empty()) queue.first = name;
         ++queue.written;
+        if (goOn && !goOn(queue.written)) break;
     }
     return queue;
 }

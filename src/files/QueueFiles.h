@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,9 @@ struct WrittenQueue {
 
 // Writes `puzzles` (81 characters each, '1'..'9' or '.') in their order as
 // numbered files after the largest number already in the directory; a write
-// that fails ends it (errno set), so fewer are written than asked.
-WrittenQueue WritePuzzleQueue(const std::filesystem::path& directory, const std::vector<std::string>& puzzles);
+// that fails ends it (errno set), so fewer are written than asked, and so does
+// `goOn` (told how many are written after each file) returning false.
+WrittenQueue WritePuzzleQueue(const std::filesystem::path& directory, const std::vector<std::string>& puzzles,
+                              const std::function<bool(std::size_t written)>& goOn = {});
 
 } // namespace sorvat

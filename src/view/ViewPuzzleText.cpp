@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "view/PuzzleTextRefusal.h"
 #include "view/SorvatDoc.h"
+#include "view/WorkWithProgress.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,9 +82,20 @@ bool CSorvatView::WriteQueueAndPlay(const std::vector<std::string>& puzzles) {
         Warn(this, QString::fromStdString(error));
         return false;
     }
-    const sorvat::WrittenQueue queue = sorvat::WritePuzzleQueue(path, puzzles);
-    const int writeError = errno;
-    if (queue.written < puzzles.size())
+    // A collection may hold tens of thousands of puzzles: written on a worker
+    // thread, the window shows how far it is and can stop it.
+    sorvat::WrittenQueue queue;
+    int writeError = 0;
+    const bool finished = sorvat::WorkWithProgress(
+        window(), QStringLiteral("Sorvat"), tr("問題をファイルに書き込んでいます..."), static_cast<int>(puzzles.size()),
+        [&](sorvat::WorkProgress& progress) {
+            queue = sorvat::WritePuzzleQueue(path, puzzles, [&](std::size_t written) {
+                progress.done = static_cast<int>(written);
+                return !progress.cancel;
+            });
+            writeError = errno;
+        });
+    if (finished && queue.written < puzzles.size())
         Warn(this, tr("%1\r\n%2 問のうち %3 問を書き込みました。\r\n%4")
                        .arg(QDir::toNativeSeparators(directory))
                        .arg(puzzles.size())
