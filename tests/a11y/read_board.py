@@ -75,9 +75,13 @@ def main():
         for kind in ("object:property-change:accessible-name", "object:state-changed:focused",
                      "object:state-changed:showing"):
             listener.register(kind)
-        table = wait_for(lambda: find(application(), "盤面"), 30)
-        if table is None or "Table" not in table.get_interfaces():
-            sys.exit("FAILED: no board with a table interface on the accessibility bus")
+        # A loaded machine (the suite runs in parallel) can take long to start the program.
+        table = wait_for(lambda: find(application(), "盤面"), 90)
+        if table is None:
+            sys.exit("FAILED: no board on the accessibility bus (the program %s)"
+                     % ("ended with %d" % sorvat.poll() if sorvat.poll() is not None else "runs"))
+        if "Table" not in table.get_interfaces():
+            sys.exit("FAILED: the board has no table interface: %r" % table.get_interfaces())
         # A cell changed under the cursor is a new object: ask the table each time.
         cell = lambda row, column: Atspi.Table.get_accessible_at(table, row, column)
         cells = [table.get_child_at_index(i) for i in range(table.get_child_count())]
