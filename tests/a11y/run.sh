@@ -20,4 +20,10 @@ for need in dbus-run-session "$python"; do
     exit 1
   fi
 done
-exec dbus-run-session -- "$python" "$here/$script" "$@"
+# The accessibility bus's socket is $XDG_RUNTIME_DIR/at-spi/bus (~/.cache when
+# unset): a runtime directory of its own, or two tests running at once would
+# take each other's bus.
+runtime=$(mktemp -d "${TMPDIR:-/tmp}/sorvat-a11y-run-XXXXXX")
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR="$runtime"
+dbus-run-session -- "$python" "$here/$script" "$@"
