@@ -124,7 +124,10 @@ def main():
     finally:
         if sorvat is not None:
             sorvat.send_signal(signal.SIGTERM)  # closes the window like its close box
-            sorvat.wait(30)
+            try:
+                sorvat.wait(30)
+            except subprocess.TimeoutExpired:  # never leave it behind
+                sorvat.kill()
         for process in reversed(started):  # Orca, speech-dispatcher (and its voice), Xvfb
             process.terminate()
             try:

@@ -114,7 +114,12 @@ def main():
               "the next-move explanation is heard: %r" % heard[-3:])
     finally:
         sorvat.send_signal(signal.SIGTERM)  # closes the window like its close box
-        check(sorvat.wait(20) == 0, "the program ends cleanly: %s" % sorvat.returncode)
+        try:
+            sorvat.wait(20)
+        except subprocess.TimeoutExpired:  # never leave it behind
+            sorvat.kill()
+            sorvat.wait()
+        check(sorvat.returncode == 0, "the program ends cleanly: %s" % sorvat.returncode)
         server.terminate()
         server.wait()
         shutil.rmtree(work, ignore_errors=True)
