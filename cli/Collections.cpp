@@ -20,13 +20,6 @@ namespace {
 
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-bool EndsWithMd1(const std::string& name) {
-    if (name.size() < 4) return false;
-    const std::string tail = name.substr(name.size() - 4);
-    return tail[0] == '.' && (tail[1] == 'm' || tail[1] == 'M') && (tail[2] == 'd' || tail[2] == 'D') &&
-           tail[3] == '1';
-}
-
 bool HasExtension(const std::string& name) {
     const auto dot = name.rfind('.');
     return dot != std::string::npos && dot > 0 && dot + 1 < name.size();
@@ -51,7 +44,7 @@ bool LooksLikePuzzleText(const std::string& path) {
 InputKind KindOfFile(const std::string& path) {
     const std::string name = fs::path(path).filename().string();
     if (PuzzleFile::IsMd2Name(name)) return InputKind::Md2;
-    if (EndsWithMd1(name)) return InputKind::Md1;
+    if (PuzzleFile::IsMd1Name(name)) return InputKind::Md1;
     if (HasExtension(name)) return InputKind::Text;
     return LooksLikePuzzleText(path) ? InputKind::Text : InputKind::Md1;
 }
@@ -70,7 +63,7 @@ std::vector<std::string> PuzzleFilesOf(const std::string& directory) {
     std::vector<std::string> files;
     for (const std::string& name : names) {
         const std::string path = (fs::path(directory) / name).string();
-        if (PuzzleFile::IsMd2Name(name) || EndsWithMd1(name) || LooksLikePuzzleText(path)) files.push_back(path);
+        if (PuzzleFile::IsPuzzleFileName(name) || LooksLikePuzzleText(path)) files.push_back(path);
     }
     return files;
 }

@@ -18,7 +18,7 @@ struct CollectionPuzzle {
 
 enum class InputKind { Md1, Md2, Text };
 
-// md2 by IsMd2Name, md1 by a ".md1" name; another extension means puzzle
+// md2 by IsMd2Name, md1 by IsMd1Name; another extension means puzzle
 // lines and grids (files/PuzzleText.h); a name without extension is text when
 // its first part is a puzzle line or grid, md1 otherwise.
 InputKind KindOfFile(const std::string& path);

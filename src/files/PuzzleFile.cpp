@@ -117,19 +117,22 @@ private:
     std::size_t memoLength_ = 0;
 };
 
-bool PuzzleFile::IsMd2Name(std::string_view name) {
-    if (name.size() < 4) return false;
-    std::string_view end = name.substr(name.size() - 4);
-    return end[0] == '.' && (end[1] == 'm' || end[1] == 'M') && (end[2] == 'd' || end[2] == 'D') &&
-           end[3] == '2';
-}
+namespace {
 
-bool PuzzleFile::IsPuzzleFileName(std::string_view name) {
+// ".md" in any case and then `digit`, at the end of the name.
+bool EndsWithMd(std::string_view name, char digit) {
     if (name.size() < 4) return false;
     const std::string_view end = name.substr(name.size() - 4);
-    return end[0] == '.' && (end[1] == 'm' || end[1] == 'M') && (end[2] == 'd' || end[2] == 'D') &&
-           (end[3] == '1' || end[3] == '2');
+    return end[0] == '.' && (end[1] == 'm' || end[1] == 'M') && (end[2] == 'd' || end[2] == 'D') && end[3] == digit;
 }
+
+} // namespace
+
+bool PuzzleFile::IsMd1Name(std::string_view name) { return EndsWithMd(name, '1'); }
+
+bool PuzzleFile::IsMd2Name(std::string_view name) { return EndsWithMd(name, '2'); }
+
+bool PuzzleFile::IsPuzzleFileName(std::string_view name) { return IsMd1Name(name) || IsMd2Name(name); }
 
 int PuzzleFile::Read(std::FILE* file, std::string_view fileName, EntryList& list, const char** memo) {
     entries = &list;

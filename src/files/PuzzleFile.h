@@ -18,8 +18,9 @@ char* MemoBuffer();
 // Lock digits as a 9x9 picture). The format follows the file name alone.
 class PuzzleFile {
 public:
+    // Names ending in .md1, .md2 or either, in any case.
+    static bool IsMd1Name(std::string_view fileName);
     static bool IsMd2Name(std::string_view fileName);
-    // A name ending in .md1 or .md2, in any case.
     static bool IsPuzzleFileName(std::string_view fileName);
 
     // Reads an open file from its current position to its end. Returns 0 when
