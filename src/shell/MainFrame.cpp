@@ -544,19 +544,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (!CSorvatView::DroppedFiles(event->mimeData()).empty()
-        || !CSorvatView::DroppedText(event->mimeData()).isEmpty())
+    if (CSorvatView::IsPuzzleDrop(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const std::vector<std::string> files = CSorvatView::DroppedFiles(event->mimeData());
-    const QString text = CSorvatView::DroppedText(event->mimeData());
-    if (!g_pView || (files.empty() && text.isEmpty()))
+    if (!g_pView || !CSorvatView::IsPuzzleDrop(event->mimeData()))
         return;
     event->acceptProposedAction();
-    if (!files.empty())
-        g_pView->OnDropFiles(files);
-    else if (m_pCommands)
-        m_pCommands->PlayPuzzleText(text);
+    g_pView->OnDrop(event->mimeData());
 }

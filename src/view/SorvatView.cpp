@@ -102,21 +102,28 @@ QString CSorvatView::DroppedText(const QMimeData* mime) {
     return mime->text();
 }
 
+bool CSorvatView::IsPuzzleDrop(const QMimeData* mime) {
+    return !DroppedFiles(mime).empty() || !DroppedText(mime).isEmpty();
+}
+
+void CSorvatView::OnDrop(const QMimeData* mime) {
+    const std::vector<std::string> files = DroppedFiles(mime);
+    if (!files.empty())
+        OnDropFiles(files);
+    else if (const QString text = DroppedText(mime); !text.isEmpty())
+        emit puzzleTextDropped(text);
+}
+
 void CSorvatView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFiles(event->mimeData()).empty() || !DroppedText(event->mimeData()).isEmpty())
+    if (IsPuzzleDrop(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void CSorvatView::dropEvent(QDropEvent* event) {
-    const std::vector<std::string> files = DroppedFiles(event->mimeData());
-    const QString text = DroppedText(event->mimeData());
-    if (files.empty() && text.isEmpty())
+    if (!IsPuzzleDrop(event->mimeData()))
         return;
     event->acceptProposedAction();
-    if (!files.empty())
-        OnDropFiles(files);
-    else
-        emit puzzleTextDropped(text);
+    OnDrop(event->mimeData());
 }
 
 void CSorvatView::SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff) {

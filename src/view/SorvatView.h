@@ -93,6 +93,10 @@ public:
     // The text of a drop that brings no files (a selection dragged from a
     // page); empty otherwise.
     static QString DroppedText(const QMimeData* mime);
+    // A drop of files or of text, which OnDrop takes: the files are opened,
+    // the text is handed on as puzzleTextDropped.
+    static bool IsPuzzleDrop(const QMimeData* mime);
+    void OnDrop(const QMimeData* mime);
 
     // The memo window (not shown before one is installed).
     void SetMemoHandoff(std::unique_ptr<sorvat::MemoHandoff> handoff);
@@ -132,7 +136,7 @@ public:
     void PlayWithoutFile(const sorvat::EntryList& givens);
 
 signals:
-    // Text without files was dropped on the board: played as a pasted puzzle.
+    // Text without files was dropped on the window: played as a pasted puzzle.
     void puzzleTextDropped(const QString& text);
     // displayMode and repeatFlag of the settings, for the dialog bar. A mode
     // outside 0..2 leaves its radio buttons as they are.
